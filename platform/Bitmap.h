@@ -1,0 +1,84 @@
+// Bitmap: a 32-bit off-screen image with directly addressable rows.
+// Pixels are 0x00RRGGBB words; colours handed in by game code are colour words 0x00BBGGRR and are
+// converted on the way in. One current fill colour serves every rectangle fill. Every write is
+// clipped to the bitmap, so a pixel or rectangle outside it is simply not written.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+struct Point {
+  int32_t X = 0;
+  int32_t Y = 0;
+};
+
+// Left and Top inclusive, Right and Bottom exclusive.
+struct Rect {
+  int32_t Left = 0;
+  int32_t Top = 0;
+  int32_t Right = 0;
+  int32_t Bottom = 0;
+
+  int32_t Width() const { return Right - Left; }
+  int32_t Height() const { return Bottom - Top; }
+};
+
+inline Rect RectAt(int32_t left, int32_t top, int32_t width, int32_t height) {
+  return Rect{left, top, left + width, top + height};
+}
+
+// 0x00BBGGRR colour word to a 0x00RRGGBB pixel (and back: the swap is its own inverse).
+constexpr uint32_t ColorToPixel(uint32_t color) {
+  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+}
+constexpr uint32_t PixelToColor(uint32_t pixel) { return ColorToPixel(pixel); }
+
+constexpr uint32_t kWhite = 0x00FFFFFF;
+
+class Bitmap {
+ public:
+  Bitmap() = default;  // empty: no size, no pixels
+  Bitmap(int32_t width, int32_t height);
+
+  // Gives the bitmap a new size and paints it whole white. A size of 0 (or less) empties it.
+  void SetSize(int32_t width, int32_t height);
+
+  int32_t Width() const { return width_; }
+  int32_t Height() const { return height_; }
+  bool Empty() const { return pixels_.empty(); }
+
+  // Row y (0 = top); x-th word is pixel x. y must lie inside the bitmap.
+  uint32_t* Row(int32_t y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  const uint32_t* Row(int32_t y) const {
+    return pixels_.data() + static_cast<size_t>(y) * width_;
+  }
+  bool Contains(int32_t x, int32_t y) const {
+    return x >= 0 && y >= 0 && x < width_ && y < height_;
+  }
+  // The pixel at (x, y), 0 outside the bitmap.
+  uint32_t Pixel(int32_t x, int32_t y) const { return Contains(x, y) ? Row(y)[x] : 0; }
+
+  // The fill colour is a colour word 0x00BBGGRR, white after creation.
+  void SetFillColor(uint32_t color) { fillColor_ = color; }
+  uint32_t FillColor() const { return fillColor_; }
+
+  void FillRect(Rect area);
+  // Sets one pixel from a colour word; a pixel outside the bitmap is dropped.
+  void SetPixel(int32_t x, int32_t y, uint32_t color);
+  // Copies the source rectangle of `source` onto `dest` of this bitmap, pixel for pixel; the
+  // rectangles have the same size (where they do not, the common top-left part is copied).
+  // `source` may be this bitmap itself; overlapping copies behave as if through a buffer.
+  void CopyRect(Rect dest, const Bitmap& source, Rect sourceArea);
+  // Draws the whole of `source` with its top-left corner at (x, y).
+  void Draw(int32_t x, int32_t y, const Bitmap& source);
+
+ private:
+  int32_t width_ = 0;
+  int32_t height_ = 0;
+  uint32_t fillColor_ = kWhite;
+  std::vector<uint32_t> pixels_;
+};
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+// EventLog: the window's disabled, read-only list of text lines. Lines are appended at the end,
+// nothing is removed, and the newest line is always in view. It paints itself onto the window
+// surface, greyed like a disabled control, in a small sans-serif face with Hangul coverage found
+// through fontconfig; without one it uses the text drawer the game hands it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+
+namespace platform {
+
+class LogFont;
+
+class EventLog {
+ public:
+  // Draws code-page text at (x, y) of the surface in a colour word; returns nothing.
+  using TextDrawer =
+      std::function<void(Bitmap& surface, int32_t x, int32_t y, const std::string&, uint32_t)>;
+
+  EventLog(Rect bounds, std::vector<std::string> initialLines);
+  ~EventLog();
+
+  // Appends a line of code-page text.
+  void Add(const std::string& codePageLine);
+  const std::vector<std::string>& Lines() const { return lines_; }
+  Rect Bounds() const { return bounds_; }
+
+  void SetFallbackDrawer(TextDrawer drawer) { fallback_ = std::move(drawer); }
+  // Paints the log's area of the surface when its lines changed since the last paint (or always,
+  // with `force`).
+  void Paint(Bitmap& surface, bool force = false);
+
+ private:
+  Rect bounds_;
+  std::vector<std::string> lines_;
+  bool dirty_ = true;
+  TextDrawer fallback_;
+  std::unique_ptr<LogFont> font_;
+  bool fontLooked_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,80 @@
+// Form: the game's one main window as the toolkit sees it: a fixed-size client surface that game
+// objects draw on at any time, the controls registered by the derived window (event log, hidden
+// text receiver, timer) and the entry points through which a backend delivers events. Both
+// backends (a real SDL window and a scripted headless run) drive a form through these entry points
+// only, so a scripted run draws exactly the pixels a player sees.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/Bitmap.h"
+#include "platform/EventLog.h"
+#include "platform/InputMethod.h"
+#include "platform/Keys.h"
+#include "platform/TextReceiver.h"
+#include "platform/Timer.h"
+
+namespace platform {
+
+struct FormDescription {
+  std::string Caption;  // UTF-8
+  std::string Title;    // the application's title, UTF-8
+  int32_t ClientWidth = 0;
+  int32_t ClientHeight = 0;
+  uint32_t Background = 0;  // colour word
+};
+
+// The system's button-face colour (the classic grey-beige of dialog windows), a colour word.
+constexpr uint32_t kButtonFace = 0x00C8D0D4;
+// The colour of disabled text, a colour word.
+constexpr uint32_t kGrayText = 0x00808080;
+
+class Form {
+ public:
+  explicit Form(FormDescription description);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const FormDescription& Description() const { return description_; }
+  // The client drawing surface; what is drawn on it is shown after the running handler returns.
+  Bitmap& Canvas() { return canvas_; }
+  // Asks the window to close: the loop ends once the event being handled is done.
+  void Close() { closeRequested_ = true; }
+  bool CloseRequested() const { return closeRequested_; }
+
+  void SetInputMethod(std::unique_ptr<InputMethod> method) { inputMethod_ = std::move(method); }
+  InputMethod& Input() { return *inputMethod_; }
+
+  // Entry points for the backends, one per event.
+  void Create();                            // the window has just been made
+  void Destroy();                           // the window is going away
+  void Paint();                             // paint event
+  void Key(const KeyStroke& stroke);        // a key goes down (auto-repeat included)
+  void Tick();                              // one timer interval has passed
+  void CloseButton();                       // the window's close button
+  TextReceiver& FocusedReceiver();          // where input-method text goes
+  Timer& MainTimer();
+  // Brings the surface up to date with the toolkit's own controls before a backend shows it.
+  void PrepareFrame();
+
+ protected:
+  // Registered by the derived window's constructor.
+  void Register(EventLog& log, TextReceiver& focus, Timer& timer);
+  virtual void DoCreate() = 0;
+  virtual void DoDestroy() = 0;
+  virtual void DoPaint() = 0;
+
+ private:
+  FormDescription description_;
+  Bitmap canvas_;
+  bool closeRequested_ = false;
+  EventLog* log_ = nullptr;
+  TextReceiver* focus_ = nullptr;
+  Timer* timer_ = nullptr;
+  std::unique_ptr<InputMethod> inputMethod_;
+};
+
+}  // namespace platform

@@ -1,0 +1,58 @@
+// Keys: what a physical key press means to the game.
+// Key-down events carry Windows virtual-key codes (the game's handlers switch on them), and a key
+// that types a character carries it as on the US layout, Shift applied, so that one table serves
+// the script runner, the SDL window and the Hangul keyboard (which reads the US letter of a key).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+namespace vk {
+constexpr uint16_t Back = 8;
+constexpr uint16_t Tab = 9;
+constexpr uint16_t Return = 13;
+constexpr uint16_t Shift = 16;
+constexpr uint16_t Control = 17;
+constexpr uint16_t Menu = 18;  // Alt
+constexpr uint16_t Hangul = 21;
+constexpr uint16_t Escape = 27;
+constexpr uint16_t Space = 32;
+constexpr uint16_t End = 35;
+constexpr uint16_t Home = 36;
+constexpr uint16_t Left = 37;
+constexpr uint16_t Up = 38;
+constexpr uint16_t Right = 39;
+constexpr uint16_t Down = 40;
+constexpr uint16_t Delete = 46;
+constexpr uint16_t F1 = 112;
+}  // namespace vk
+
+// Shift-state bits of a key-down event.
+using ShiftState = uint8_t;
+constexpr ShiftState kShift = 1;
+constexpr ShiftState kAlt = 2;
+constexpr ShiftState kCtrl = 4;
+
+struct KeyStroke {
+  uint16_t VirtualKey = 0;
+  ShiftState Shift = 0;
+  // The character the key types (US layout, Shift applied), 0 for a key that types none.
+  // Enter types 13, Escape 27, Backspace 8.
+  char Ascii = 0;
+  // Right Alt: it is Alt to the game but the Hangul toggle to the Hangul keyboard.
+  bool RightAlt = false;
+};
+
+// The stroke of a named key, as the headless script names keys: Up Down Left Right Escape Enter
+// Backspace Delete Home End Space Tab F1..F12 Shift Ctrl Alt RAlt Hangul, letters a..z, digits
+// 0..9. `shift` holds Shift down while the key is pressed. Nothing for an unknown name.
+std::optional<KeyStroke> StrokeForName(const std::string& name, bool shift);
+
+// The stroke of a printable US-layout character (letters, digits, punctuation, space), as the
+// key that types it with or without Shift.
+std::optional<KeyStroke> StrokeForChar(char ascii);
+
+}  // namespace platform

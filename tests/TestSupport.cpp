@@ -1,0 +1,44 @@
+#include "TestSupport.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+namespace testing_support {
+
+ScratchDir::ScratchDir() : previous_(std::filesystem::current_path()) {
+  std::random_device seed;
+  path_ = std::filesystem::temp_directory_path() / ("vesk-test-" + std::to_string(seed()));
+  std::filesystem::create_directories(path_);
+  std::filesystem::current_path(path_);
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ignored;
+  std::filesystem::current_path(previous_, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void ScratchDir::Write(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(path_ / name, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + (path_ / name).string());
+}
+
+void ScratchDir::CopyData(const std::string& name) const {
+  std::filesystem::copy_file(SourcePath("data/" + name), path_ / name,
+                             std::filesystem::copy_options::overwrite_existing);
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path.string());
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::filesystem::path SourcePath(const std::string& relative) {
+  return std::filesystem::path(VESK_SOURCE_DIR) / relative;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,32 @@
+// Test support: a scratch working directory for each test that needs data files, and small file
+// helpers. The scratch directory becomes the working directory while it lives, because the game
+// opens its data files by name relative to it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace testing_support {
+
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  // Writes `bytes` to a file of the scratch directory.
+  void Write(const std::string& name, const std::string& bytes) const;
+  // Copies a file of the project's data/ folder in.
+  void CopyData(const std::string& name) const;
+
+ private:
+  std::filesystem::path path_;
+  std::filesystem::path previous_;
+};
+
+std::string ReadFile(const std::filesystem::path& path);
+std::filesystem::path SourcePath(const std::string& relative);  // below the project root
+
+}  // namespace testing_support

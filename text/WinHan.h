@@ -1,0 +1,47 @@
+// WinHan: Korean text for the game's bitmap fonts. WideToJohab turns UTF-16 text into the Johab
+// byte string the renderer walks; THangul holds the 8 x 16 ASCII font and the 16 x 16 Hangul
+// component font, composes each syllable from up to three component glyphs and sends every inked
+// pixel to a pixel sink, so one renderer can draw on any surface.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Length-counted: a Johab byte string may hold 0x00 bytes.
+int32_t WideToJohab(const std::u16string& Source, std::string& Dest);
+
+// An operation bound to an object: (X, Y, colour word 0x00BBGGRR).
+using TPixelEvent = std::function<void(int32_t X, int32_t Y, uint32_t Color)>;
+using TPixelProc = void (*)(int32_t X, int32_t Y, uint32_t Color);
+
+struct TRGB {
+  uint8_t Red, Green, Blue;
+};
+TRGB SplitColor(uint32_t Color);
+uint32_t JoinColor(uint8_t Red, uint8_t Green, uint8_t Blue);
+
+class THangul {
+ public:
+  static constexpr size_t kAsciiFontSize = 1536;
+  static constexpr size_t kHangulFontSize = 16000;
+
+  explicit THangul(TPixelEvent OnPixel);
+
+  // Either name may be null; a name without "." gets ".Fnt" appended. Short files are accepted.
+  void LoadFonts(const char* AsciiName, const char* HangulName);
+  void DrawText(int32_t X, int32_t Y, const std::u16string& Text, uint32_t Color, uint8_t Outline);
+  // Frees both fonts; the owner then drops the renderer itself.
+  void Release();
+
+  std::unique_ptr<std::vector<uint8_t>> AsciiFont;   // 1536 bytes, or none
+  std::unique_ptr<std::vector<uint8_t>> HangulFont;  // 16000 bytes, or none
+  uint8_t Mode = 0;
+  uint8_t FadeRed = 24;
+  uint8_t FadeGreen = 24;
+  uint8_t FadeBlue = 24;
+  TPixelProc PixelProc = nullptr;
+  TPixelEvent OnPixel;
+};

@@ -1,0 +1,40 @@
+// Vesk3_world: the map pane's graphics. TWorldView decodes the "TOWN" tile sheet and the "CHARA"
+// sprite sheet (with their masks) into 32-bit strips once, at construction, and then composes the
+// view bitmap cell by cell with PutTile and PutSprite; Present copies it to the window.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/Bitmap.h"
+
+using TPalette = std::array<uint8_t, 48>;  // 16 entries of red, green, blue
+
+class TWorldView {
+ public:
+  static constexpr int32_t kCellSize = 24;
+  static constexpr int32_t kTilesPerSheet = 56;
+  static constexpr int32_t kSprites = 28;
+  static constexpr uint32_t KeyColour = 0x00FF00FF;
+
+  // Create: X and Y become Left and Top. Loads "TOWN" and "CHARA" from the working directory.
+  TWorldView(int32_t X, int32_t Y, int32_t Columns, int32_t Rows, platform::Bitmap& Target);
+
+  void LoadPalette(const std::string& Name, TPalette& Palette);
+  void LoadTiles(const std::string& Name);
+  void LoadSprites(const std::string& Name);
+  void PutTile(int32_t Column, int32_t Row, int32_t Index);
+  void PutSprite(int32_t Column, int32_t Row, int32_t Index);
+  void Present();
+  void Release();
+
+  platform::Bitmap& Target;
+  int32_t Left;
+  int32_t Top;
+  int32_t Columns;
+  int32_t Rows;
+  platform::Bitmap ViewBitmap;
+  platform::Bitmap TileStrip;
+  platform::Bitmap SpriteStrip;
+};
