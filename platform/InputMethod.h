@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/Keys.h"
 #include "platform/TextReceiver.h"
@@ -14,6 +15,14 @@ class InputMethod {
  public:
   virtual ~InputMethod() = default;
   virtual void KeyDown(const KeyStroke& stroke, TextReceiver& receiver) = 0;
+  // Text the desktop's input method committed (or a script's "text" line).
+  virtual void TextInput(const std::u16string& committed, TextReceiver& receiver) {
+    receiver.Commit(committed);
+  }
+  // The syllable the desktop's input method is composing (or a script's "compose" line).
+  virtual void TextEditing(const std::u16string& preedit, TextReceiver& receiver) {
+    receiver.SetComposition(preedit);
+  }
 };
 
 // No composition: key-down, then the key's character, if it types one.
