@@ -4,6 +4,7 @@
 // pixel to a pixel sink, so one renderer can draw on any surface.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -44,4 +45,16 @@ class THangul {
   uint8_t FadeBlue = 24;
   TPixelProc PixelProc = nullptr;
   TPixelEvent OnPixel;
+
+  // One composed glyph: 16 rows of 2 bytes (left half, right half; bit 7 is the leftmost
+  // column), then a 17th row that stays clear so the outline can read "the row below row 15".
+  using TGlyphBuffer = std::array<uint8_t, 34>;
+
+  // Sends the inked pixels of Glyph to the pixel sink, row by row, flat or faded by Mode.
+  void PlotGlyph(int32_t X, int32_t Y, const TGlyphBuffer& Glyph, uint32_t Color) const;
+
+ private:
+  void DrawGlyph(int32_t X, int32_t Y, TGlyphBuffer& Glyph, uint32_t Color, uint8_t Outline) const;
+  void ComposeHangul(uint8_t High, uint8_t Low, TGlyphBuffer& Glyph) const;
+  void BuildAsciiGlyph(uint8_t Byte, TGlyphBuffer& Glyph) const;
 };
