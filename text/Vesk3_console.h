@@ -31,12 +31,15 @@ class TConsoleWindow {
   uint32_t BackColor = 0x00FFFFFF;
   platform::Point Cursor;  // X = column, Y = row
   std::unique_ptr<THangul> Hangul;
+
+ protected:
+  // Draws Text with its first cell at the cursor, leaving the cursor where it is.
+  void DrawAtCursor(const std::string& Text);
 };
 
 class TInputWindow : public TConsoleWindow {
  public:
-  TInputWindow(int32_t Left, int32_t Top, int32_t Width, int32_t Height,
-               platform::Bitmap& Target);
+  TInputWindow(int32_t Left, int32_t Top, int32_t Width, int32_t Height, platform::Bitmap& Target);
 
   void ShowText(const std::string& Text);
   void WriteLine(const std::string& Text) override;
@@ -46,4 +49,11 @@ class TInputWindow : public TConsoleWindow {
 
   bool CursorShown = false;
   std::string InputText;
+
+ private:
+  // The cursor block's cell: on the cursor row, as many columns right of the cursor as InputText
+  // has bytes.
+  platform::Rect CursorCell() const;
+  // Copies the cursor cell, as far as it lies inside the pane, straight to the window.
+  void CopyCursorCell();
 };

@@ -1,0 +1,132 @@
+// Vesk3_console: the console and input panes. Text arrives in code page 949; the cursor counts
+// its bytes, one 8-pixel column each, and the renderer gets the text back as UTF-16.
+#include "text/Vesk3_console.h"
+
+#include <algorithm>
+
+#include "platform/CodePage.h"
+
+namespace {
+
+constexpr int32_t kCellWidth = 8;
+constexpr int32_t kCellHeight = 16;
+constexpr uint32_t kBlack = 0;
+
+}  // namespace
+
+TConsoleWindow::TConsoleWindow(int32_t Left, int32_t Top, int32_t Width, int32_t Height,
+                               platform::Bitmap& Target)
+    : Target(Target), Origin{Left, Top}, Bitmap(Width, Height) {
+  TextColor = 0;
+  BackColor = platform::kWhite;
+  Cursor = {0, 0};
+  Clear();
+  Hangul = std::make_unique<THangul>(
+      [this](int32_t X, int32_t Y, uint32_t Color) { PutPixel(X, Y, Color); });
+  Hangul->LoadFonts("ascii.fnt", "H01.fnt");
+  Hangul->Mode = 1;
+}
+
+void TConsoleWindow::PutPixel(int32_t X, int32_t Y, uint32_t Color) {
+  Bitmap.SetPixel(X, Y, Color);  // drops pixels outside the pane
+}
+
+void TConsoleWindow::DrawAtCursor(const std::string& Text) {
+  Hangul->DrawText(Cursor.X * kCellWidth, Cursor.Y * kCellHeight, platform::CodePageToWide(Text),
+                   TextColor, 0);
+}
+
+void TConsoleWindow::Write(const std::string& Text) {
+  DrawAtCursor(Text);
+  Cursor.X += static_cast<int32_t>(Text.size());
+}
+
+void TConsoleWindow::WriteLine(const std::string& Text) {
+  DrawAtCursor(Text);
+  const int32_t width = Bitmap.Width();
+  const int32_t row = Cursor.Y + 1;
+  Cursor = {0, row};
+  // Scroll once the row after this one would reach the bottom edge, so a partial bottom row
+  // (and, for a height of whole rows, the last row) is never written.
+  if ((row + 1) * kCellHeight < Bitmap.Height()) return;
+  Bitmap.CopyRect(platform::Rect{0, 0, width, (row - 1) * kCellHeight}, Bitmap,
+                  platform::Rect{0, kCellHeight, width, row * kCellHeight});
+  Cursor.Y = row - 1;
+  Bitmap.FillRect(platform::RectAt(0, Cursor.Y * kCellHeight, width, kCellHeight));
+}
+
+void TConsoleWindow::Clear() {
+  Bitmap.SetFillColor(BackColor);
+  Bitmap.FillRect(platform::RectAt(0, 0, Bitmap.Width(), Bitmap.Height()));
+}
+
+void TConsoleWindow::Present() { Target.Draw(Origin.X, Origin.Y, Bitmap); }
+
+void TConsoleWindow::Release() {
+  Hangul->Release();
+  Hangul.reset();
+  Bitmap.SetSize(0, 0);
+}
+
+TInputWindow::TInputWindow(int32_t Left, int32_t Top, int32_t Width, int32_t Height,
+                           platform::Bitmap& Target)
+    : TConsoleWindow(Left, Top, Width, Height, Target) {
+  CursorShown = false;
+  InputText.clear();
+  TextColor = 0x00C04020;
+  Write(">");
+}
+
+void TInputWindow::ShowText(const std::string& Text) {
+  Bitmap.FillRect(
+      platform::RectAt(Cursor.X * kCellWidth, Cursor.Y * kCellHeight, Bitmap.Width(), kCellHeight));
+  DrawAtCursor(Text);
+  InputText = Text;
+  CursorOn();
+}
+
+void TInputWindow::WriteLine(const std::string& Text) {
+  CursorOff();
+  TConsoleWindow::WriteLine(Text);
+  Write(">");
+  CursorOn();
+}
+
+platform::Rect TInputWindow::CursorCell() const {
+  const int32_t column = Cursor.X + static_cast<int32_t>(InputText.size());
+  return platform::RectAt(column * kCellWidth, Cursor.Y * kCellHeight, kCellWidth, kCellHeight);
+}
+
+void TInputWindow::CopyCursorCell() {
+  // A long InputText can push the cell past the pane's right edge; copying it anyway would
+  // paint over whatever lies beside the pane, so only the part inside the pane is copied.
+  platform::Rect cell = CursorCell();
+  cell.Right = std::min(cell.Right, Bitmap.Width());
+  cell.Bottom = std::min(cell.Bottom, Bitmap.Height());
+  if (cell.Width() <= 0 || cell.Height() <= 0) return;
+  Target.CopyRect(
+      platform::RectAt(Origin.X + cell.Left, Origin.Y + cell.Top, cell.Width(), cell.Height()),
+      Bitmap, cell);
+}
+
+void TInputWindow::CursorOn() {
+  CursorShown = true;
+  Bitmap.SetFillColor(kBlack);
+  Bitmap.FillRect(CursorCell());
+  Bitmap.SetFillColor(platform::kWhite);
+  CopyCursorCell();
+}
+
+void TInputWindow::CursorOff() {
+  CursorShown = false;
+  Bitmap.FillRect(CursorCell());
+  CopyCursorCell();
+}
+
+void TInputWindow::Blink() {
+  if (CursorShown) {
+    CursorOff();
+  } else {
+    CursorOn();
+  }
+}
