@@ -4,6 +4,7 @@
 // clipped to the bitmap, so a pixel or rectangle outside it is simply not written.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

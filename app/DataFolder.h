@@ -1,0 +1,10 @@
+// DataFolder: where the game runs. It opens its data files by name in the working directory, so
+// it moves there: the --data folder, else the working directory when it holds the map, else the
+// installed data folder or the source tree's data/.
+#pragma once
+
+#include <string>
+
+// Changes into the data folder; false with `error` set when --data names a folder that cannot be
+// entered. `notice` tells when no folder with the game's data was found.
+bool EnterDataFolder(const std::string& requested, std::string& error, std::string& notice);

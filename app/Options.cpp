@@ -1,0 +1,75 @@
+#include "app/Options.h"
+
+#include <cstdlib>
+
+const char* UsageText() {
+  return "Usage: vesk [options]\n"
+         "  --scale N          draw every pixel N x N (default: the largest that fits)\n"
+         "  --fullscreen       fill the screen, scaled by whole pixels, centred\n"
+         "  --ime builtin      type Korean with the game's own 2-set keyboard (default)\n"
+         "  --ime system       type through the desktop's input method (IBus, Fcitx)\n"
+         "  --data DIR         run in DIR (where VESK.M and the other data files are)\n"
+         "  --headless --script FILE [--screenshot OUT.png] [--log OUT.txt] [--state OUT.json]\n"
+         "                     run FILE's events with no window and write the results\n"
+         "  --help, --version\n"
+         "Keys: arrows walk; Escape closes; in a talk type and press Enter; an empty line ends\n"
+         "the talk. Hangul/Latin input: the Hangul key, Right Alt or Shift+Space.\n";
+}
+
+std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    auto value = [&](std::string& into) {
+      if (i + 1 >= argc) {
+        error = "option " + arg + " needs a value";
+        return false;
+      }
+      into = argv[++i];
+      return true;
+    };
+    if (arg == "--headless") {
+      options.Headless = true;
+    } else if (arg == "--script") {
+      if (!value(options.Script)) return std::nullopt;
+    } else if (arg == "--screenshot") {
+      if (!value(options.Screenshot)) return std::nullopt;
+    } else if (arg == "--log") {
+      if (!value(options.Log)) return std::nullopt;
+    } else if (arg == "--state") {
+      if (!value(options.State)) return std::nullopt;
+    } else if (arg == "--data") {
+      if (!value(options.DataDir)) return std::nullopt;
+    } else if (arg == "--scale") {
+      std::string scale;
+      if (!value(scale)) return std::nullopt;
+      char* end = nullptr;
+      const long n = std::strtol(scale.c_str(), &end, 10);
+      if (scale.empty() || *end != '\0' || n < 1 || n > 16) {
+        error = "--scale takes a whole number from 1 to 16";
+        return std::nullopt;
+      }
+      options.Scale = static_cast<int>(n);
+    } else if (arg == "--fullscreen") {
+      options.Fullscreen = true;
+    } else if (arg == "--ime") {
+      if (!value(options.Ime)) return std::nullopt;
+      if (options.Ime != "builtin" && options.Ime != "system") {
+        error = "--ime takes builtin or system";
+        return std::nullopt;
+      }
+    } else if (arg == "--help" || arg == "-h") {
+      options.Help = true;
+    } else if (arg == "--version") {
+      options.Version = true;
+    } else {
+      error = "unknown option " + arg;
+      return std::nullopt;
+    }
+  }
+  if (options.Headless && options.Script.empty() && !options.Help && !options.Version) {
+    error = "--headless needs --script FILE";
+    return std::nullopt;
+  }
+  return options;
+}

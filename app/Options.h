@@ -1,0 +1,23 @@
+// Options: the game's command line.
+#pragma once
+
+#include <optional>
+#include <string>
+
+struct Options {
+  bool Headless = false;
+  std::string Script;      // headless: the event script
+  std::string Screenshot;  // headless: PNG of the client area at the end
+  std::string Log;         // headless: the event log's lines at the end
+  std::string State;       // headless: hero, talk and edit state as JSON at the end
+  std::string DataDir;     // the working directory to run in
+  int Scale = 0;           // 0: pick one that fits the desktop
+  bool Fullscreen = false;
+  std::string Ime = "builtin";  // builtin (the game's Hangul keyboard) or system
+  bool Help = false;
+  bool Version = false;
+};
+
+// The options of argv, or nothing with `error` set.
+std::optional<Options> ParseOptions(int argc, char** argv, std::string& error);
+const char* UsageText();

@@ -1,0 +1,126 @@
+#include "app/Vesk3_main.h"
+
+#include "app/Icon.h"
+#include "app/Movement.h"
+#include "platform/CodePage.h"
+#include "talk/Talk.h"
+#include "text/Vesk3_console.h"
+#include "world/RefreshScene.h"
+#include "world/Vesk3_chara.h"
+#include "world/Vesk3_map.h"
+#include "world/Vesk3_world.h"
+
+TForm1* Form1 = nullptr;
+std::unique_ptr<TWorldView> WorldView;
+std::unique_ptr<TConsoleWindow> ConsoleWindow;
+std::unique_ptr<TInputWindow> InputWindow;
+std::unique_ptr<TWorldMap> WorldMap;
+std::unique_ptr<TCharacter> Hero;
+
+namespace {
+
+platform::FormDescription MainWindowDescription() {
+  platform::FormDescription description;
+  description.Caption = "베스크 10주년 기념";
+  description.Title = "10주년 기념";
+  description.ClientWidth = 632;
+  description.ClientHeight = 453;
+  description.Background = platform::kButtonFace;
+  description.Icon = ApplicationIcon();
+  return description;
+}
+
+std::vector<std::string> InitialLogLines() {
+  return {platform::Utf8ToCodePage("이벤트 로그"), "", ""};
+}
+
+}  // namespace
+
+TForm1::TForm1()
+    : platform::Form(MainWindowDescription()),
+      Memo1(platform::RectAt(0, 272, 217, 177), InitialLogLines()) {
+  Register(Memo1, Edit1, Timer1);
+  Edit1.OnChange = [this] { Edit1Change(); };
+  Edit1.OnKeyDown = [this](uint16_t& Key, platform::ShiftState Shift) { Edit1KeyDown(Key, Shift); };
+  Edit1.OnKeyPress = [this](char& Key) { Edit1KeyPress(Key); };
+  Timer1.Interval = 500;
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+  Talking = false;
+  // Edit1 keeps the focus but lies outside the client area; the receiver is invisible anyway.
+  WorldView = std::make_unique<TWorldView>(0, 0, 9, 11, Canvas());
+  ConsoleWindow = std::make_unique<TConsoleWindow>(225, 0, 400, 336, Canvas());
+  InputWindow = std::make_unique<TInputWindow>(225, 350, 400, 96, Canvas());
+  ConsoleWindow->TextColor = 0x206080;
+  InputWindow->TextColor = 0xC04020;
+  WorldMap = std::make_unique<TWorldMap>("VESK.M");
+  Hero = std::make_unique<TCharacter>(50, 50);
+}
+
+void TForm1::FormDestroy() {
+  // In the reverse order of creation; a start-up that failed half-way releases what it made.
+  if (Hero) Hero->Release();
+  Hero.reset();
+  if (WorldMap) WorldMap->Release();
+  WorldMap.reset();
+  if (InputWindow) InputWindow->Release();
+  InputWindow.reset();
+  if (ConsoleWindow) ConsoleWindow->Release();
+  ConsoleWindow.reset();
+  if (WorldView) WorldView->Release();
+  WorldView.reset();
+}
+
+void TForm1::FormKeyDown(uint16_t& Key, platform::ShiftState) {
+  int32_t dx = 0, dy = 0;
+  switch (Key) {
+    case platform::vk::Up:
+      dy = -1;
+      break;
+    case platform::vk::Down:
+      dy = 1;
+      break;
+    case platform::vk::Left:
+      dx = -1;
+      break;
+    case platform::vk::Right:
+      dx = 1;
+      break;
+    default:
+      break;
+  }
+  // Escape closes the window once this key is done; the rules still run for the own cell.
+  if (Key == platform::vk::Escape) Close();
+  MovementRules(dx, dy);
+}
+
+void TForm1::FormPaint() { RefreshScene(Hero->X, Hero->Y); }
+
+void TForm1::Edit1KeyDown(uint16_t& Key, platform::ShiftState Shift) {
+  if (!Talking) FormKeyDown(Key, Shift);
+}
+
+void TForm1::Edit1Change() {
+  if (Talking) EchoInput(0, platform::CodePageToWide(Edit1.Text()));
+}
+
+void TForm1::Edit1KeyPress(char& Key) {
+  if (Key == 13) {
+    if (Talking) {
+      InputWindow->WriteLine("");
+      const std::u16string text = platform::CodePageToWide(Edit1.Text());
+      Converse(0, text);
+      Edit1.SetText("");
+    }
+    Key = 0;
+  }
+  if (Key == 27) Key = 0;
+}
+
+void TForm1::Timer1Timer() {
+  if (Talking) InputWindow->Blink();
+}

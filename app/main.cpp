@@ -1,0 +1,123 @@
+// The program entry: reads the command line, moves into the data folder, makes the main window
+// and runs it, either in a real window or headless through a script.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "app/DataFolder.h"
+#include "app/Options.h"
+#include "app/RunReport.h"
+#include "app/Vesk3_main.h"
+#include "platform/DataFile.h"
+#include "platform/Headless.h"
+#include "platform/Png.h"
+#include "platform/Script.h"
+#include "platform/SdlWindow.h"
+
+namespace {
+
+bool WriteText(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  return static_cast<bool>(out);
+}
+
+// Creates the game objects; a data file that opens but is broken stops the start with a message
+// naming the file, and whatever was made is released again.
+bool StartGame(TForm1& form, bool withDisplay) {
+  try {
+    form.Create();
+    return true;
+  } catch (const platform::InOutError& failure) {
+    form.Destroy();
+    const std::string message = "cannot start: " + std::string(failure.what());
+    std::cerr << "vesk: " << message << "\n";
+    if (withDisplay) platform::SdlWindow::ShowError(form.Description().Caption, message);
+    return false;
+  }
+}
+
+int RunHeadlessGame(const Options& options) {
+  std::ifstream in(options.Script, std::ios::binary);
+  if (!in) {
+    std::cerr << "vesk: cannot read script " << options.Script << "\n";
+    return 1;
+  }
+  const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  platform::ScriptError error;
+  bool ok = false;
+  const auto events = platform::ParseScript(script, error, ok);
+  if (!ok) {
+    std::cerr << "vesk: " << options.Script << ":" << error.Line << ": " << error.Problem << "\n";
+    return 2;
+  }
+  TForm1 form;
+  Form1 = &form;
+  if (!StartGame(form, false)) return 1;
+  platform::RunHeadless(form, events);
+  bool written = true;
+  if (!options.Screenshot.empty()) written &= platform::SavePng(form.Canvas(), options.Screenshot);
+  if (!options.Log.empty()) written &= WriteText(options.Log, EventLogText());
+  if (!options.State.empty()) written &= WriteText(options.State, StateJson(form.CloseRequested()));
+  form.Destroy();
+  Form1 = nullptr;
+  if (!written) {
+    std::cerr << "vesk: cannot write the results of the run\n";
+    return 1;
+  }
+  return 0;
+}
+
+int RunWindowedGame(const Options& options) {
+  TForm1 form;
+  Form1 = &form;
+  platform::DisplayOptions display;
+  display.Scale = options.Scale;
+  display.Fullscreen = options.Fullscreen;
+  display.SystemInputMethod = options.Ime == "system";
+  platform::SdlWindow window(form, display);
+  std::string error;
+  if (!window.Open(error)) {
+    std::cerr << "vesk: " << error << "\n";
+    return 1;
+  }
+  if (!StartGame(form, true)) return 1;
+  window.Show();
+  window.Run();
+  form.Destroy();
+  Form1 = nullptr;
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string error;
+  const auto options = ParseOptions(argc, argv, error);
+  if (!options) {
+    std::cerr << "vesk: " << error << "\n" << UsageText();
+    return 2;
+  }
+  if (options->Help) {
+    std::cout << UsageText();
+    return 0;
+  }
+  if (options->Version) {
+    std::cout << "vesk " << VESK_VERSION << "\n";
+    return 0;
+  }
+  // Paths on the command line are the caller's, taken before moving into the data folder.
+  Options resolved = *options;
+  for (std::string* path : {&resolved.Script, &resolved.Screenshot, &resolved.Log, &resolved.State}) {
+    if (!path->empty()) *path = std::filesystem::absolute(*path).string();
+  }
+  std::string notice;
+  if (!EnterDataFolder(resolved.DataDir, error, notice)) {
+    std::cerr << "vesk: " << error << "\n";
+    return 1;
+  }
+  if (!notice.empty()) std::cerr << "vesk: " << notice << "\n";
+  return resolved.Headless ? RunHeadlessGame(resolved) : RunWindowedGame(resolved);
+}

@@ -1,0 +1,134 @@
+#include "platform/CodePage.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+#include <vector>
+
+namespace platform {
+namespace {
+
+// One iconv conversion descriptor, opened once per direction and kept for the run.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+      throw std::runtime_error(std::string("text conversion ") + from + " to " + to +
+                               " is not available");
+    }
+  }
+  ~Converter() { iconv_close(cd_); }
+
+  // Converts `input`; an input sequence the target cannot hold (or that is malformed) is
+  // replaced by `replacement`, skipping `skip(position)` bytes of input.
+  template <typename SkipFn>
+  std::string Run(const char* input, size_t size, const std::string& replacement, SkipFn skip) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::string out;
+    std::vector<char> buffer(size * 4 + 16);
+    char* in = const_cast<char*>(input);
+    size_t inLeft = size;
+    while (inLeft > 0) {
+      char* outPtr = buffer.data();
+      size_t outLeft = buffer.size();
+      const size_t result = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
+      out.append(buffer.data(), outPtr);
+      if (result != static_cast<size_t>(-1)) break;
+      if (errno == E2BIG) continue;
+      // EILSEQ or EINVAL: an unconvertible or broken sequence at `in`.
+      out += replacement;
+      const size_t skipped = std::min(inLeft, skip(in, inLeft));
+      in += skipped;
+      inLeft -= skipped;
+      iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    }
+    char* outPtr = buffer.data();
+    size_t outLeft = buffer.size();
+    iconv(cd_, nullptr, nullptr, &outPtr, &outLeft);
+    out.append(buffer.data(), outPtr);
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// Skips one character of UTF-16 input: a surrogate pair counts as one.
+size_t SkipWideCharacter(const char* at, size_t left) {
+  char16_t first, second;
+  std::memcpy(&first, at, sizeof first);
+  if (left >= 4 && IsHighSurrogate(first)) {
+    std::memcpy(&second, at + 2, sizeof second);
+    if (IsLowSurrogate(second)) return 4;
+  }
+  return 2;
+}
+size_t SkipByte(const char*, size_t) { return 1; }
+
+// Skips one malformed or unconvertible UTF-8 sequence: the lead byte and its continuation bytes.
+size_t SkipUtf8Character(const char* at, size_t left) {
+  size_t n = 1;
+  while (n < left && (static_cast<unsigned char>(at[n]) & 0xC0) == 0x80 && n < 4) ++n;
+  return n;
+}
+
+std::string FromWide(Converter& converter, std::u16string_view text, const char* replacement) {
+  return converter.Run(reinterpret_cast<const char*>(text.data()), text.size() * 2, replacement,
+                       SkipWideCharacter);
+}
+
+template <typename SkipFn>
+std::u16string ToWide(Converter& converter, std::string_view text, SkipFn skip) {
+  const char16_t question = u'?';
+  const std::string bytes =
+      converter.Run(text.data(), text.size(),
+                    std::string(reinterpret_cast<const char*>(&question), 2), skip);
+  std::u16string out(bytes.size() / 2, u'\0');
+  std::memcpy(out.data(), bytes.data(), out.size() * 2);
+  return out;
+}
+
+Converter& WideToCp949() {
+  thread_local Converter c("CP949", "UTF-16LE");
+  return c;
+}
+Converter& Cp949ToWide() {
+  thread_local Converter c("UTF-16LE", "CP949");
+  return c;
+}
+Converter& WideToUtf8Converter() {
+  thread_local Converter c("UTF-8", "UTF-16LE");
+  return c;
+}
+Converter& Utf8ToWideConverter() {
+  thread_local Converter c("UTF-16LE", "UTF-8");
+  return c;
+}
+
+}  // namespace
+
+std::string WideToCodePage(std::u16string_view text) { return FromWide(WideToCp949(), text, "?"); }
+
+std::u16string CodePageToWide(std::string_view text) {
+  return ToWide(Cp949ToWide(), text, SkipByte);
+}
+
+std::string WideToUtf8(std::u16string_view text) {
+  return FromWide(WideToUtf8Converter(), text, "?");
+}
+
+std::u16string Utf8ToWide(std::string_view text) {
+  return ToWide(Utf8ToWideConverter(), text, SkipUtf8Character);
+}
+
+std::string CodePageToUtf8(std::string_view text) { return WideToUtf8(CodePageToWide(text)); }
+
+std::string Utf8ToCodePage(std::string_view text) { return WideToCodePage(Utf8ToWide(text)); }
+
+}  // namespace platform

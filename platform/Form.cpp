@@ -1,0 +1,54 @@
+#include "platform/Form.h"
+
+namespace platform {
+
+Form::Form(FormDescription description)
+    : description_(std::move(description)),
+      canvas_(description_.ClientWidth, description_.ClientHeight),
+      inputMethod_(std::make_unique<DirectInput>()) {
+  canvas_.SetFillColor(description_.Background);
+  canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()));
+  canvas_.SetFillColor(kWhite);
+}
+
+Form::~Form() = default;
+
+void Form::Register(EventLog& log, TextReceiver& focus, Timer& timer) {
+  log_ = &log;
+  focus_ = &focus;
+  timer_ = &timer;
+}
+
+void Form::Create() { DoCreate(); }
+
+void Form::Destroy() { DoDestroy(); }
+
+void Form::Paint() {
+  // As the toolkit does: erase the background, let the controls paint themselves, then the
+  // window's own paint handler.
+  canvas_.SetFillColor(description_.Background);
+  canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()));
+  canvas_.SetFillColor(kWhite);
+  if (log_) log_->Paint(canvas_, true);
+  DoPaint();
+}
+
+void Form::Key(const KeyStroke& stroke) {
+  if (focus_) inputMethod_->KeyDown(stroke, *focus_);
+}
+
+void Form::Tick() {
+  if (timer_ && timer_->Enabled && timer_->OnTimer) timer_->OnTimer();
+}
+
+void Form::CloseButton() { Close(); }
+
+TextReceiver& Form::FocusedReceiver() { return *focus_; }
+
+Timer& Form::MainTimer() { return *timer_; }
+
+void Form::PrepareFrame() {
+  if (log_) log_->Paint(canvas_);
+}
+
+}  // namespace platform

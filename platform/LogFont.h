@@ -1,0 +1,31 @@
+// LogFont: the small sans-serif face of the window's own controls, found through fontconfig
+// among the installed fonts that cover Hangul, drawn with SDL_ttf.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/Bitmap.h"
+
+namespace platform {
+
+class LogFont {
+ public:
+  // The face at `pixelHeight`, or nothing when no installed font covers Hangul.
+  static std::unique_ptr<LogFont> Find(int pixelHeight);
+  ~LogFont();
+
+  const std::string& File() const { return file_; }
+  // Draws UTF-8 text with its top-left corner at (x, y), blended over what the surface holds,
+  // clipped to `clip`.
+  void Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::string& utf8,
+            uint32_t color) const;
+
+ private:
+  LogFont(void* font, std::string file) : font_(font), file_(std::move(file)) {}
+  void* font_;  // TTF_Font
+  std::string file_;
+};
+
+}  // namespace platform

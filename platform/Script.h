@@ -1,0 +1,33 @@
+// Script: the event scripts of headless runs. UTF-8 text, one event a line, "#" starts a comment:
+//   key NAME [xN]     a physical key (see Keys.h for the names), "Shift+NAME" holds Shift
+//   text STRING       text committed by an input method, each character one change of the edit
+//   compose STRING    the syllable an input method is composing
+//   tick [N]          timer ticks
+//   paint             a paint event
+//   close             the window's close button
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Keys.h"
+
+namespace platform {
+
+struct ScriptEvent {
+  enum class Kind { Key, Text, Compose, Tick, Paint, Close };
+  Kind What = Kind::Paint;
+  KeyStroke Stroke;        // Key
+  std::u16string Text;     // Text, Compose
+  int Line = 0;            // where the event stands in the script
+};
+
+struct ScriptError {
+  int Line = 0;
+  std::string Problem;
+};
+
+// Parses a whole script; on the first bad line fills `error` and returns nothing.
+std::vector<ScriptEvent> ParseScript(const std::string& utf8, ScriptError& error, bool& ok);
+
+}  // namespace platform

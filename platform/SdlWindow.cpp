@@ -1,0 +1,236 @@
+#include "platform/SdlWindow.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "platform/CodePage.h"
+#include "platform/Keys.h"
+
+namespace platform {
+
+struct SdlWindow::Sdl {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  bool videoStarted = false;
+};
+
+namespace {
+
+// The stroke of an SDL key event: keys by their place on the keyboard (the Hangul keyboard reads
+// the US letter of a key whatever the desktop layout), with Shift applied.
+std::optional<KeyStroke> StrokeOf(const SDL_Keysym& key) {
+  const bool shift = (key.mod & KMOD_SHIFT) != 0;
+  std::optional<KeyStroke> stroke;
+  const SDL_Scancode code = key.scancode;
+  if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) {
+    stroke = StrokeForName(std::string(1, static_cast<char>('a' + code - SDL_SCANCODE_A)), shift);
+  } else if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_0) {
+    stroke = StrokeForName(std::string(1, "1234567890"[code - SDL_SCANCODE_1]), shift);
+  } else if (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F12) {
+    stroke = StrokeForName("F" + std::to_string(code - SDL_SCANCODE_F1 + 1), shift);
+  } else {
+    struct Named {
+      SDL_Scancode Code;
+      const char* Name;
+    };
+    static constexpr Named kNamed[] = {
+        {SDL_SCANCODE_UP, "Up"},          {SDL_SCANCODE_DOWN, "Down"},
+        {SDL_SCANCODE_LEFT, "Left"},      {SDL_SCANCODE_RIGHT, "Right"},
+        {SDL_SCANCODE_ESCAPE, "Escape"},  {SDL_SCANCODE_RETURN, "Enter"},
+        {SDL_SCANCODE_KP_ENTER, "Enter"}, {SDL_SCANCODE_BACKSPACE, "Backspace"},
+        {SDL_SCANCODE_DELETE, "Delete"},  {SDL_SCANCODE_HOME, "Home"},
+        {SDL_SCANCODE_END, "End"},        {SDL_SCANCODE_SPACE, "Space"},
+        {SDL_SCANCODE_TAB, "Tab"},        {SDL_SCANCODE_LSHIFT, "Shift"},
+        {SDL_SCANCODE_RSHIFT, "Shift"},   {SDL_SCANCODE_LCTRL, "Ctrl"},
+        {SDL_SCANCODE_RCTRL, "Ctrl"},     {SDL_SCANCODE_LALT, "Alt"},
+        {SDL_SCANCODE_RALT, "RAlt"},      {SDL_SCANCODE_LANG1, "Hangul"},
+        {SDL_SCANCODE_MINUS, "-"},        {SDL_SCANCODE_EQUALS, "="},
+        {SDL_SCANCODE_LEFTBRACKET, "["},  {SDL_SCANCODE_RIGHTBRACKET, "]"},
+        {SDL_SCANCODE_BACKSLASH, "\\"},   {SDL_SCANCODE_SEMICOLON, ";"},
+        {SDL_SCANCODE_APOSTROPHE, "'"},   {SDL_SCANCODE_GRAVE, "`"},
+        {SDL_SCANCODE_COMMA, ","},        {SDL_SCANCODE_PERIOD, "."},
+        {SDL_SCANCODE_SLASH, "/"},
+    };
+    for (const Named& named : kNamed) {
+      if (named.Code == code) stroke = StrokeForName(named.Name, shift);
+    }
+    if (!stroke) {
+      // Keys that type nothing still reach the game with their virtual-key code.
+      struct Plain {
+        SDL_Scancode Code;
+        uint16_t VirtualKey;
+      };
+      static constexpr Plain kPlain[] = {
+          {SDL_SCANCODE_INSERT, 45}, {SDL_SCANCODE_PAGEUP, 33},   {SDL_SCANCODE_PAGEDOWN, 34},
+          {SDL_SCANCODE_CAPSLOCK, 20}, {SDL_SCANCODE_PAUSE, 19}, {SDL_SCANCODE_LGUI, 91},
+          {SDL_SCANCODE_RGUI, 92},   {SDL_SCANCODE_APPLICATION, 93}, {SDL_SCANCODE_LANG2, 25},
+      };
+      for (const Plain& plain : kPlain) {
+        if (plain.Code == code) stroke = KeyStroke{plain.VirtualKey, 0, 0, false};
+      }
+    }
+  }
+  if (!stroke) return std::nullopt;
+  stroke->Shift = (shift ? kShift : 0) | ((key.mod & KMOD_ALT) ? kAlt : 0) |
+                  ((key.mod & KMOD_CTRL) ? kCtrl : 0);
+  return stroke;
+}
+
+SDL_Surface* SurfaceOf(const Bitmap& bitmap) {
+  return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(bitmap.Row(0)), bitmap.Width(),
+                                            bitmap.Height(), 32, bitmap.Width() * 4,
+                                            SDL_PIXELFORMAT_RGB888);
+}
+
+}  // namespace
+
+SdlWindow::SdlWindow(Form& form, DisplayOptions options)
+    : form_(form), options_(options), sdl_(std::make_unique<Sdl>()) {}
+
+SdlWindow::~SdlWindow() {
+  if (sdl_->texture) SDL_DestroyTexture(sdl_->texture);
+  if (sdl_->renderer) SDL_DestroyRenderer(sdl_->renderer);
+  if (sdl_->window) SDL_DestroyWindow(sdl_->window);
+  if (sdl_->videoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool SdlWindow::Open(std::string& error) {
+  const FormDescription& description = form_.Description();
+  SDL_SetHint(SDL_HINT_APP_NAME, description.Title.c_str());
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    error = std::string("cannot open a window: ") + SDL_GetError();
+    return false;
+  }
+  sdl_->videoStarted = true;
+
+  const int width = description.ClientWidth, height = description.ClientHeight;
+  int scale = options_.Scale;
+  if (scale <= 0) {
+    // The largest integer scale whose window fits in three quarters of the desktop.
+    SDL_DisplayMode desktop;
+    scale = 1;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+      while (width * (scale + 1) * 4 <= desktop.w * 3 && height * (scale + 1) * 4 <= desktop.h * 3) {
+        ++scale;
+      }
+    }
+  }
+  Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
+  if (options_.Fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  sdl_->window = SDL_CreateWindow(description.Caption.c_str(), SDL_WINDOWPOS_CENTERED,
+                                  SDL_WINDOWPOS_CENTERED, width * scale, height * scale, flags);
+  if (!sdl_->window) {
+    error = std::string("cannot open a window: ") + SDL_GetError();
+    return false;
+  }
+  if (!description.Icon.Empty()) {
+    if (SDL_Surface* icon = SurfaceOf(description.Icon)) {
+      SDL_SetWindowIcon(sdl_->window, icon);
+      SDL_FreeSurface(icon);
+    }
+  }
+  sdl_->renderer = SDL_CreateRenderer(sdl_->window, -1, SDL_RENDERER_PRESENTVSYNC);
+  if (!sdl_->renderer) sdl_->renderer = SDL_CreateRenderer(sdl_->window, -1, SDL_RENDERER_SOFTWARE);
+  if (!sdl_->renderer) {
+    error = std::string("cannot draw in the window: ") + SDL_GetError();
+    return false;
+  }
+  // The picture keeps its logical size and is scaled by whole pixels, centred on black.
+  SDL_RenderSetLogicalSize(sdl_->renderer, width, height);
+  SDL_RenderSetIntegerScale(sdl_->renderer, SDL_TRUE);
+  sdl_->texture = SDL_CreateTexture(sdl_->renderer, SDL_PIXELFORMAT_RGB888,
+                                    SDL_TEXTUREACCESS_STREAMING, width, height);
+  if (!sdl_->texture) {
+    error = std::string("cannot draw in the window: ") + SDL_GetError();
+    return false;
+  }
+  if (options_.SystemInputMethod) {
+    SDL_StartTextInput();
+  } else {
+    SDL_StopTextInput();
+  }
+  return true;
+}
+
+void SdlWindow::Show() {
+  SDL_ShowWindow(sdl_->window);
+  SDL_RaiseWindow(sdl_->window);
+}
+
+void SdlWindow::Upload() {
+  form_.PrepareFrame();
+  const Bitmap& canvas = form_.Canvas();
+  SDL_UpdateTexture(sdl_->texture, nullptr, canvas.Row(0), canvas.Width() * 4);
+  SDL_SetRenderDrawColor(sdl_->renderer, 0, 0, 0, 255);
+  SDL_RenderClear(sdl_->renderer);
+  SDL_RenderCopy(sdl_->renderer, sdl_->texture, nullptr, nullptr);
+  SDL_RenderPresent(sdl_->renderer);
+}
+
+void SdlWindow::HandleKey(const void* keyEvent) {
+  const auto& key = *static_cast<const SDL_KeyboardEvent*>(keyEvent);
+  if (const auto stroke = StrokeOf(key.keysym)) form_.Key(*stroke);
+}
+
+void SdlWindow::Run() {
+  const Uint32 interval = std::max<Uint32>(1, form_.MainTimer().Interval);
+  Uint32 nextTick = SDL_GetTicks() + interval;
+  form_.Paint();
+  Upload();
+  while (!form_.CloseRequested()) {
+    const Uint32 now = SDL_GetTicks();
+    SDL_Event event;
+    // Sleep in the wait until an event comes or the timer is due.
+    const int timeout = SDL_TICKS_PASSED(now, nextTick) ? 0 : static_cast<int>(nextTick - now);
+    if (!SDL_WaitEventTimeout(&event, timeout)) {
+      if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) {
+        nextTick += interval;
+        if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) nextTick = SDL_GetTicks() + interval;
+        form_.Tick();
+        Upload();
+      }
+      continue;
+    }
+    switch (event.type) {
+      case SDL_QUIT:
+        form_.CloseButton();
+        break;
+      case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+          form_.CloseButton();
+        } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+          form_.Paint();
+        } else {
+          continue;
+        }
+        break;
+      case SDL_KEYDOWN:
+        HandleKey(&event.key);
+        break;
+      case SDL_TEXTEDITING:
+        if (!options_.SystemInputMethod) continue;
+        form_.Input().TextEditing(Utf8ToWide(event.edit.text), form_.FocusedReceiver());
+        break;
+      case SDL_TEXTINPUT:
+        if (!options_.SystemInputMethod) continue;
+        form_.Input().TextInput(Utf8ToWide(event.text.text), form_.FocusedReceiver());
+        break;
+      default:
+        continue;
+    }
+    Upload();
+  }
+}
+
+void SdlWindow::ShowError(const std::string& caption, const std::string& message) {
+  const bool started = SDL_WasInit(SDL_INIT_VIDEO) != 0;
+  if (!started && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), message.c_str(), nullptr);
+  if (!started) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+// SdlWindow: the real window. It shows a form's client surface through SDL2, turns SDL's events
+// into the form's events (keys with auto-repeat, the desktop input method's text, paint, close,
+// the timer) and uploads the surface after every handler. Between events it sleeps in the wait.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/Form.h"
+
+namespace platform {
+
+struct DisplayOptions {
+  int Scale = 0;  // 0: the largest integer scale that fits three quarters of the desktop
+  bool Fullscreen = false;
+  bool SystemInputMethod = false;  // text through the desktop's input method
+};
+
+class SdlWindow {
+ public:
+  SdlWindow(Form& form, DisplayOptions options);
+  ~SdlWindow();
+  SdlWindow(const SdlWindow&) = delete;
+  SdlWindow& operator=(const SdlWindow&) = delete;
+
+  // Makes the window (hidden until Show); false with `error` set when there is no display.
+  bool Open(std::string& error);
+  void Show();
+  // Runs the event loop until the form asks to close.
+  void Run();
+  // Shows an error in a message box when a display exists.
+  static void ShowError(const std::string& caption, const std::string& message);
+
+ private:
+  void Upload();
+  void HandleKey(const void* keyEvent);
+  Form& form_;
+  DisplayOptions options_;
+  struct Sdl;
+  std::unique_ptr<Sdl> sdl_;
+};
+
+}  // namespace platform
