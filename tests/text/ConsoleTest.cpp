@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "TestFonts.h"
+#include "TestSupport.h"
+#include "platform/CodePage.h"
+#include "text/Vesk3_console.h"
+
+namespace {
+
+// The window's colour where no pane has drawn; the same as a colour word and as a pixel.
+constexpr uint32_t kMarker = 0x00336633;
+
+// Solid fonts in a scratch directory and a window marked everywhere, so every inked cell and
+// every pixel a pane copies out is easy to see.
+struct Panes : testing::Test {
+  testing_support::ScratchDir dir;
+  platform::Bitmap window{632, 453};
+
+  Panes() {
+    dir.Write("ascii.fnt", test_fonts::SolidFont(1536));
+    dir.Write("H01.fnt", test_fonts::SolidFont(16000));
+    window.SetFillColor(kMarker);
+    window.FillRect(platform::RectAt(0, 0, 632, 453));
+  }
+};
+
+std::string Cp(const std::u16string& text) { return platform::WideToCodePage(text); }
+
+bool CellIs(const platform::Bitmap& b, int x0, int y0, uint32_t pixel) {
+  for (int y = y0; y < y0 + 16; ++y)
+    for (int x = x0; x < x0 + 8; ++x)
+      if (b.Pixel(x, y) != pixel) return false;
+  return true;
+}
+
+TEST_F(Panes, WriteCountsCodePageBytesAndDrawsFadedText) {
+  TConsoleWindow console(225, 0, 400, 336, window);
+  EXPECT_EQ(console.Hangul->Mode, 1);
+  console.TextColor = 0x206080;
+  console.Write(Cp(u"가나다 "));
+  EXPECT_EQ(console.Cursor.X, 7);
+  EXPECT_EQ(console.Bitmap.Pixel(0, 0), 0x00806020u);  // colour word turned into a pixel
+  // A Chinese character takes two bytes but is not drawn: the A after it stands at column 7.
+  console.Write(Cp(u"漢A"));
+  EXPECT_EQ(console.Cursor.X, 10);
+  EXPECT_NE(console.Bitmap.Pixel(56, 0), platform::kWhite);
+  EXPECT_TRUE(CellIs(console.Bitmap, 64, 0, platform::kWhite));
+  EXPECT_TRUE(CellIs(window, 225, 0, kMarker));  // nothing presented yet
+  console.Present();
+  EXPECT_EQ(window.Pixel(225, 0), 0x00806020u);
+}
+
+TEST_F(Panes, ConsoleScrollsOnTheTwentiethLine) {
+  TConsoleWindow console(225, 0, 400, 336, window);
+  for (int line = 0; line < 19; ++line) console.WriteLine(line == 1 ? "x" : "");
+  EXPECT_EQ(console.Cursor.Y, 19);
+  EXPECT_NE(console.Bitmap.Pixel(0, 16), platform::kWhite);  // no scroll yet
+  console.Write("y");
+  console.WriteLine("");
+  EXPECT_EQ(console.Cursor.Y, 19);
+  EXPECT_EQ(console.Cursor.X, 0);
+  EXPECT_NE(console.Bitmap.Pixel(0, 0), platform::kWhite);        // line 1 moved up
+  EXPECT_NE(console.Bitmap.Pixel(0, 18 * 16), platform::kWhite);  // the y, moved up
+  EXPECT_TRUE(CellIs(console.Bitmap, 0, 19 * 16, platform::kWhite));
+  EXPECT_TRUE(CellIs(console.Bitmap, 0, 20 * 16, platform::kWhite));
+  console.WriteLine("");
+  EXPECT_EQ(console.Cursor.Y, 19);
+  EXPECT_TRUE(CellIs(console.Bitmap, 0, 0, platform::kWhite));
+}
+
+TEST_F(Panes, InputPaneStartsWithThePromptAndScrollsOnTheFifthLine) {
+  TInputWindow input(225, 350, 400, 96, window);
+  EXPECT_EQ(input.Cursor.X, 1);
+  EXPECT_EQ(input.Cursor.Y, 0);
+  EXPECT_FALSE(input.CursorShown);
+  EXPECT_EQ(input.Bitmap.Pixel(0, 0), 0x002040C0u);  // ">" in the input blue
+  EXPECT_TRUE(CellIs(input.Bitmap, 8, 0, platform::kWhite));
+  for (int line = 0; line < 4; ++line) input.WriteLine("");
+  EXPECT_EQ(input.Cursor.Y, 4);
+  input.WriteLine("");
+  EXPECT_EQ(input.Cursor.Y, 4);
+  EXPECT_EQ(input.Cursor.X, 1);
+}
+
+TEST_F(Panes, CursorBlockFollowsTheInputTextAndBlinksStraightToTheWindow) {
+  TInputWindow input(225, 350, 400, 96, window);
+  input.ShowText("abc");
+  input.ShowText("");
+  EXPECT_TRUE(input.CursorShown);
+  EXPECT_TRUE(CellIs(input.Bitmap, 8, 0, 0));                  // block in column 1
+  EXPECT_TRUE(CellIs(input.Bitmap, 16, 0, platform::kWhite));  // old text and block cleared
+  EXPECT_TRUE(CellIs(window, 225 + 8, 350, 0));
+  EXPECT_TRUE(CellIs(window, 225, 350, kMarker));  // the prompt was never presented
+  input.Blink();
+  EXPECT_FALSE(input.CursorShown);
+  EXPECT_TRUE(CellIs(input.Bitmap, 8, 0, platform::kWhite));
+  EXPECT_TRUE(CellIs(window, 225 + 8, 350, platform::kWhite));
+  input.Blink();
+  EXPECT_TRUE(CellIs(window, 225 + 8, 350, 0));
+  input.ShowText(Cp(u"가a"));
+  input.WriteLine("");
+  EXPECT_TRUE(CellIs(input.Bitmap, 32, 16, 0));  // column 1 + 3 bytes on the new row
+  EXPECT_TRUE(CellIs(input.Bitmap, 32, 0, platform::kWhite));
+}
+
+TEST_F(Panes, CursorCellRightOfThePaneStaysOffTheWindow) {
+  TInputWindow input(225, 350, 404, 96, window);  // column 50 is half inside
+  input.ShowText(std::string(49, 'x'));
+  for (int y = 350; y < 366; ++y) {
+    EXPECT_EQ(window.Pixel(225 + 400, y), 0u);
+    EXPECT_EQ(window.Pixel(225 + 403, y), 0u);
+    EXPECT_EQ(window.Pixel(225 + 404, y), kMarker);
+  }
+  input.ShowText(std::string(60, 'x'));
+  input.Blink();
+  for (int y = 350; y < 366; ++y)
+    for (int x = 225 + 404; x < 632; ++x) ASSERT_EQ(window.Pixel(x, y), kMarker);
+}
+
+}  // namespace
