@@ -1,0 +1,46 @@
+// HangulKeyboard: the game's built-in Korean keyboard, the standard 2-set layout, starting in
+// Hangul mode. Letter keys compose syllables through libhangul and the syllable being composed is
+// shown in the receiver's text; every other key commits it first and then acts as itself, so a
+// handler of Enter already reads the finished word. The Hangul key, Right Alt and Shift+Space
+// switch between Hangul and Latin input; in Latin mode every key types its own character.
+#pragma once
+
+#include <hangul.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/InputMethod.h"
+
+namespace platform {
+
+class HangulKeyboard : public InputMethod {
+ public:
+  HangulKeyboard();
+  ~HangulKeyboard() override;
+  HangulKeyboard(const HangulKeyboard&) = delete;
+  HangulKeyboard& operator=(const HangulKeyboard&) = delete;
+
+  void KeyDown(const KeyStroke& stroke, TextReceiver& receiver) override;
+  void TextInput(const std::u16string& committed, TextReceiver& receiver) override;
+  void TextEditing(const std::u16string& preedit, TextReceiver& receiver) override;
+
+  bool HangulMode() const { return hangulMode_; }
+
+ private:
+  struct ContextDeleter {
+    void operator()(HangulInputContext* context) const { hangul_ic_delete(context); }
+  };
+
+  void ForgetDropped(const TextReceiver& receiver);
+  void Compose(char letter, TextReceiver& receiver);
+  void EraseJamo(TextReceiver& receiver);
+  // Commits the syllable being composed, as it is shown.
+  void Flush(TextReceiver& receiver);
+
+  std::unique_ptr<HangulInputContext, ContextDeleter> context_;
+  bool hangulMode_ = true;
+  DirectInput latin_;
+};
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+#include "platform/SystemInputMethod.h"
+
+namespace platform {
+namespace {
+
+// Keys that belong to the composition when they get here at all: letters build the syllable,
+// Backspace takes a jamo off it, and the modifiers are held down for the doubled consonants.
+bool BelongsToComposition(const KeyStroke& stroke) {
+  const char c = stroke.Ascii;
+  const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  return letter || stroke.VirtualKey == vk::Back || stroke.VirtualKey == vk::Shift ||
+         stroke.VirtualKey == vk::Control || stroke.VirtualKey == vk::Menu;
+}
+
+bool IsControlCharacter(char c) {
+  const unsigned char code = static_cast<unsigned char>(c);
+  return code != 0 && (code < 0x20 || code == 0x7F);
+}
+
+// Text that a key typed past the input method, never the result of a composition.
+bool IsKeyText(const std::u16string& text) {
+  for (char16_t c : text) {
+    if (c >= 0x80) return false;
+  }
+  return !text.empty();
+}
+
+}  // namespace
+
+void SystemInputMethod::CommitAhead(TextReceiver& receiver) {
+  committedAhead_ = receiver.Composition();
+  receiver.Commit(committedAhead_);
+}
+
+void SystemInputMethod::KeyDown(const KeyStroke& stroke, TextReceiver& receiver) {
+  const bool composing = !receiver.Composition().empty();
+  if (composing && !BelongsToComposition(stroke)) CommitAhead(receiver);
+  receiver.KeyDown(stroke.VirtualKey, stroke.Shift);
+  // Backspace while composing was the input method's: it edits the syllable, not the text.
+  const bool erasesComposition = stroke.VirtualKey == vk::Back && composing;
+  if (IsControlCharacter(stroke.Ascii) && !erasesComposition) {
+    receiver.Char(static_cast<unsigned char>(stroke.Ascii));
+  }
+}
+
+void SystemInputMethod::TextInput(const std::u16string& committed, TextReceiver& receiver) {
+  if (!committedAhead_.empty() && committed == committedAhead_) {
+    committedAhead_.clear();
+    return;
+  }
+  // The same race without a key event in front: a key's own character overtaking the syllable.
+  if (!receiver.Composition().empty() && IsKeyText(committed)) CommitAhead(receiver);
+  receiver.Commit(committed);
+}
+
+void SystemInputMethod::TextEditing(const std::u16string& preedit, TextReceiver& receiver) {
+  if (!preedit.empty()) committedAhead_.clear();
+  receiver.SetComposition(preedit);
+}
+
+}  // namespace platform
