@@ -1,0 +1,324 @@
+#include "tools/FontBuilder.h"
+
+#include <bit>
+#include <cstdio>
+#include <fstream>
+#include <utility>
+
+namespace fontbuild {
+
+namespace {
+
+std::string CodePointName(char32_t code) {
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+  return name;
+}
+
+int HexValue(char digit) {
+  if (digit >= '0' && digit <= '9') return digit - '0';
+  if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
+  if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
+  return -1;
+}
+
+}  // namespace
+
+bool ParseHexFont(std::istream& in, const std::string& sourceName, HexGlyphs& glyphs,
+                  std::string& error) {
+  std::string line;
+  int lineNumber = 0;
+  auto fail = [&](const std::string& problem) {
+    error = sourceName + ": line " + std::to_string(lineNumber) + ": " + problem;
+    return false;
+  };
+  while (std::getline(in, line)) {
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    const size_t colon = line.find(':');
+    if (colon == std::string::npos || colon < 4 || colon > 6)
+      return fail("expected a code point of 4 to 6 hex digits, a colon and the glyph's digits");
+    char32_t code = 0;
+    for (size_t k = 0; k < colon; ++k) {
+      const int value = HexValue(line[k]);
+      if (value < 0) return fail("the code point \"" + line.substr(0, colon) + "\" is not hex");
+      code = code * 16 + static_cast<char32_t>(value);
+    }
+    if (code > 0x10FFFF)
+      return fail("the code point " + CodePointName(code) + " is beyond Unicode");
+    const size_t digits = line.size() - colon - 1;
+    if (digits != 32 && digits != 64)
+      return fail("a glyph has 32 (8 x 16) or 64 (16 x 16) hex digits, this one " +
+                  std::to_string(digits));
+    std::vector<uint8_t> bytes(digits / 2);
+    for (size_t k = 0; k < bytes.size(); ++k) {
+      const int high = HexValue(line[colon + 1 + 2 * k]);
+      const int low = HexValue(line[colon + 2 + 2 * k]);
+      if (high < 0 || low < 0) return fail("the glyph of " + CodePointName(code) + " is not hex");
+      bytes[k] = static_cast<uint8_t>(high * 16 + low);
+    }
+    if (!glyphs.emplace(code, std::move(bytes)).second)
+      return fail("a second glyph for " + CodePointName(code));
+  }
+  if (in.bad()) return fail("the file could not be read to its end");
+  return true;
+}
+
+bool ReadHexFont(const std::string& path, HexGlyphs& glyphs, std::string& error) {
+  std::ifstream in(path);
+  if (!in) {
+    error = path + ": cannot be opened";
+    return false;
+  }
+  return ParseHexFont(in, path, glyphs, error);
+}
+
+// ---------------------------------------------------------------------------------------------
+// ascii.fnt
+
+namespace {
+
+// Glyph 0 stands for the control bytes 0..31: a hollow box, so that they show up as something.
+constexpr std::array<uint8_t, 16> kPlaceholderBox = {
+    0x00, 0x00, 0x7E, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x7E, 0x00, 0x00};
+
+}  // namespace
+
+bool BuildAsciiFont(const HexGlyphs& source, std::vector<uint8_t>& font, std::string& error) {
+  font.assign(kAsciiFontSize, 0);
+  std::copy(kPlaceholderBox.begin(), kPlaceholderBox.end(), font.begin());
+  for (char32_t code = 0x20; code <= 0x7E; ++code) {
+    const auto found = source.find(code);
+    if (found == source.end() || found->second.size() != 16) {
+      error = "no 8 x 16 glyph for " + CodePointName(code);
+      return false;
+    }
+    std::copy(found->second.begin(), found->second.end(), font.begin() + 16 * (code - 31));
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Which component glyphs make up a syllable
+
+namespace {
+
+constexpr int kMedialCount = 21;
+constexpr int kFinalCount = 28;  // 0 = no final
+
+// Set bases by vowel (Unicode medial index, ㅏ .. ㅣ): the initial-sound set without and with a
+// final, and the final-sound set.
+constexpr std::array<int, kMedialCount> kInitialSetOpen = {
+    0, 0, 0, 0, 0, 0, 0, 0, 19, 57, 57, 57, 19, 38, 76, 76, 76, 38, 19, 57, 0};
+constexpr std::array<int, kMedialCount> kInitialSetClosed = {
+    95, 95, 95, 95, 95, 95, 95, 95, 114, 133, 133, 133, 114, 114, 133, 133, 133, 114, 114, 133, 95};
+constexpr std::array<int, kMedialCount> kFinalSet = {236, 290, 236, 290, 263, 290, 263,
+                                                     290, 317, 236, 290, 263, 317, 317,
+                                                     263, 290, 263, 317, 317, 263, 263};
+
+// ㄱ and ㅋ (Unicode initial indices 0 and 15) leave the vowel more room than the other initials.
+bool TakesWideVowel(int initial) { return initial == 0 || initial == 15; }
+
+}  // namespace
+
+SyllableGlyphs ComponentGlyphsOf(int syllable) {
+  const int initial = syllable / (kMedialCount * kFinalCount);
+  const int medial = syllable / kFinalCount % kMedialCount;
+  const int final = syllable % kFinalCount;
+  if (final == 0) {
+    return {kInitialSetOpen[medial] + initial, (TakesWideVowel(initial) ? 152 : 173) + medial, -1};
+  }
+  return {kInitialSetClosed[medial] + initial, (TakesWideVowel(initial) ? 194 : 215) + medial,
+          kFinalSet[medial] + final - 1};
+}
+
+int InkCount(const Glyph& glyph) {
+  int count = 0;
+  for (uint8_t byte : glyph) count += std::popcount(byte);
+  return count;
+}
+
+double InkOverlap(const Glyph& a, const Glyph& b) {
+  int both = 0;
+  int either = 0;
+  for (size_t k = 0; k < a.size(); ++k) {
+    both += std::popcount(static_cast<uint8_t>(a[k] & b[k]));
+    either += std::popcount(static_cast<uint8_t>(a[k] | b[k]));
+  }
+  return either == 0 ? 1.0 : static_cast<double>(both) / either;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Fitting the component glyphs
+
+namespace {
+
+constexpr int kFirstVowelGlyph = 152;
+constexpr int kFirstFinalGlyph = 236;
+
+Glyph& operator|=(Glyph& into, const Glyph& other) {
+  for (size_t k = 0; k < into.size(); ++k) into[k] |= other[k];
+  return into;
+}
+
+void RemoveInk(Glyph& from, const Glyph& ink) {
+  for (size_t k = 0; k < from.size(); ++k) from[k] &= static_cast<uint8_t>(~ink[k]);
+}
+
+int Difference(const Glyph& a, const Glyph& b) {
+  int count = 0;
+  for (size_t k = 0; k < a.size(); ++k) count += std::popcount(static_cast<uint8_t>(a[k] ^ b[k]));
+  return count;
+}
+
+// The component glyphs under fit, against the precomposed syllables they should compose.
+class ComponentFit {
+ public:
+  explicit ComponentFit(std::vector<Glyph> targets)
+      : targets_(std::move(targets)),
+        users_(kComponentGlyphCount),
+        vowelInk_(kComponentGlyphCount),
+        glyphs_(kComponentGlyphCount) {
+    for (int s = 0; s < kSyllableCount; ++s) {
+      uses_.push_back(ComponentGlyphsOf(s));
+      for (int g : GlyphsOf(s)) users_[g].push_back(s);
+    }
+    FindVowelInk();
+  }
+
+  // Every component glyph starts as the ink that all syllables using it share, less the ink that
+  // belongs to its neighbours: shared ink alone would be ambiguous, as the vowel glyphs drawn
+  // only after ㄱ or ㅋ all share the ㄱ stroke. Initials and finals give up their vowels' ink;
+  // the vowels give up their initials' starting ink.
+  void StartFromOwnInk() {
+    for (int g = 0; g < kComponentGlyphCount; ++g) {
+      glyphs_[g] = CommonInk(users_[g]);
+      RemoveInk(glyphs_[g], vowelInk_[g]);
+    }
+    for (int g = kFirstVowelGlyph; g < kFirstFinalGlyph; ++g)
+      for (int s : users_[g]) RemoveInk(glyphs_[g], glyphs_[uses_[s].initial]);
+  }
+
+  // Gives each component glyph in turn the pixels that minimise the differences over the
+  // syllables using it, the other glyphs held fixed. A pixel that the other components of a
+  // syllable already ink cannot change that syllable, so only the rest count; on a tie the pixel
+  // stays blank, which keeps ink shared by two components in the one refitted later. Initials
+  // and finals never take their vowels' ink. Returns whether any glyph changed.
+  bool Sweep() {
+    bool changed = false;
+    for (int g = 0; g < kComponentGlyphCount; ++g) {
+      std::array<int, 256> inkWanted{};
+      std::array<int, 256> blankWanted{};
+      for (int s : users_[g]) {
+        const Glyph others = ComposeWithout(s, g);
+        for (int pixel = 0; pixel < 256; ++pixel) {
+          const int k = pixel / 8;
+          const uint8_t bit = static_cast<uint8_t>(0x80 >> (pixel % 8));
+          if (others[k] & bit) continue;
+          ++((targets_[s][k] & bit) ? inkWanted : blankWanted)[pixel];
+        }
+      }
+      Glyph fitted{};
+      for (int pixel = 0; pixel < 256; ++pixel)
+        if (inkWanted[pixel] > blankWanted[pixel]) fitted[pixel / 8] |= 0x80 >> (pixel % 8);
+      RemoveInk(fitted, vowelInk_[g]);
+      changed = changed || fitted != glyphs_[g];
+      glyphs_[g] = fitted;
+    }
+    return changed;
+  }
+
+  long TotalDifference() const {
+    long total = 0;
+    for (int s = 0; s < kSyllableCount; ++s)
+      total += Difference(ComposeWithout(s, -1), targets_[s]);
+    return total;
+  }
+
+  const std::vector<Glyph>& Glyphs() const { return glyphs_; }
+
+ private:
+  std::vector<int> GlyphsOf(int s) const {
+    const SyllableGlyphs& use = uses_[s];
+    if (use.final < 0) return {use.initial, use.vowel};
+    return {use.initial, use.vowel, use.final};
+  }
+
+  // A vowel's ink next to an initial or final glyph is what every syllable of that glyph's set
+  // with that vowel shares, whichever the other components: the vowel glyphs carry it, so the
+  // initials and finals keep out of it. Otherwise a final under ㅗ ㅛ ㅡ takes in their stroke
+  // and draws it a second time under ㅜ, whose stroke stands a row higher.
+  void FindVowelInk() {
+    std::map<std::pair<int, int>, std::vector<int>> initialGroups;  // by (set, medial)
+    std::map<std::pair<int, int>, std::vector<int>> finalGroups;
+    for (int s = 0; s < kSyllableCount; ++s) {
+      const int medial = s / kFinalCount % kMedialCount;
+      initialGroups[{uses_[s].initial - s / (kMedialCount * kFinalCount), medial}].push_back(s);
+      if (uses_[s].final >= 0)
+        finalGroups[{uses_[s].final - (s % kFinalCount - 1), medial}].push_back(s);
+    }
+    for (const auto& [setAndVowel, syllables] : initialGroups) {
+      const Glyph ink = CommonInk(syllables);
+      for (int s : syllables) vowelInk_[uses_[s].initial] |= ink;
+    }
+    for (const auto& [setAndVowel, syllables] : finalGroups) {
+      const Glyph ink = CommonInk(syllables);
+      for (int s : syllables) vowelInk_[uses_[s].final] |= ink;
+    }
+  }
+
+  Glyph CommonInk(const std::vector<int>& syllables) const {
+    if (syllables.empty()) return Glyph{};
+    Glyph common;
+    common.fill(0xFF);
+    for (int s : syllables)
+      for (size_t k = 0; k < common.size(); ++k) common[k] &= targets_[s][k];
+    return common;
+  }
+
+  // Syllable s composed from its component glyphs, leaving out glyph `left` (-1: none left out).
+  Glyph ComposeWithout(int s, int left) const {
+    Glyph composed{};
+    for (int g : GlyphsOf(s))
+      if (g != left) composed |= glyphs_[g];
+    return composed;
+  }
+
+  std::vector<Glyph> targets_;
+  std::vector<SyllableGlyphs> uses_;
+  std::vector<std::vector<int>> users_;  // the syllables that use each component glyph
+  std::vector<Glyph> vowelInk_;          // ink an initial or final glyph leaves to its vowels
+  std::vector<Glyph> glyphs_;
+};
+
+}  // namespace
+
+bool BuildHangulFont(const HexGlyphs& source, std::vector<uint8_t>& font, std::string& error,
+                     FitReport* report) {
+  std::vector<Glyph> targets(kSyllableCount);
+  for (int s = 0; s < kSyllableCount; ++s) {
+    const auto found = source.find(kFirstSyllable + s);
+    if (found == source.end() || found->second.size() != targets[s].size()) {
+      error = "no 16 x 16 glyph for " + CodePointName(kFirstSyllable + s);
+      return false;
+    }
+    std::copy(found->second.begin(), found->second.end(), targets[s].begin());
+  }
+  ComponentFit fit(std::move(targets));
+  fit.StartFromOwnInk();
+  FitReport local;
+  local.initialDifference = fit.TotalDifference();
+  do ++local.sweeps;
+  while (fit.Sweep());
+  local.fittedDifference = fit.TotalDifference();
+  local.finalDifference = local.fittedDifference;
+
+  font.assign(kHangulFontSize, 0);
+  for (int g = 0; g < kComponentGlyphCount; ++g)
+    std::copy(fit.Glyphs()[g].begin(), fit.Glyphs()[g].end(), font.begin() + 32 * g);
+  if (report) *report = local;
+  return true;
+}
+
+}  // namespace fontbuild

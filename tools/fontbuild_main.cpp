@@ -1,0 +1,57 @@
+// fontbuild: writes the game's fonts ascii.fnt and H01.fnt from GNU Unifont's unifont.hex.
+//   fontbuild /usr/share/unifont/unifont.hex OUTDIR
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tools/FontBuilder.h"
+
+namespace {
+
+bool WriteFont(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) {
+    std::fprintf(stderr, "fontbuild: %s: cannot be written\n", path.string().c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: fontbuild UNIFONT.hex OUTDIR\n");
+    return 2;
+  }
+  const std::string hexPath = argv[1];
+  const std::filesystem::path outDir = argv[2];
+
+  fontbuild::HexGlyphs source;
+  std::string error;
+  if (!fontbuild::ReadHexFont(hexPath, source, error)) {
+    std::fprintf(stderr, "fontbuild: %s\n", error.c_str());
+    return 1;
+  }
+  std::vector<uint8_t> ascii;
+  std::vector<uint8_t> hangul;
+  fontbuild::FitReport fit;
+  if (!fontbuild::BuildAsciiFont(source, ascii, error) ||
+      !fontbuild::BuildHangulFont(source, hangul, error, &fit)) {
+    std::fprintf(stderr, "fontbuild: %s: %s\n", hexPath.c_str(), error.c_str());
+    return 1;
+  }
+  if (!WriteFont(outDir / "ascii.fnt", ascii) || !WriteFont(outDir / "H01.fnt", hangul)) return 1;
+
+  std::printf(
+      "component fit: %d sweeps; differing pixels over %d syllables: %ld at start, %ld "
+      "fitted, %ld after clean-up\n",
+      fit.sweeps, fontbuild::kSyllableCount, fit.initialDifference, fit.fittedDifference,
+      fit.finalDifference);
+  return 0;
+}
