@@ -1,54 +1,45 @@
 #include "app/Icon.h"
 
-
 namespace {
 
 // One character a pixel; the legend below gives each character's colour (0x00RRGGBB).
 constexpr const char* kPicture[32] = {
-    "................................",
-    "................................",
-    "...kkkkkkkkkkkkkkkkkkkkkkkkkk...",
-    "..kbbbbbbbbbbbbbbbbbbbbbbbbbbk..",
-    "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
-    "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
-    "..kbBBBBBBBBBByyBBBBBBBBBBBBbk..",
-    "..kbBBBByBBBByrryBBBByBBBBBBbk..",
-    "..kbBBByryBBByrryBBByryBBBBBbk..",
-    "..kbBBBByBBBBByyBBBBByBBBBBBbk..",
-    "..kbBBBByyBBBByyBBBByyBBBBBBbk..",
-    "..kbBBBByyyBByyyyBByyyBBBBBBbk..",
-    "..kbBBBByyyyyyyyyyyyyyBBBBBBbk..",
-    "..kbBBBByyyyyyyyyyyyyyBBBBBBbk..",
-    "..kbBBBBoyyyyyyyyyyyyoBBBBBBbk..",
-    "..kbBBBBoooooooooooooooBBBBBbk..",
-    "..kbBBBByyyryyygyyyryyBBBBBBbk..",
-    "..kbBBBBoooooooooooooooBBBBBbk..",
-    "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
-    "...kbBBBBBBBBBBBBBBBBBBBBBBbk...",
-    "...kbBBBBBBBBBBBBBBBBBBBBBBbk...",
-    "....kbBBBBBBBBBBBBBBBBBBBBbk....",
-    "....kbBBBBBBBBBBBBBBBBBBBBbk....",
-    ".....kbBBBBBBBBBBBBBBBBBBbk.....",
-    "......kbBBBBBBBBBBBBBBBBbk......",
-    ".......kbBBBBBBBBBBBBBBbk.......",
-    "........kbBBBBBBBBBBBBbk........",
-    ".........kbbBBBBBBBBbbk.........",
-    "...........kbbBBBBbbk...........",
-    ".............kbbbbk.............",
-    "...............kk...............",
-    "................................",
+    "................................", "................................",
+    "...kkkkkkkkkkkkkkkkkkkkkkkkkk...", "..kbbbbbbbbbbbbbbbbbbbbbbbbbbk..",
+    "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..", "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
+    "..kbBBBBBBBBBByyBBBBBBBBBBBBbk..", "..kbBBBByBBBByrryBBBByBBBBBBbk..",
+    "..kbBBByryBBByrryBBByryBBBBBbk..", "..kbBBBByBBBBByyBBBBByBBBBBBbk..",
+    "..kbBBBByyBBBByyBBBByyBBBBBBbk..", "..kbBBBByyyBByyyyBByyyBBBBBBbk..",
+    "..kbBBBByyyyyyyyyyyyyyBBBBBBbk..", "..kbBBBByyyyyyyyyyyyyyBBBBBBbk..",
+    "..kbBBBBoyyyyyyyyyyyyoBBBBBBbk..", "..kbBBBBoooooooooooooooBBBBBbk..",
+    "..kbBBBByyyryyygyyyryyBBBBBBbk..", "..kbBBBBoooooooooooooooBBBBBbk..",
+    "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..", "...kbBBBBBBBBBBBBBBBBBBBBBBbk...",
+    "...kbBBBBBBBBBBBBBBBBBBBBBBbk...", "....kbBBBBBBBBBBBBBBBBBBBBbk....",
+    "....kbBBBBBBBBBBBBBBBBBBBBbk....", ".....kbBBBBBBBBBBBBBBBBBBbk.....",
+    "......kbBBBBBBBBBBBBBBBBbk......", ".......kbBBBBBBBBBBBBBBbk.......",
+    "........kbBBBBBBBBBBBBbk........", ".........kbbBBBBBBBBbbk.........",
+    "...........kbbBBBBbbk...........", ".............kbbbbk.............",
+    "...............kk...............", "................................",
 };
 
 uint32_t ColourOf(char c) {
   switch (c) {
-    case 'k': return 0x00101828;  // outline
-    case 'b': return 0x006C8CD8;  // shield rim
-    case 'B': return 0x00284C9C;  // shield
-    case 'y': return 0x00F0C830;  // gold
-    case 'o': return 0x00B07818;  // gold in shade
-    case 'r': return 0x00D83030;  // ruby
-    case 'g': return 0x0030B050;  // emerald
-    default: return 0x00000000;   // transparent corner
+    case 'k':
+      return 0x00101828;  // outline
+    case 'b':
+      return 0x006C8CD8;  // shield rim
+    case 'B':
+      return 0x00284C9C;  // shield
+    case 'y':
+      return 0x00F0C830;  // gold
+    case 'o':
+      return 0x00B07818;  // gold in shade
+    case 'r':
+      return 0x00D83030;  // ruby
+    case 'g':
+      return 0x0030B050;  // emerald
+    default:
+      return 0x00000000;  // transparent corner
   }
 }
 

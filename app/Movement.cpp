@@ -10,16 +10,11 @@ namespace {
 
 // Every class 0..127 falls in exactly one row.
 constexpr TerrainRule kTerrainRules[] = {
-    {0, 0, "special event", true, false},
-    {1, 18, nullptr, false, false},
-    {19, 19, "special event", true, false},
-    {20, 21, nullptr, false, false},
-    {22, 22, "enter somewhere", false, false},
-    {23, 23, "read a sign", false, false},
-    {24, 24, "enter into water", true, false},
-    {25, 25, "enter into swamp", true, false},
-    {26, 26, "enter into lava", true, false},
-    {27, 47, nullptr, true, false},
+    {0, 0, "special event", true, false},      {1, 18, nullptr, false, false},
+    {19, 19, "special event", true, false},    {20, 21, nullptr, false, false},
+    {22, 22, "enter somewhere", false, false}, {23, 23, "read a sign", false, false},
+    {24, 24, "enter into water", true, false}, {25, 25, "enter into swamp", true, false},
+    {26, 26, "enter into lava", true, false},  {27, 47, nullptr, true, false},
     {48, 127, "talk to someone", false, true},
 };
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 struct TerrainRule {
-  uint8_t First;        // terrain classes First..Last
+  uint8_t First;  // terrain classes First..Last
   uint8_t Last;
   const char* Message;  // appended to the event log, or none
   bool Walkable;        // the hero steps onto the cell

@@ -30,15 +30,17 @@ std::string JsonString(const std::string& utf8) {
 
 std::string EventLogText() {
   std::string text;
-  for (const std::string& line : Form1->Memo1.Lines()) text += platform::CodePageToUtf8(line) + "\n";
+  for (const std::string& line : Form1->Memo1.Lines())
+    text += platform::CodePageToUtf8(line) + "\n";
   return text;
 }
 
 std::string StateJson(bool closed) {
   std::string json = "{\n";
   if (Hero) {
-    json += "  \"hero\": {\"x\": " + std::to_string(Hero->X) + ", \"y\": " +
-            std::to_string(Hero->Y) + ", \"facing\": " + std::to_string(Hero->Facing) + "},\n";
+    json += "  \"hero\": {\"x\": " + std::to_string(Hero->X) +
+            ", \"y\": " + std::to_string(Hero->Y) +
+            ", \"facing\": " + std::to_string(Hero->Facing) + "},\n";
   }
   json += std::string("  \"talking\": ") + (Form1->Talking ? "true" : "false") + ",\n";
   json += std::string("  \"closed\": ") + (closed ? "true" : "false") + ",\n";

@@ -110,7 +110,8 @@ int main(int argc, char** argv) {
   }
   // Paths on the command line are the caller's, taken before moving into the data folder.
   Options resolved = *options;
-  for (std::string* path : {&resolved.Script, &resolved.Screenshot, &resolved.Log, &resolved.State}) {
+  for (std::string* path :
+       {&resolved.Script, &resolved.Screenshot, &resolved.Log, &resolved.State}) {
     if (!path->empty()) *path = std::filesystem::absolute(*path).string();
   }
   std::string notice;

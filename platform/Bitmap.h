@@ -52,9 +52,7 @@ class Bitmap {
 
   // Row y (0 = top); x-th word is pixel x. y must lie inside the bitmap.
   uint32_t* Row(int32_t y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
-  const uint32_t* Row(int32_t y) const {
-    return pixels_.data() + static_cast<size_t>(y) * width_;
-  }
+  const uint32_t* Row(int32_t y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   bool Contains(int32_t x, int32_t y) const {
     return x >= 0 && y >= 0 && x < width_ && y < height_;
   }

@@ -86,9 +86,8 @@ std::string FromWide(Converter& converter, std::u16string_view text, const char*
 template <typename SkipFn>
 std::u16string ToWide(Converter& converter, std::string_view text, SkipFn skip) {
   const char16_t question = u'?';
-  const std::string bytes =
-      converter.Run(text.data(), text.size(),
-                    std::string(reinterpret_cast<const char*>(&question), 2), skip);
+  const std::string bytes = converter.Run(
+      text.data(), text.size(), std::string(reinterpret_cast<const char*>(&question), 2), skip);
   std::u16string out(bytes.size() / 2, u'\0');
   std::memcpy(out.data(), bytes.data(), out.size() * 2);
   return out;

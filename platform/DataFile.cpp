@@ -68,7 +68,8 @@ void DataFile::Close() {
   if (fd_ < 0) return;
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) throw InOutError(name_, std::string("Close error: ") + std::strerror(errno));
+  if (::close(fd) != 0)
+    throw InOutError(name_, std::string("Close error: ") + std::strerror(errno));
 }
 
 }  // namespace platform

@@ -50,13 +50,13 @@ class Form {
   InputMethod& Input() { return *inputMethod_; }
 
   // Entry points for the backends, one per event.
-  void Create();                            // the window has just been made
-  void Destroy();                           // the window is going away
-  void Paint();                             // paint event
-  void Key(const KeyStroke& stroke);        // a key goes down (auto-repeat included)
-  void Tick();                              // one timer interval has passed
-  void CloseButton();                       // the window's close button
-  TextReceiver& FocusedReceiver();          // where input-method text goes
+  void Create();                      // the window has just been made
+  void Destroy();                     // the window is going away
+  void Paint();                       // paint event
+  void Key(const KeyStroke& stroke);  // a key goes down (auto-repeat included)
+  void Tick();                        // one timer interval has passed
+  void CloseButton();                 // the window's close button
+  TextReceiver& FocusedReceiver();    // where input-method text goes
   Timer& MainTimer();
   // Brings the surface up to date with the toolkit's own controls before a backend shows it.
   void PrepareFrame();

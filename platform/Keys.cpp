@@ -13,11 +13,11 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"Up", vk::Up, 0},          {"Down", vk::Down, 0},        {"Left", vk::Left, 0},
-    {"Right", vk::Right, 0},    {"Escape", vk::Escape, 27},   {"Enter", vk::Return, 13},
-    {"Backspace", vk::Back, 8}, {"Delete", vk::Delete, 0},    {"Home", vk::Home, 0},
-    {"End", vk::End, 0},        {"Space", vk::Space, ' '},    {"Tab", vk::Tab, 0},
-    {"Shift", vk::Shift, 0},    {"Ctrl", vk::Control, 0},     {"Alt", vk::Menu, 0},
+    {"Up", vk::Up, 0},          {"Down", vk::Down, 0},      {"Left", vk::Left, 0},
+    {"Right", vk::Right, 0},    {"Escape", vk::Escape, 27}, {"Enter", vk::Return, 13},
+    {"Backspace", vk::Back, 8}, {"Delete", vk::Delete, 0},  {"Home", vk::Home, 0},
+    {"End", vk::End, 0},        {"Space", vk::Space, ' '},  {"Tab", vk::Tab, 0},
+    {"Shift", vk::Shift, 0},    {"Ctrl", vk::Control, 0},   {"Alt", vk::Menu, 0},
     {"RAlt", vk::Menu, 0},      {"Hangul", vk::Hangul, 0},
 };
 
@@ -28,9 +28,9 @@ struct PunctuationKey {
   uint16_t VirtualKey;
 };
 constexpr PunctuationKey kPunctuation[] = {
-    {';', ':', 186}, {'=', '+', 187}, {',', '<', 188}, {'-', '_', 189},  {'.', '>', 190},
-    {'/', '?', 191}, {'`', '~', 192}, {'[', '{', 219}, {'\\', '|', 220}, {']', '}', 221},
-    {'\'', '"', 222},
+    {';', ':', 186},  {'=', '+', 187}, {',', '<', 188},  {'-', '_', 189},
+    {'.', '>', 190},  {'/', '?', 191}, {'`', '~', 192},  {'[', '{', 219},
+    {'\\', '|', 220}, {']', '}', 221}, {'\'', '"', 222},
 };
 constexpr char kShiftedDigits[] = ")!@#$%^&*(";
 

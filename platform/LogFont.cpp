@@ -66,8 +66,8 @@ void LogFont::Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::
   for (int32_t row = 0; row < argb->h; ++row) {
     const int32_t ty = y + row;
     if (ty < clip.Top || ty >= clip.Bottom) continue;
-    const auto* source =
-        reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + row * argb->pitch);
+    const auto* source = reinterpret_cast<const uint32_t*>(
+        static_cast<const uint8_t*>(argb->pixels) + row * argb->pitch);
     uint32_t* target = surface.Row(ty);
     for (int32_t col = 0; col < argb->w; ++col) {
       const int32_t tx = x + col;

@@ -19,7 +19,8 @@ std::string Trimmed(const std::string& text) {
 // A count such as "3" or "x3"; false when it is not a number in range.
 bool ParseCount(std::string word, int& count) {
   if (!word.empty() && word[0] == 'x') word.erase(0, 1);
-  if (word.empty() || word.size() > 8 || word.find_first_not_of("0123456789") != std::string::npos) {
+  if (word.empty() || word.size() > 8 ||
+      word.find_first_not_of("0123456789") != std::string::npos) {
     return false;
   }
   count = std::stoi(word);

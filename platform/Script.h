@@ -17,9 +17,9 @@ namespace platform {
 struct ScriptEvent {
   enum class Kind { Key, Text, Compose, Tick, Paint, Close };
   Kind What = Kind::Paint;
-  KeyStroke Stroke;        // Key
-  std::u16string Text;     // Text, Compose
-  int Line = 0;            // where the event stands in the script
+  KeyStroke Stroke;     // Key
+  std::u16string Text;  // Text, Compose
+  int Line = 0;         // where the event stands in the script
 };
 
 struct ScriptError {

@@ -63,9 +63,9 @@ std::optional<KeyStroke> StrokeOf(const SDL_Keysym& key) {
         uint16_t VirtualKey;
       };
       static constexpr Plain kPlain[] = {
-          {SDL_SCANCODE_INSERT, 45}, {SDL_SCANCODE_PAGEUP, 33},   {SDL_SCANCODE_PAGEDOWN, 34},
-          {SDL_SCANCODE_CAPSLOCK, 20}, {SDL_SCANCODE_PAUSE, 19}, {SDL_SCANCODE_LGUI, 91},
-          {SDL_SCANCODE_RGUI, 92},   {SDL_SCANCODE_APPLICATION, 93}, {SDL_SCANCODE_LANG2, 25},
+          {SDL_SCANCODE_INSERT, 45},   {SDL_SCANCODE_PAGEUP, 33},      {SDL_SCANCODE_PAGEDOWN, 34},
+          {SDL_SCANCODE_CAPSLOCK, 20}, {SDL_SCANCODE_PAUSE, 19},       {SDL_SCANCODE_LGUI, 91},
+          {SDL_SCANCODE_RGUI, 92},     {SDL_SCANCODE_APPLICATION, 93}, {SDL_SCANCODE_LANG2, 25},
       };
       for (const Plain& plain : kPlain) {
         if (plain.Code == code) stroke = KeyStroke{plain.VirtualKey, 0, 0, false};
@@ -114,7 +114,8 @@ bool SdlWindow::Open(std::string& error) {
     SDL_DisplayMode desktop;
     scale = 1;
     if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
-      while (width * (scale + 1) * 4 <= desktop.w * 3 && height * (scale + 1) * 4 <= desktop.h * 3) {
+      while (width * (scale + 1) * 4 <= desktop.w * 3 &&
+             height * (scale + 1) * 4 <= desktop.h * 3) {
         ++scale;
       }
     }

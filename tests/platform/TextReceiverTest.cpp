@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/CodePage.h"
+#include "platform/InputMethod.h"
+#include "platform/TextReceiver.h"
+
+using namespace platform;
+
+namespace {
+
+// Records every event the receiver raises, with the text it shows at that moment.
+struct Recorder {
+  explicit Recorder(TextReceiver& edit) : edit(edit) {
+    edit.OnChange = [this] { events.push_back("change " + CodePageToUtf8(this->edit.Text())); };
+    edit.OnKeyDown = [this](uint16_t& key, ShiftState) {
+      events.push_back("down " + std::to_string(key) + " " + CodePageToUtf8(this->edit.Text()));
+      if (key == swallowDown) key = 0;
+    };
+    edit.OnKeyPress = [this](char& key) {
+      events.push_back("press " + std::to_string(static_cast<int>(key)));
+      if (key == swallowPress) key = 0;
+    };
+  }
+  TextReceiver& edit;
+  std::vector<std::string> events;
+  uint16_t swallowDown = 0xFFFF;
+  char swallowPress = -1;
+};
+
+}  // namespace
+
+TEST(TextReceiver, KeyDownComesBeforeTheCharacterAndTheChange) {
+  TextReceiver edit;
+  Recorder record(edit);
+  DirectInput keyboard;
+  keyboard.KeyDown(*StrokeForName("a", false), edit);
+  EXPECT_EQ(record.events, (std::vector<std::string>{"down 65 ", "press 97", "change a"}));
+}
+
+TEST(TextReceiver, ASwallowedCharacterIsNotTyped) {
+  TextReceiver edit;
+  Recorder record(edit);
+  record.swallowPress = 13;
+  edit.Char(u'x');
+  edit.Char(13);
+  edit.Char(27);  // not swallowed, but a single-line edit takes no Escape
+  EXPECT_EQ(CodePageToUtf8(edit.Text()), "x");
+  EXPECT_EQ(record.events.back(), "press 27");
+}
+
+TEST(TextReceiver, EditsAtTheCaret) {
+  TextReceiver edit;
+  for (char16_t c : std::u16string(u"abcd")) edit.Char(c);
+  edit.KeyDown(vk::Left, 0);
+  edit.KeyDown(vk::Left, 0);
+  edit.Char(8);                 // Backspace removes b
+  edit.KeyDown(vk::Delete, 0);  // removes c
+  edit.Char(u'X');
+  edit.KeyDown(vk::Home, 0);
+  edit.Char(u'<');
+  edit.KeyDown(vk::End, 0);
+  edit.Char(u'>');
+  EXPECT_EQ(CodePageToUtf8(edit.Text()), "<aXd>");
+}
+
+TEST(TextReceiver, ASwallowedKeyDownDoesNotEdit) {
+  TextReceiver edit;
+  Recorder record(edit);
+  edit.SetText("ab");
+  record.swallowDown = vk::Delete;
+  edit.KeyDown(vk::Home, 0);
+  edit.KeyDown(vk::Delete, 0);
+  EXPECT_EQ(CodePageToUtf8(edit.Text()), "ab");
+}
+
+TEST(TextReceiver, TheCompositionIsPartOfTheTextAndCommittingItChangesNothingVisible) {
+  TextReceiver edit;
+  Recorder record(edit);
+  edit.SetComposition(u"카");
+  edit.Commit(u"카");
+  edit.SetComposition(u"르");
+  EXPECT_EQ(CodePageToUtf8(edit.Text()), "카르");
+  EXPECT_EQ(record.events, (std::vector<std::string>{"change 카", "change 카르"}));
+}
+
+TEST(TextReceiver, SetTextRaisesAChangeOnlyWhenTheTextDiffers) {
+  TextReceiver edit;
+  Recorder record(edit);
+  edit.SetText("");
+  EXPECT_TRUE(record.events.empty());
+  edit.SetText(Utf8ToCodePage("안녕"));
+  edit.SetText("");
+  EXPECT_EQ(record.events, (std::vector<std::string>{"change 안녕", "change "}));
+}
