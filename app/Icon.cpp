@@ -3,24 +3,42 @@
 namespace {
 
 // One character a pixel; the legend below gives each character's colour (0x00RRGGBB).
+// clang-format off
 constexpr const char* kPicture[32] = {
-    "................................", "................................",
-    "...kkkkkkkkkkkkkkkkkkkkkkkkkk...", "..kbbbbbbbbbbbbbbbbbbbbbbbbbbk..",
-    "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..", "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
-    "..kbBBBBBBBBBByyBBBBBBBBBBBBbk..", "..kbBBBByBBBByrryBBBByBBBBBBbk..",
-    "..kbBBByryBBByrryBBByryBBBBBbk..", "..kbBBBByBBBBByyBBBBByBBBBBBbk..",
-    "..kbBBBByyBBBByyBBBByyBBBBBBbk..", "..kbBBBByyyBByyyyBByyyBBBBBBbk..",
-    "..kbBBBByyyyyyyyyyyyyyBBBBBBbk..", "..kbBBBByyyyyyyyyyyyyyBBBBBBbk..",
-    "..kbBBBBoyyyyyyyyyyyyoBBBBBBbk..", "..kbBBBBoooooooooooooooBBBBBbk..",
-    "..kbBBBByyyryyygyyyryyBBBBBBbk..", "..kbBBBBoooooooooooooooBBBBBbk..",
-    "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..", "...kbBBBBBBBBBBBBBBBBBBBBBBbk...",
-    "...kbBBBBBBBBBBBBBBBBBBBBBBbk...", "....kbBBBBBBBBBBBBBBBBBBBBbk....",
-    "....kbBBBBBBBBBBBBBBBBBBBBbk....", ".....kbBBBBBBBBBBBBBBBBBBbk.....",
-    "......kbBBBBBBBBBBBBBBBBbk......", ".......kbBBBBBBBBBBBBBBbk.......",
-    "........kbBBBBBBBBBBBBbk........", ".........kbbBBBBBBBBbbk.........",
-    "...........kbbBBBBbbk...........", ".............kbbbbk.............",
-    "...............kk...............", "................................",
+    "................................",
+    "................................",
+    "...kkkkkkkkkkkkkkkkkkkkkkkkkk...",
+    "..kbbbbbbbbbbbbbbbbbbbbbbbbbbk..",
+    "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
+    "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
+    "..kbBBBBBBBBBByyBBBBBBBBBBBBbk..",
+    "..kbBBBByBBBByrryBBBByBBBBBBbk..",
+    "..kbBBByryBBByrryBBByryBBBBBbk..",
+    "..kbBBBByBBBBByyBBBBByBBBBBBbk..",
+    "..kbBBBByyBBBByyBBBByyBBBBBBbk..",
+    "..kbBBBByyyBByyyyBByyyBBBBBBbk..",
+    "..kbBBBByyyyyyyyyyyyyyBBBBBBbk..",
+    "..kbBBBByyyyyyyyyyyyyyBBBBBBbk..",
+    "..kbBBBBoyyyyyyyyyyyyoBBBBBBbk..",
+    "..kbBBBBoooooooooooooooBBBBBbk..",
+    "..kbBBBByyyryyygyyyryyBBBBBBbk..",
+    "..kbBBBBoooooooooooooooBBBBBbk..",
+    "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
+    "...kbBBBBBBBBBBBBBBBBBBBBBBbk...",
+    "...kbBBBBBBBBBBBBBBBBBBBBBBbk...",
+    "....kbBBBBBBBBBBBBBBBBBBBBbk....",
+    "....kbBBBBBBBBBBBBBBBBBBBBbk....",
+    ".....kbBBBBBBBBBBBBBBBBBBbk.....",
+    "......kbBBBBBBBBBBBBBBBBbk......",
+    ".......kbBBBBBBBBBBBBBBbk.......",
+    "........kbBBBBBBBBBBBBbk........",
+    ".........kbbBBBBBBBBbbk.........",
+    "...........kbbBBBBbbk...........",
+    ".............kbbbbk.............",
+    "...............kk...............",
+    "................................",
 };
+// clang-format on
 
 uint32_t ColourOf(char c) {
   switch (c) {
