@@ -1,0 +1,193 @@
+// contactsheet: draws the game's pictures from its data files so they can be looked at.
+//   contactsheet DATADIR OUTDIR
+// writes OUTDIR/town.png (every tile x4 with its number), OUTDIR/town-repeat.png (every tile
+// repeated 3 x 3 at its real size, to judge seams and how it reads at 1x), OUTDIR/chara.png
+// (every sprite x4 over a checkerboard, so the masks show), OUTDIR/world.png (the whole map,
+// 24 pixels a cell) and OUTDIR/world-small.png (the same, a quarter of the size).
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+#include "platform/Png.h"
+#include "tools/SheetDecoder.h"
+
+namespace {
+
+constexpr uint32_t kBackground = 0x00202028;
+constexpr uint32_t kLabelColour = 0x00F0E0A0;
+constexpr uint32_t kCheckerLight = 0x00C8C8C8;
+constexpr uint32_t kCheckerDark = 0x00909090;
+
+// The world map: a 96-byte header, then 100 x 100 terrain bytes, row by row.
+constexpr int kMapSize = 100;
+constexpr size_t kMapHeader = 96;
+constexpr int kTileMask = 0x3F;
+
+// Digits 0..9 in 3 x 5 pixels, one row a byte (bit 2 = left).
+constexpr std::array<std::array<uint8_t, 5>, 10> kDigits = {{
+    {7, 5, 5, 5, 7},
+    {2, 6, 2, 2, 7},
+    {7, 1, 7, 4, 7},
+    {7, 1, 3, 1, 7},
+    {5, 5, 7, 1, 1},
+    {7, 4, 7, 1, 7},
+    {7, 4, 7, 5, 7},
+    {7, 1, 1, 2, 2},
+    {7, 5, 7, 5, 7},
+    {7, 5, 7, 1, 7},
+}};
+
+void Put(platform::Bitmap& bitmap, int x, int y, uint32_t pixel) {
+  if (bitmap.Contains(x, y)) bitmap.Row(y)[x] = pixel;
+}
+
+void Fill(platform::Bitmap& bitmap, uint32_t pixel) {
+  for (int y = 0; y < bitmap.Height(); ++y) std::fill_n(bitmap.Row(y), bitmap.Width(), pixel);
+}
+
+// The number in digits of `scale` x `scale` pixels, top-left at (x, y).
+void DrawNumber(platform::Bitmap& bitmap, int x, int y, int number, int scale) {
+  std::string text = std::to_string(number);
+  for (char c : text) {
+    const auto& glyph = kDigits[c - '0'];
+    for (int r = 0; r < 5; ++r)
+      for (int col = 0; col < 3; ++col)
+        if (glyph[r] & (4 >> col))
+          for (int dy = 0; dy < scale; ++dy)
+            for (int dx = 0; dx < scale; ++dx)
+              Put(bitmap, x + col * scale + dx, y + r * scale + dy, kLabelColour);
+    x += 4 * scale;
+  }
+}
+
+uint32_t Checker(int x, int y) { return ((x / 8 + y / 8) % 2) ? kCheckerDark : kCheckerLight; }
+
+// One cell enlarged `scale` times at (x, y); key-coloured pixels show the checkerboard.
+void DrawCell(platform::Bitmap& bitmap, int x, int y, const sheet::Cell& cell, int scale) {
+  for (int r = 0; r < sheet::kCellSize; ++r)
+    for (int c = 0; c < sheet::kCellSize; ++c) {
+      uint32_t pixel = cell[r * sheet::kCellSize + c];
+      for (int dy = 0; dy < scale; ++dy)
+        for (int dx = 0; dx < scale; ++dx) {
+          int px = x + c * scale + dx, py = y + r * scale + dy;
+          Put(bitmap, px, py, pixel == sheet::kKeyColour ? Checker(px - x, py - y) : pixel);
+        }
+    }
+}
+
+// A grid of numbered pictures; draw(bitmap, k, x, y) paints picture k of size `cellSize`.
+template <typename DrawFn>
+platform::Bitmap NumberedGrid(int count, int columns, int cellSize, DrawFn draw) {
+  constexpr int kMargin = 10, kLabel = 14;
+  int rows = (count + columns - 1) / columns;
+  platform::Bitmap bitmap(kMargin + columns * (cellSize + kMargin),
+                          kMargin + rows * (cellSize + kLabel + kMargin));
+  Fill(bitmap, kBackground);
+  for (int k = 0; k < count; ++k) {
+    int x = kMargin + (k % columns) * (cellSize + kMargin);
+    int y = kMargin + (k / columns) * (cellSize + kLabel + kMargin);
+    DrawNumber(bitmap, x, y, k, 2);
+    draw(bitmap, k, x, y + kLabel);
+  }
+  return bitmap;
+}
+
+std::string ReadMap(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error(path.string() + ": cannot be read");
+  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  size_t needed = kMapHeader + kMapSize * kMapSize;
+  if (bytes.size() < needed)
+    throw std::runtime_error(path.string() + ": holds " + std::to_string(bytes.size()) +
+                             " bytes, a map needs " + std::to_string(needed));
+  if (static_cast<uint8_t>(bytes[11]) != kMapSize || static_cast<uint8_t>(bytes[12]) != kMapSize)
+    std::fprintf(stderr, "%s: header says %d x %d, drawing the 100 x 100 grid the game reads\n",
+                 path.string().c_str(), static_cast<uint8_t>(bytes[11]),
+                 static_cast<uint8_t>(bytes[12]));
+  return bytes;
+}
+
+platform::Bitmap WorldPicture(const std::string& map, const std::vector<sheet::Cell>& tiles) {
+  constexpr int kCell = sheet::kCellSize;
+  platform::Bitmap world(kMapSize * kCell, kMapSize * kCell);
+  Fill(world, 0);  // cells whose tile number is 56..63 show nothing
+  for (int y = 0; y < kMapSize; ++y)
+    for (int x = 0; x < kMapSize; ++x) {
+      int tile = static_cast<uint8_t>(map[kMapHeader + kMapSize * y + x]) & kTileMask;
+      if (tile >= sheet::kImagesPerSheet) continue;
+      for (int r = 0; r < kCell; ++r)
+        std::copy_n(tiles[tile].begin() + r * kCell, kCell, world.Row(y * kCell + r) + x * kCell);
+    }
+  return world;
+}
+
+// Each output pixel is the average of a `factor` x `factor` block.
+platform::Bitmap Shrink(const platform::Bitmap& source, int factor) {
+  platform::Bitmap small(source.Width() / factor, source.Height() / factor);
+  for (int y = 0; y < small.Height(); ++y)
+    for (int x = 0; x < small.Width(); ++x) {
+      uint32_t sum[3] = {0, 0, 0};
+      for (int dy = 0; dy < factor; ++dy)
+        for (int dx = 0; dx < factor; ++dx) {
+          uint32_t p = source.Row(y * factor + dy)[x * factor + dx];
+          sum[0] += p >> 16 & 0xFF;
+          sum[1] += p >> 8 & 0xFF;
+          sum[2] += p & 0xFF;
+        }
+      uint32_t n = factor * factor;
+      small.Row(y)[x] = (sum[0] / n) << 16 | (sum[1] / n) << 8 | sum[2] / n;
+    }
+  return small;
+}
+
+void Save(const platform::Bitmap& bitmap, const std::filesystem::path& path) {
+  if (!platform::SavePng(bitmap, path.string()))
+    throw std::runtime_error(path.string() + ": cannot be written");
+  std::printf("%s\n", path.string().c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: contactsheet DATADIR OUTDIR\n");
+    return 2;
+  }
+  try {
+    std::string dataDir = argv[1];
+    std::filesystem::path outDir = argv[2];
+    std::vector<sheet::Cell> tiles = sheet::LoadSheetCells(dataDir, "TOWN");
+    std::vector<sheet::Cell> sprites = sheet::LoadSheetCells(dataDir, "CHARA");
+    constexpr int kCell = sheet::kCellSize;
+
+    Save(NumberedGrid(
+             sheet::kImagesPerSheet, 8, kCell * 4,
+             [&](platform::Bitmap& b, int k, int x, int y) { DrawCell(b, x, y, tiles[k], 4); }),
+         outDir / "town.png");
+    Save(NumberedGrid(sheet::kImagesPerSheet, 8, kCell * 3,
+                      [&](platform::Bitmap& b, int k, int x, int y) {
+                        for (int i = 0; i < 9; ++i)
+                          DrawCell(b, x + (i % 3) * kCell, y + (i / 3) * kCell, tiles[k], 1);
+                      }),
+         outDir / "town-repeat.png");
+    Save(NumberedGrid(
+             sheet::kSpriteCount, 4, kCell * 4,
+             [&](platform::Bitmap& b, int k, int x, int y) { DrawCell(b, x, y, sprites[k], 4); }),
+         outDir / "chara.png");
+    platform::Bitmap world =
+        WorldPicture(ReadMap(std::filesystem::path(dataDir) / "VESK.M"), tiles);
+    Save(world, outDir / "world.png");
+    Save(Shrink(world, 4), outDir / "world-small.png");
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
