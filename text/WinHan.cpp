@@ -107,11 +107,16 @@ void LoadFont(const char* Name, size_t Size, std::unique_ptr<std::vector<uint8_t
   std::optional<platform::DataFile> file = platform::DataFile::Open(fileName);
   if (!file) return;
   Font = std::make_unique<std::vector<uint8_t>>(Size, 0);
+  // A short or unreadable font still serves with what it holds (the rest stays blank); the
+  // message is for whoever runs the game from a terminal and wonders about missing glyphs.
   try {
-    file->ReadUpTo(Font->data(), Size);
+    const size_t got = file->ReadUpTo(Font->data(), Size);
+    if (got < Size) {
+      std::fprintf(stderr, "%s: only %zu of %zu font bytes; the rest is blank\n", fileName.c_str(),
+                   got, Size);
+    }
     file->Close();
   } catch (const platform::InOutError& error) {
-    // The game goes on with what was read; the message is for whoever runs it from a terminal.
     std::fprintf(stderr, "%s: %s\n", error.FileName().c_str(), error.Message().c_str());
   }
 }

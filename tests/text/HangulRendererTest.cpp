@@ -155,7 +155,11 @@ TEST(THangulLoadFonts, NamesShortFilesAndReloading) {
   dir.Write("ascii.Fnt", "\x01\x02");
   std::filesystem::create_directory(dir.Path() / "fonts.d");
   dir.Write("fonts.d/hangul", "\x03");
+  testing::internal::CaptureStderr();
   hangul.LoadFonts("ascii", "fonts.d/hangul");
+  const std::string messages = testing::internal::GetCapturedStderr();
+  EXPECT_NE(messages.find("ascii.Fnt: only 2 of 1536"), std::string::npos) << messages;
+  EXPECT_NE(messages.find("fonts.d/hangul: only 1 of 16000"), std::string::npos) << messages;
   ASSERT_TRUE(hangul.AsciiFont && hangul.HangulFont);
   EXPECT_EQ(hangul.AsciiFont->size(), 1536u);
   EXPECT_EQ((*hangul.AsciiFont)[1], 2);
