@@ -87,8 +87,8 @@ constexpr size_t kGlyphRows = 16;
 // ASCII glyph has its right bytes clear, so the same steps leave them clear and widen only the
 // left half, as the 8 x 16 cell needs.
 void WidenGlyph(THangul::TGlyphBuffer& g) {
-  for (size_t k = 0; k <= 31; ++k) g[k] |= g[k + 2];
-  for (size_t k = 30; k-- > 0;) g[k + 2] |= g[k];
+  for (size_t k = 0; k < kHangulGlyphBytes; ++k) g[k] |= g[k + 2];  // the 17th row is clear
+  for (size_t k = kHangulGlyphBytes - 2; k-- > 0;) g[k + 2] |= g[k];
   for (size_t k = 0; k < kHangulGlyphBytes; ++k) g[k] |= g[k] >> 1;
   for (size_t k = 0; k < kHangulGlyphBytes; ++k) g[k] |= static_cast<uint8_t>(g[k] << 1);
 }
