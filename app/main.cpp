@@ -11,10 +11,12 @@
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
 #include "platform/DataFile.h"
+#include "platform/HangulKeyboard.h"
 #include "platform/Headless.h"
 #include "platform/Png.h"
 #include "platform/Script.h"
 #include "platform/SdlWindow.h"
+#include "platform/SystemInputMethod.h"
 
 namespace {
 
@@ -22,6 +24,12 @@ bool WriteText(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);
   out << text;
   return static_cast<bool>(out);
+}
+
+// The game's own Hangul keyboard, or the desktop's input method with --ime system.
+std::unique_ptr<platform::InputMethod> InputMethodFor(const Options& options) {
+  if (options.Ime == "system") return std::make_unique<platform::SystemInputMethod>();
+  return std::make_unique<platform::HangulKeyboard>();
 }
 
 // Creates the game objects; a data file that opens but is broken stops the start with a message
@@ -55,6 +63,7 @@ int RunHeadlessGame(const Options& options) {
   }
   TForm1 form;
   Form1 = &form;
+  form.SetInputMethod(InputMethodFor(options));
   if (!StartGame(form, false)) return 1;
   platform::RunHeadless(form, events);
   bool written = true;
@@ -73,6 +82,7 @@ int RunHeadlessGame(const Options& options) {
 int RunWindowedGame(const Options& options) {
   TForm1 form;
   Form1 = &form;
+  form.SetInputMethod(InputMethodFor(options));
   platform::DisplayOptions display;
   display.Scale = options.Scale;
   display.Fullscreen = options.Fullscreen;

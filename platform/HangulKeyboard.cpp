@@ -42,23 +42,6 @@ bool IsModifier(const KeyStroke& stroke) {
          (stroke.VirtualKey == vk::Menu && !stroke.RightAlt);
 }
 
-// One key is one change of the text: the syllable a key completes and the one it starts appear
-// together. The receiver would otherwise report the text in between (아 before 아나), so its
-// change event is held back while both steps are made and raised once for the result.
-void ShowStep(TextReceiver& receiver, const std::u16string& committed,
-              const std::u16string& preedit) {
-  if (committed.empty()) {
-    receiver.SetComposition(preedit);
-    return;
-  }
-  const std::u16string before = receiver.WideText();
-  std::function<void()> onChange = std::exchange(receiver.OnChange, nullptr);
-  receiver.Commit(committed);
-  receiver.SetComposition(preedit);
-  receiver.OnChange = std::move(onChange);
-  if (receiver.WideText() != before && receiver.OnChange) receiver.OnChange();
-}
-
 }  // namespace
 
 HangulKeyboard::HangulKeyboard() : context_(hangul_ic_new(kTwoSetLayout)) {
@@ -71,7 +54,7 @@ void HangulKeyboard::KeyDown(const KeyStroke& stroke, TextReceiver& receiver) {
   ForgetDropped(receiver);
   if (IsToggle(stroke)) {
     Flush(receiver);
-    hangulMode_ = !hangulMode_;
+    if (!stroke.Repeat) hangulMode_ = !hangulMode_;  // holding the toggle flips it once
     receiver.KeyDown(stroke.VirtualKey, stroke.Shift);
   } else if (hangulMode_ && IsJamoKey(stroke)) {
     receiver.KeyDown(stroke.VirtualKey, stroke.Shift);
@@ -114,8 +97,8 @@ void HangulKeyboard::Compose(char letter, TextReceiver& receiver) {
   }
   // Every letter is a jamo of the 2-set layout, so the context always takes it.
   hangul_ic_process(context, static_cast<unsigned char>(letter));
-  ShowStep(receiver, ToWide(hangul_ic_get_commit_string(context)),
-           ToWide(hangul_ic_get_preedit_string(context)));
+  receiver.Compose(ToWide(hangul_ic_get_commit_string(context)),
+                   ToWide(hangul_ic_get_preedit_string(context)));
 }
 
 void HangulKeyboard::EraseJamo(TextReceiver& receiver) {
@@ -125,7 +108,7 @@ void HangulKeyboard::EraseJamo(TextReceiver& receiver) {
 
 void HangulKeyboard::Flush(TextReceiver& receiver) {
   if (hangul_ic_is_empty(context_.get())) return;
-  ShowStep(receiver, ToWide(hangul_ic_flush(context_.get())), u"");
+  receiver.Compose(ToWide(hangul_ic_flush(context_.get())), u"");
 }
 
 }  // namespace platform

@@ -44,6 +44,8 @@ struct KeyStroke {
   char Ascii = 0;
   // Right Alt: it is Alt to the game but the Hangul toggle to the Hangul keyboard.
   bool RightAlt = false;
+  // The key is held down and repeats.
+  bool Repeat = false;
 };
 
 // The stroke of a named key, as the headless script names keys: Up Down Left Right Escape Enter

@@ -150,6 +150,12 @@ bool SdlWindow::Open(std::string& error) {
     return false;
   }
   if (options_.SystemInputMethod) {
+    // The desktop's input method shows its candidate window at the input pane.
+    int left = 0, top = 0, right = 0, bottom = 0;
+    SDL_RenderLogicalToWindow(sdl_->renderer, 225, 350, &left, &top);
+    SDL_RenderLogicalToWindow(sdl_->renderer, 625, 446, &right, &bottom);
+    SDL_Rect pane{left, top, right - left, bottom - top};
+    SDL_SetTextInputRect(&pane);
     SDL_StartTextInput();
   } else {
     SDL_StopTextInput();
@@ -174,7 +180,10 @@ void SdlWindow::Upload() {
 
 void SdlWindow::HandleKey(const void* keyEvent) {
   const auto& key = *static_cast<const SDL_KeyboardEvent*>(keyEvent);
-  if (const auto stroke = StrokeOf(key.keysym)) form_.Key(*stroke);
+  if (auto stroke = StrokeOf(key.keysym)) {
+    stroke->Repeat = key.repeat != 0;
+    form_.Key(*stroke);
+  }
 }
 
 void SdlWindow::Run() {

@@ -73,7 +73,7 @@ void TextReceiver::SetComposition(const std::u16string& preedit) {
   Changed(before);
 }
 
-void TextReceiver::Commit(const std::u16string& committed) {
+void TextReceiver::Commit(std::u16string committed) {
   if (committed.empty()) {
     SetComposition(u"");
     return;
@@ -91,6 +91,16 @@ void TextReceiver::Commit(const std::u16string& committed) {
     text_.insert(caret_++, 1, ch);
     Changed(before);
   }
+}
+
+void TextReceiver::Compose(const std::u16string& committed, const std::u16string& preedit) {
+  const std::u16string before = WideText();
+  composition_.clear();
+  for (const char16_t ch : committed) {
+    if (ch >= 0x20 && ch != 0x7F) text_.insert(caret_++, 1, ch);
+  }
+  composition_ = preedit;
+  Changed(before);
 }
 
 }  // namespace platform

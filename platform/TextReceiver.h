@@ -41,7 +41,10 @@ class TextReceiver {
   void SetComposition(const std::u16string& preedit);
   // Ends the composition, keeping nothing of it, and types `committed` character by character
   // (each one a change of its own) at the caret.
-  void Commit(const std::u16string& committed);
+  void Commit(std::u16string committed);
+  // Types `committed` in place of the composition and shows `preedit` after it, as one change:
+  // one key of a Hangul keyboard can finish a syllable and start the next.
+  void Compose(const std::u16string& committed, const std::u16string& preedit);
 
  private:
   void Changed(const std::u16string& before);

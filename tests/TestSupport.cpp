@@ -1,5 +1,8 @@
 #include "TestSupport.h"
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -35,6 +38,29 @@ std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path.string());
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+namespace {
+std::string ShellQuoted(const std::string& word) {
+  std::string quoted = "'";
+  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+}  // namespace
+
+GameRun RunGame(const std::vector<std::string>& arguments) {
+  const auto errors = std::filesystem::temp_directory_path() /
+                      ("vesk-stderr-" + std::to_string(std::random_device()()));
+  std::string command = ShellQuoted(VESK_BINARY);
+  for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
+  command += " 2>" + ShellQuoted(errors.string()) + " >/dev/null";
+  GameRun run;
+  const int status = std::system(command.c_str());
+  run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  std::error_code ignored;
+  if (std::filesystem::exists(errors, ignored)) run.Errors = ReadFile(errors);
+  std::filesystem::remove(errors, ignored);
+  return run;
 }
 
 std::filesystem::path SourcePath(const std::string& relative) {

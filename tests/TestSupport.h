@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -27,6 +28,14 @@ class ScratchDir {
 };
 
 std::string ReadFile(const std::filesystem::path& path);
+
+// The game program run to its end: exit status and what it printed on stderr.
+struct GameRun {
+  int Status = -1;
+  std::string Errors;
+};
+// Runs the game with `arguments` (each passed as one word) in the current directory.
+GameRun RunGame(const std::vector<std::string>& arguments);
 std::filesystem::path SourcePath(const std::string& relative);  // below the project root
 
 }  // namespace testing_support

@@ -1,0 +1,105 @@
+// Whole runs of the game program: headless scripts over the shipped data, broken data folders
+// and bad command lines.
+#include <gtest/gtest.h>
+
+#include "RealWorld.h"
+#include "TestSupport.h"
+#include "platform/Png.h"
+
+using namespace testing_support;
+
+namespace {
+
+std::string DataDir() { return SourcePath("data").string(); }
+
+struct Outputs {
+  GameRun Run;
+  std::string Log;
+  std::string State;
+};
+
+Outputs RunScript(const ScratchDir& dir, const std::string& script,
+                  const std::string& data = DataDir()) {
+  dir.Write("script.txt", script);
+  Outputs out;
+  out.Run =
+      RunGame({"--headless", "--script", "script.txt", "--data", data, "--log",
+               (dir.Path() / "log.txt").string(), "--state", (dir.Path() / "state.json").string(),
+               "--screenshot", (dir.Path() / "shot.png").string()});
+  if (out.Run.Status == 0) {
+    out.Log = ReadFile(dir.Path() / "log.txt");
+    out.State = ReadFile(dir.Path() / "state.json");
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(HeadlessRun, AFreshRunShowsTheWindowAndTheStartingState) {
+  ScratchDir dir;
+  const Outputs out = RunScript(dir, "");
+  ASSERT_EQ(out.Run.Status, 0) << out.Run.Errors;
+  EXPECT_EQ(out.Log, "이벤트 로그\n\n\n");
+  EXPECT_NE(out.State.find("\"hero\": {\"x\": 50, \"y\": 50, \"facing\": 0}"), std::string::npos)
+      << out.State;
+  EXPECT_NE(out.State.find("\"closed\": false"), std::string::npos);
+  const auto shot = platform::LoadPng((dir.Path() / "shot.png").string());
+  ASSERT_TRUE(shot);
+  EXPECT_EQ(shot->Width(), 632);
+  EXPECT_EQ(shot->Height(), 453);
+  EXPECT_EQ(shot->Pixel(220, 100), 0x00D4D0C8u);  // button face between the panes
+}
+
+TEST(HeadlessRun, WalkingToTheKingOpensTheTalk) {
+  ScratchDir dir;
+  ASSERT_GE(RealTerrain(50, 27) & 0x7F, 48);
+  const auto keys = WalkKeys({50, 50}, {50, 28});
+  ASSERT_FALSE(keys.empty()) << "the king's door cell cannot be reached";
+  const Outputs out = RunScript(dir, KeyScript(keys) + "key Up\n");
+  ASSERT_EQ(out.Run.Status, 0) << out.Run.Errors;
+  EXPECT_NE(out.State.find("\"x\": 50, \"y\": 28, \"facing\": 1"), std::string::npos) << out.State;
+  EXPECT_NE(out.State.find("\"talking\": true"), std::string::npos);
+  EXPECT_EQ(out.Log.substr(out.Log.size() - 16), "talk to someone\n");
+}
+
+TEST(HeadlessRun, EscapeClosesTheWindowAndLaterEventsAreNotRun) {
+  ScratchDir dir;
+  const Outputs out = RunScript(dir, "key Escape\nkey Left\nkey Left\n");
+  ASSERT_EQ(out.Run.Status, 0) << out.Run.Errors;
+  EXPECT_NE(out.State.find("\"closed\": true"), std::string::npos);
+  EXPECT_NE(out.State.find("\"x\": 50, \"y\": 50"), std::string::npos);
+}
+
+TEST(HeadlessRun, ABrokenDataFileStopsTheStartNamingTheFile) {
+  ScratchDir dir;
+  for (const char* name :
+       {"TOWN.PAL", "TOWN.FNT", "CHARA.PAL", "CHARA.FNT", "ascii.fnt", "H01.fnt"}) {
+    if (std::filesystem::exists(SourcePath(std::string("data/") + name))) dir.CopyData(name);
+  }
+  dir.Write("VESK.M", std::string(10095, '\x1b'));
+  const Outputs out = RunScript(dir, "", dir.Path().string());
+  EXPECT_NE(out.Run.Status, 0);
+  EXPECT_NE(out.Run.Errors.find("VESK.M: Read beyond end of file"), std::string::npos)
+      << out.Run.Errors;
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "shot.png"));
+}
+
+TEST(HeadlessRun, MissingDataFilesDoNotStopTheGame) {
+  ScratchDir dir;
+  std::filesystem::create_directory(dir.Path() / "empty");
+  const Outputs out = RunScript(dir, "key Up\nkey Up\n", (dir.Path() / "empty").string());
+  ASSERT_EQ(out.Run.Status, 0) << out.Run.Errors;
+  // Without a map every cell reads 0: a special event wherever the hero goes.
+  EXPECT_EQ(out.Log, "이벤트 로그\n\n\nspecial event\nspecial event\n");
+}
+
+TEST(HeadlessRun, BadCommandLinesAndScriptsAreRefused) {
+  ScratchDir dir;
+  EXPECT_EQ(RunGame({"--frobnicate"}).Status, 2);
+  EXPECT_EQ(RunGame({"--scale", "zero"}).Status, 2);
+  EXPECT_EQ(RunGame({"--help"}).Status, 0);
+  EXPECT_EQ(RunGame({"--version"}).Status, 0);
+  const Outputs out = RunScript(dir, "key Up\nkey Sideways\n");
+  EXPECT_EQ(out.Run.Status, 2);
+  EXPECT_NE(out.Run.Errors.find(":2: unknown key"), std::string::npos) << out.Run.Errors;
+}
