@@ -1,12 +1,20 @@
 // Talk: coloured printing on the two panes, the start of a talk and the answer to one typed line.
-// Colours are colour words 0x00BBGGRR; 0 picks the pane's default colour.
+// Colours are colour words 0x00BBGGRR; 0 picks the pane's default colour, so black itself cannot
+// be asked for.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+// The panes' default text colours: a brown for the console, a blue for the input line.
+constexpr uint32_t kConsoleTextColor = 0x00206080;
+constexpr uint32_t kInputTextColor = 0x00C04020;
+
+// Print on the console and present it at once: SayLine ends the row, SayPart lets the next print
+// go on along the same row.
 void SayLine(uint32_t Color, const std::u16string& Text);
 void SayPart(uint32_t Color, const std::u16string& Text);
+// Shows Text as the input line being typed and presents the input pane.
 void EchoInput(uint32_t Color, const std::u16string& Text);
 
 // Opens a talk with the person on map cell (X, Y).

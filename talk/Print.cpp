@@ -1,0 +1,30 @@
+// The print procedures: the conversation's only way onto the panes. They turn wide text into the
+// panes' code-page text and present the pane at once, so an answer shows while it is printed.
+#include "app/Vesk3_main.h"
+#include "platform/CodePage.h"
+#include "talk/Talk.h"
+#include "text/Vesk3_console.h"
+
+namespace {
+
+uint32_t ColorOr(uint32_t color, uint32_t paneDefault) { return color == 0 ? paneDefault : color; }
+
+}  // namespace
+
+void SayLine(uint32_t Color, const std::u16string& Text) {
+  ConsoleWindow->TextColor = ColorOr(Color, kConsoleTextColor);
+  ConsoleWindow->WriteLine(platform::WideToCodePage(Text));
+  ConsoleWindow->Present();
+}
+
+void SayPart(uint32_t Color, const std::u16string& Text) {
+  ConsoleWindow->TextColor = ColorOr(Color, kConsoleTextColor);
+  ConsoleWindow->Write(platform::WideToCodePage(Text));
+  ConsoleWindow->Present();
+}
+
+void EchoInput(uint32_t Color, const std::u16string& Text) {
+  InputWindow->TextColor = ColorOr(Color, kInputTextColor);
+  InputWindow->ShowText(platform::WideToCodePage(Text));
+  InputWindow->Present();
+}

@@ -1,0 +1,11 @@
+// Random: the game's one pseudo-random generator, used only for the king's random answers.
+// A 32-bit linear congruential generator that starts from state 0 in every run and is never
+// seeded, so every run answers its unmatched lines in the same order.
+#pragma once
+
+#include <cstdint>
+
+// The next draw: a value 0 to Range - 1 (0 for a Range of 0).
+uint32_t RandomBelow(uint32_t Range);
+// Puts the generator back to its start-of-run state.
+void ResetRandom();

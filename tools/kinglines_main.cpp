@@ -1,0 +1,44 @@
+// kinglines: writes every line the king can say, one console row a line, as UTF-8 text, so the
+// font sheet tool can draw them all for a look at the glyphs the conversation needs.
+//
+//   kinglines data/src/king-lines.txt
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/CodePage.h"
+#include "talk/KingTable.h"
+
+namespace {
+
+// The console rows of the table in table order, the pieces of a row joined; empty rows are left
+// out, since they show no glyph.
+std::vector<std::u16string> KingRows() {
+  std::vector<std::u16string> rows;
+  for (const TKingRow& entry : KingTable()) {
+    for (const std::u16string& row : ConsoleRowsOf(entry)) {
+      if (!row.empty()) rows.push_back(row);
+    }
+  }
+  for (std::u16string_view answer : KingRandomAnswers) rows.emplace_back(answer);
+  rows.emplace_back(kSendToKing);
+  return rows;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: kinglines OUTPUT.txt\n");
+    return 2;
+  }
+  std::ofstream out(argv[1], std::ios::binary);
+  for (const std::u16string& row : KingRows()) out << platform::WideToUtf8(row) << '\n';
+  out.close();
+  if (!out) {
+    std::fprintf(stderr, "kinglines: cannot write %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}
