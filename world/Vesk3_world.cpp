@@ -1,0 +1,161 @@
+#include "world/Vesk3_world.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "platform/DataFile.h"
+
+namespace {
+
+constexpr int32_t kImagesPerSheet = 56;
+constexpr size_t kImageRecordSize = 294;
+constexpr size_t kSheetFileSize = kImagesPerSheet * kImageRecordSize;  // 16464 bytes
+constexpr size_t kPixelRowsOffset = 4;
+constexpr size_t kPixelRowSize = 12;
+constexpr size_t kPlaneSize = 3;
+constexpr int32_t kPlanes = 4;
+
+// A missing palette file gives the standard 16-colour EGA palette, written in the file's 6-bit
+// form so that it is scaled exactly like a loaded one.
+constexpr TPalette kEgaPalette = {0,  0,  0,  0,  0,  42, 0,  42, 0,  0,  42, 42, 42, 0,  0,  42,
+                                  0,  42, 42, 21, 0,  42, 42, 42, 21, 21, 21, 21, 21, 63, 21, 63,
+                                  21, 21, 63, 63, 63, 21, 21, 63, 21, 63, 63, 63, 21, 63, 63, 63};
+
+uint16_t LittleEndianWord(const uint8_t* bytes) {
+  return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
+}
+
+// Colour index of pixel x of one 12-byte pixel row: the planes hold bits 3, 2, 1, 0 in that
+// order, and the most significant bit of a plane's first byte is the leftmost pixel.
+uint8_t ColourIndexAt(const uint8_t* pixelRow, int32_t x) {
+  uint8_t index = 0;
+  for (int32_t plane = 0; plane < kPlanes; ++plane) {
+    const uint8_t planeByte = pixelRow[plane * kPlaneSize + x / 8];
+    index = static_cast<uint8_t>((index << 1) | ((planeByte >> (7 - x % 8)) & 1));
+  }
+  return index;
+}
+
+uint32_t PaletteColour(const TPalette& palette, uint8_t index) {
+  const uint8_t* entry = &palette[3 * index];
+  return (uint32_t{entry[0]} << 16) | (uint32_t{entry[1]} << 8) | entry[2];
+}
+
+// Decodes image `k` of a sheet file, calling plot(x, y, colour) for every pixel of its top-left
+// (W + 1) x (H + 1) corner.
+template <typename Plot>
+void DecodeImage(const std::vector<uint8_t>& sheet, int32_t k, const TPalette& palette, Plot plot) {
+  const uint8_t* record = sheet.data() + k * kImageRecordSize;
+  // An image claiming more than 24 pixels a side is cut to its own cell.
+  const int32_t lastX = std::min<int32_t>(LittleEndianWord(record), TWorldView::kCellSize - 1);
+  const int32_t lastY = std::min<int32_t>(LittleEndianWord(record + 2), TWorldView::kCellSize - 1);
+  for (int32_t y = 0; y <= lastY; ++y) {
+    const uint8_t* pixelRow = record + kPixelRowsOffset + y * kPixelRowSize;
+    for (int32_t x = 0; x <= lastX; ++x)
+      plot(x, y, PaletteColour(palette, ColourIndexAt(pixelRow, x)));
+  }
+}
+
+// Loads sheet Name into `strip`, `stripCells` cells wide: its palette through LoadPalette, then
+// all 56 images of Name + ".FNT" in file order, handing plot(k, x, y, colour) every decoded pixel
+// of image k. Without the image file the strip stays empty.
+template <typename Plot>
+void LoadSheet(TWorldView& view, const std::string& Name, platform::Bitmap& strip,
+               int32_t stripCells, Plot plot) {
+  TPalette palette{};
+  view.LoadPalette(Name, palette);
+  std::optional<platform::DataFile> file = platform::DataFile::Open(Name + ".FNT");
+  if (!file) return;
+  std::vector<uint8_t> sheet(kSheetFileSize);
+  file->ReadBlock(sheet.data(), sheet.size());
+  file->Close();
+  strip.SetSize(stripCells * TWorldView::kCellSize, TWorldView::kCellSize);
+  for (int32_t k = 0; k < kImagesPerSheet; ++k) {
+    DecodeImage(sheet, k, palette,
+                [&](int32_t x, int32_t y, uint32_t colour) { plot(k, x, y, colour); });
+  }
+}
+
+// Whether `strip` holds the whole cell of image `index`; a strip whose sheet was missing is empty.
+bool StripHolds(const platform::Bitmap& strip, int32_t index) {
+  return strip.Height() >= TWorldView::kCellSize && strip.Width() / TWorldView::kCellSize > index;
+}
+
+// Whether view cell (column, row) lies inside `view`; asked before any cell arithmetic, so a
+// far-off cell can neither wrap round onto the view nor be written through a row pointer.
+bool CellInView(const platform::Bitmap& view, int32_t column, int32_t row) {
+  return column >= 0 && row >= 0 && column < view.Width() / TWorldView::kCellSize &&
+         row < view.Height() / TWorldView::kCellSize;
+}
+
+}  // namespace
+
+TWorldView::TWorldView(int32_t X, int32_t Y, int32_t Columns, int32_t Rows,
+                       platform::Bitmap& Target)
+    : Target(Target), Left(X), Top(Y), Columns(Columns), Rows(Rows) {
+  ViewBitmap.SetSize(Columns * kCellSize, Rows * kCellSize);  // painted whole in the clear colour
+  LoadTiles("TOWN");
+  LoadSprites("CHARA");
+}
+
+void TWorldView::LoadPalette(const std::string& Name, TPalette& Palette) {
+  std::optional<platform::DataFile> file = platform::DataFile::Open(Name + ".PAL");
+  if (file) {
+    file->ReadBlock(Palette.data(), Palette.size());
+    file->Close();
+  } else {
+    Palette = kEgaPalette;
+  }
+  for (uint8_t& intensity : Palette) intensity = static_cast<uint8_t>(intensity * 4);
+}
+
+void TWorldView::LoadTiles(const std::string& Name) {
+  LoadSheet(*this, Name, TileStrip, kTilesPerSheet,
+            [this](int32_t k, int32_t x, int32_t y, uint32_t colour) {
+              TileStrip.Row(y)[k * kCellSize + x] = colour;
+            });
+}
+
+void TWorldView::LoadSprites(const std::string& Name) {
+  // Sprites come first in the file, so every sprite is decoded before its mask cuts it out.
+  LoadSheet(*this, Name, SpriteStrip, kSprites,
+            [this](int32_t k, int32_t x, int32_t y, uint32_t colour) {
+              if (k < kSprites) {
+                SpriteStrip.Row(y)[k * kCellSize + x] = colour;
+              } else if (colour != 0) {
+                SpriteStrip.Row(y)[(k - kSprites) * kCellSize + x] = KeyColour;
+              }
+            });
+}
+
+void TWorldView::PutTile(int32_t Column, int32_t Row, int32_t Index) {
+  Index &= 0x3F;
+  if (Index >= kTilesPerSheet) return;
+  if (!StripHolds(TileStrip, Index)) return;  // the tile sheet was missing: nothing to draw
+  if (!CellInView(ViewBitmap, Column, Row)) return;
+  ViewBitmap.CopyRect(platform::RectAt(Column * kCellSize, Row * kCellSize, kCellSize, kCellSize),
+                      TileStrip, platform::RectAt(Index * kCellSize, 0, kCellSize, kCellSize));
+}
+
+void TWorldView::PutSprite(int32_t Column, int32_t Row, int32_t Index) {
+  Index &= 0x3F;
+  if (Index >= kSprites) return;
+  if (!StripHolds(SpriteStrip, Index)) return;  // the sprite sheet was missing: nothing to draw
+  if (!CellInView(ViewBitmap, Column, Row)) return;
+  for (int32_t y = 0; y < kCellSize; ++y) {
+    const uint32_t* source = SpriteStrip.Row(y) + Index * kCellSize;
+    uint32_t* view = ViewBitmap.Row(Row * kCellSize + y) + Column * kCellSize;
+    for (int32_t x = 0; x < kCellSize; ++x) {
+      if (source[x] != KeyColour) view[x] = source[x];
+    }
+  }
+}
+
+void TWorldView::Present() { Target.Draw(Left, Top, ViewBitmap); }
+
+void TWorldView::Release() {
+  TileStrip = platform::Bitmap();
+  SpriteStrip = platform::Bitmap();
+  ViewBitmap = platform::Bitmap();
+}
