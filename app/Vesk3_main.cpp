@@ -1,5 +1,6 @@
 #include "app/Vesk3_main.h"
 
+#include "app/BitmapFontLog.h"
 #include "app/Icon.h"
 #include "app/Movement.h"
 #include "platform/CodePage.h"
@@ -40,6 +41,7 @@ TForm1::TForm1()
     : platform::Form(MainWindowDescription()),
       Memo1(platform::RectAt(0, 272, 217, 177), InitialLogLines()) {
   Register(Memo1, Edit1, Timer1);
+  Memo1.SetFallbackDrawer(BitmapFontLogDrawer());
   Edit1.OnChange = [this] { Edit1Change(); };
   Edit1.OnKeyDown = [this](uint16_t& Key, platform::ShiftState Shift) { Edit1KeyDown(Key, Shift); };
   Edit1.OnKeyPress = [this](char& Key) { Edit1KeyPress(Key); };

@@ -2,6 +2,9 @@
 // and bad command lines.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "RealWorld.h"
 #include "TestSupport.h"
 #include "platform/Png.h"
@@ -102,4 +105,43 @@ TEST(HeadlessRun, BadCommandLinesAndScriptsAreRefused) {
   const Outputs out = RunScript(dir, "key Up\nkey Sideways\n");
   EXPECT_EQ(out.Run.Status, 2);
   EXPECT_NE(out.Run.Errors.find(":2: unknown key"), std::string::npos) << out.Run.Errors;
+}
+
+namespace {
+// Pixels of a band of the event log that are not the window's background.
+int InkInLogBand(const platform::Bitmap& shot, int top, int height) {
+  int ink = 0;
+  for (int y = top; y < top + height; ++y)
+    for (int x = 0; x < 217; ++x) ink += shot.Pixel(x, y) != 0x00D4D0C8u;
+  return ink;
+}
+}  // namespace
+
+TEST(HeadlessRun, TheEventLogIsDrawnWithOrWithoutADesktopFont) {
+  ScratchDir dir;
+  // Without the map every step is a special event, so the fourth line has text.
+  std::filesystem::create_directory(dir.Path() / "empty");
+  for (const char* name : {"ascii.fnt", "H01.fnt"}) {
+    std::filesystem::copy_file(SourcePath(std::string("data/") + name),
+                               dir.Path() / "empty" / name);
+  }
+  const std::string data = (dir.Path() / "empty").string();
+  Outputs out = RunScript(dir, "key Up\n", data);
+  ASSERT_EQ(out.Run.Status, 0) << out.Run.Errors;
+  auto shot = platform::LoadPng((dir.Path() / "shot.png").string());
+  ASSERT_TRUE(shot);
+  EXPECT_GT(InkInLogBand(*shot, 272, 13), 20);       // 이벤트 로그
+  EXPECT_EQ(InkInLogBand(*shot, 285, 26), 0);        // two empty lines
+  EXPECT_GT(InkInLogBand(*shot, 272 + 39, 13), 20);  // special event
+
+  dir.Write("nofonts.conf", "<?xml version=\"1.0\"?><fontconfig></fontconfig>");
+  ::setenv("FONTCONFIG_FILE", (dir.Path() / "nofonts.conf").c_str(), 1);
+  out = RunScript(dir, "key Up\n", data);
+  ::unsetenv("FONTCONFIG_FILE");
+  ASSERT_EQ(out.Run.Status, 0) << out.Run.Errors;
+  shot = platform::LoadPng((dir.Path() / "shot.png").string());
+  ASSERT_TRUE(shot);
+  EXPECT_GT(InkInLogBand(*shot, 272, 16), 20);
+  EXPECT_EQ(InkInLogBand(*shot, 288, 32), 0);
+  EXPECT_GT(InkInLogBand(*shot, 272 + 48, 16), 20);  // the game's own 16-pixel fonts
 }

@@ -1,0 +1,26 @@
+#include "app/BitmapFontLog.h"
+
+#include <memory>
+
+#include "platform/CodePage.h"
+#include "text/WinHan.h"
+
+platform::EventLog::TextDrawer BitmapFontLogDrawer() {
+  // One renderer for the run, loaded when the log is first drawn: by then the game runs in its
+  // data folder. Its sink writes to whichever surface the current line is drawn on.
+  struct Drawer {
+    platform::Bitmap* Surface = nullptr;
+    std::unique_ptr<THangul> Hangul;
+  };
+  auto drawer = std::make_shared<Drawer>();
+  return [drawer](platform::Bitmap& surface, int32_t x, int32_t y, const std::string& line,
+                  uint32_t color) {
+    if (!drawer->Hangul) {
+      drawer->Hangul = std::make_unique<THangul>(
+          [drawer](int32_t px, int32_t py, uint32_t c) { drawer->Surface->SetPixel(px, py, c); });
+      drawer->Hangul->LoadFonts("ascii.fnt", "H01.fnt");
+    }
+    drawer->Surface = &surface;
+    drawer->Hangul->DrawText(x, y, platform::CodePageToWide(line), color, 0);
+  };
+}

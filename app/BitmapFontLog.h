@@ -1,0 +1,7 @@
+// BitmapFontLog: draws the event log's lines with the game's own bitmap fonts, for desktops that
+// have no font with Hangul for the window's controls.
+#pragma once
+
+#include "platform/EventLog.h"
+
+platform::EventLog::TextDrawer BitmapFontLogDrawer();
