@@ -40,6 +40,15 @@ bool CursorCellIsWhite(const TInputWindow& pane) {
   return true;
 }
 
+// The part of the window where a pane is presented.
+platform::Bitmap ShownOnWindow(platform::Bitmap& window, const TConsoleWindow& pane) {
+  const platform::Rect area =
+      platform::RectAt(pane.Origin.X, pane.Origin.Y, pane.Bitmap.Width(), pane.Bitmap.Height());
+  platform::Bitmap shown(area.Width(), area.Height());
+  shown.CopyRect(platform::RectAt(0, 0, area.Width(), area.Height()), window, area);
+  return shown;
+}
+
 TEST_F(TalkTest, KingGreetsOnHisCellWithHisNameInRed) {
   StartTalk(50, 27);
   EXPECT_TRUE(form.Talking);
@@ -48,10 +57,21 @@ TEST_F(TalkTest, KingGreetsOnHisCellWithHisNameInRed) {
   EXPECT_TRUE(CellsInkedOnlyIn(ConsoleWindow->Bitmap, 1, 19, 6, kRed));
   EXPECT_TRUE(CellsInkedOnlyIn(ConsoleWindow->Bitmap, 1, 0, 19, kBrown));
   // Printing presents the console on the window at once.
-  platform::Bitmap shown(400, 336);
-  shown.CopyRect(platform::RectAt(0, 0, 400, 336), form.Canvas(),
-                 platform::RectAt(225, 0, 400, 336));
-  EXPECT_EQ(FirstDifferentRow(shown, ConsoleWindow->Bitmap), -1);
+  EXPECT_EQ(FirstDifferentRow(ShownOnWindow(form.Canvas(), *ConsoleWindow), ConsoleWindow->Bitmap),
+            -1);
+}
+
+TEST_F(TalkTest, EveryPrintShowsAtOnceAndColourZeroIsThePanesOwn) {
+  SayPart(0, u"왕");
+  EXPECT_TRUE(CellsInkedOnlyIn(ConsoleWindow->Bitmap, 0, 0, 2, kBrown));
+  EXPECT_EQ(ConsoleWindow->Cursor.X, 2);
+  EXPECT_EQ(FirstDifferentRow(ShownOnWindow(form.Canvas(), *ConsoleWindow), ConsoleWindow->Bitmap),
+            -1);
+  EchoInput(0, u"성");
+  EXPECT_TRUE(CellsInkedOnlyIn(InputWindow->Bitmap, 0, 1, 2, kBlue));
+  EXPECT_EQ(FirstDifferentRow(ShownOnWindow(form.Canvas(), *InputWindow), InputWindow->Bitmap), -1);
+  EchoInput(kRed, u"성");
+  EXPECT_TRUE(CellsInkedOnlyIn(InputWindow->Bitmap, 0, 1, 2, kRed));
 }
 
 TEST_F(TalkTest, EveryoneElseSendsThePlayerToTheKingAndTheTalkEnds) {
