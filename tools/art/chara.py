@@ -118,7 +118,9 @@ def bat():
             x = int(11.5 + side * (3 + i))
             top = 6 + i // 3
             bottom = 12 - (i % 3)
-            g.vline(x, top, bottom, "purple" if side < 0 else "dgrey")
+            g.vline(x, top, bottom, "purple")
+            if i % 3 == 2:
+                g.vline(x, top + 1, bottom, "dgrey")  # the wing's finger bones
     g.points([(9, 7), (14, 7), (9, 6), (14, 6)], "purple")
     g.points([(10, 10), (13, 10)], "red")
     g.points([(11, 13), (12, 13)], "white")
@@ -127,15 +129,21 @@ def bat():
 
 
 def boat():
+    """A rowing boat seen from above, bow to the top."""
     g = Grid()
-    g.disc(11.5, 12, 7, 10, "brown")
-    g.disc(11.5, 12.5, 5, 8, "dbrown")
-    g.disc(10.5, 11.5, 4, 7, "brown")
-    for y in (8, 12, 16):
-        g.hline(7, 16, y, "dbrown")
-    g.rect(8, 10, 15, 11, "tan")
-    g.hline(8, 15, 10, "gold")
-    g.vline(18, 6, 12, "dbrown")
+    for y in range(1, 23):
+        half = min(7, 1 + (y - 1) * 7 // 8) if y < 20 else 7 - (y - 19)
+        g.hline(12 - half, 11 + half, y, "brown")
+        if half > 2 and 3 <= y <= 20:
+            g.hline(13 - half, 10 + half, y, "dbrown")
+        g.set(12 - half, y, "tan")
+        g.set(11 + half, y, "dbrown")
+    for y in (9, 16):
+        g.hline(6, 17, y, "tan")
+        g.hline(6, 17, y + 1, "brown")
+    g.vline(11, 3, 20, "dbrown")
+    g.hline(3, 7, 12, "tan")
+    g.hline(16, 20, 12, "brown")
     g.outline("out")
     return g
 

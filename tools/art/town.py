@@ -273,17 +273,20 @@ def tilled():
 
 
 def wheat():
+    """Ripe ears in rows, each row shading the foot of the one above it."""
     g = fill(GD)
-    for x in range(24):
-        off = int(noise(x, 0, 42) * 4)
-        for y in range(24):
-            if (y + off) % 6 == 0:
-                g.set(x, y, TN if x % 2 else GD)
-            if (y + off) % 6 in (3, 4) and x % 3 == 1:
+    for y in range(24):
+        for x in range(24):
+            s = (y + (2 if (x // 4) % 2 else 0)) % 8
+            if s == 7:
                 g.set(x, y, BR)
-        if x % 3 == 2:
-            g.vline(x, 0, 23, GD)
-    speckle_overlay(g, 44, 0.06, BR, GD)
+            elif s == 6:
+                g.set(x, y, BR if x % 2 else GD)
+            elif s in (0, 1) and x % 2 == 0:
+                g.set(x, y, TN)
+            elif s in (2, 3, 4) and x % 4 == 1:
+                g.set(x, y, BR if s == 4 else GD)
+    speckle_overlay(g, 44, 0.04, TN, GD)
     return g
 
 
@@ -464,21 +467,38 @@ def pine_tree():
 
 
 def forest():
+    """Treetops packed in staggered rows; a lower crown hides the underside of the one behind."""
+    rx, ry = 6.4, 5.6
+    centres = [(6, 5), (18, 5), (0, 11), (12, 11), (6, 17), (18, 17), (0, 23), (12, 23)]
+    copies = [(cx + ox, cy + oy) for cx, cy in centres for ox in (-24, 0, 24) for oy in (-24, 0, 24)]
+
+    def owner(x, y):
+        front = None
+        for cx, cy in copies:
+            if ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1.0:
+                if front is None or cy > front[1]:
+                    front = (cx, cy)
+        return front
+
     g = fill(NI)
-    spots = [(0, 0), (12, 0), (6, 8), (18, 8), (0, 16), (12, 16), (6, 24), (18, 24),
-             (24, 0), (24, 16), (-6, 8), (-6, 24)]
-    for cx, cy in spots:
-        for y in range(cy - 7, cy + 6):
-            for x in range(cx - 7, cx + 7):
-                d = ((x - cx) / 6.8) ** 2 + ((y - cy) / 5.8) ** 2
-                if d <= 1.0:
-                    c = GN
-                    if (x - cx) + (y - cy) < -5:
-                        c = LGN
-                    elif (x - cx) + (y - cy) > 4:
-                        c = DGN
-                    g.wset(x, y, c)
-    speckle_overlay(g, 7, 0.05, DGN, GN)
+    for y in range(24):
+        for x in range(24):
+            front = owner(x, y)
+            if front is None:
+                continue
+            dx, dy = x - front[0], y - front[1]
+            c = GN
+            if dx + dy < -5:
+                c = LGN
+            elif dx + dy > 3:
+                c = DGN
+            if owner(x, y + 1) != front:
+                c = NI
+            elif owner(x, y + 2) != front:
+                c = DGN
+            elif noise(x, y, 7) < 0.06:
+                c = DGN if c == GN else GN
+            g.set(x, y, c)
     return g
 
 
@@ -683,27 +703,27 @@ def statue():
 
 
 def hedge():
-    g = grass(6)
-    shadow(g, 12, 21, 14, 2)
-    h = Grid()
-    for cx in (-2, 6, 14, 22, 30):
-        h.disc(cx, 11, 6.5, 8, GN)
-    h.rect(0, 6, 23, 18, GN)
-    for y in range(24):
-        for x in range(24):
-            if h.get(x, y) == GN:
-                v = noise(x, y, 18)
-                if y < 8 or v < 0.15:
-                    h.set(x, y, LGN)
-                elif y > 15 or v > 0.85:
-                    h.set(x, y, DGN)
-    for x in range(24):
-        h.set(x, 20, NI)
-    for y in range(24):
-        for x in range(24):
-            if h.get(x, y) is None and (h.get(x, y + 1) not in (None, NI)):
-                h.set(x, y, NI)
-    return on(g, h)
+    """Round leaf clumps that join on every side, so a row or a column of hedges is one hedge."""
+    g = fill(DGN)
+    for row in range(3):
+        for col in range(3):
+            cx = col * 8 + (4 if row % 2 else 0) + 3.5
+            cy = row * 8 + 3.5
+            for dy in range(-5, 6):
+                for dx in range(-5, 6):
+                    d = (dx - 0.5) ** 2 + (dy - 0.5) ** 2
+                    if d > 20:
+                        continue
+                    c = GN
+                    if d > 14 and dx + dy > 1:
+                        c = NI
+                    elif dx + dy <= -2 and d <= 10:
+                        c = LGN
+                    elif dx + dy >= 4:
+                        c = DGN
+                    g.wset(int(cx + dx), int(cy + dy), c)
+    speckle_overlay(g, 18, 0.08, LGN, GN)
+    return g
 
 
 def magic_circle():
