@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "SheetFiles.h"
 #include "TestSupport.h"
 #include "platform/DataFile.h"
+#include "tools/SheetDecoder.h"
 #include "world/Vesk3_world.h"
 
 using sheet_files::DecodedPixel;
@@ -374,3 +377,37 @@ TEST_F(WorldViewTest, ShortSheetFilesFailWithReadBeyondEndOfFileNamingTheFile) {
 }
 
 }  // namespace
+
+// ---- The game's own sheets ----
+
+// Two decoders written apart must agree on the sheets the game ships.
+TEST(CommittedSheets, DecodeAsTheSheetToolsDecodeThem) {
+  testing_support::ScratchDir dir;
+  for (const char* file : {"TOWN.PAL", "TOWN.FNT", "CHARA.PAL", "CHARA.FNT"}) dir.CopyData(file);
+  platform::Bitmap target(632, 453);
+  TWorldView view(0, 0, 9, 11, target);
+  const auto expectStrip = [&](const platform::Bitmap& strip, const std::string& name) {
+    const std::vector<sheet::Cell> cells = sheet::LoadSheetCells(dir.Path().string(), name);
+    ASSERT_EQ(strip.Width(), 24 * static_cast<int>(cells.size())) << name;
+    for (size_t k = 0; k < cells.size(); ++k) {
+      for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 24; ++x) {
+          ASSERT_EQ(strip.Pixel(24 * static_cast<int>(k) + x, y), cells[k][24 * y + x])
+              << name << " image " << k << " at " << x << "," << y;
+        }
+      }
+    }
+  };
+  expectStrip(view.TileStrip, "TOWN");
+  expectStrip(view.SpriteStrip, "CHARA");
+  // The hero's four sprites stand on the ground through their masks (images 36..39).
+  for (int sprite = 8; sprite <= 11; ++sprite) {
+    int transparent = 0;
+    for (int y = 0; y < 24; ++y) {
+      for (int x = 0; x < 24; ++x) {
+        transparent += view.SpriteStrip.Pixel(24 * sprite + x, y) == TWorldView::KeyColour;
+      }
+    }
+    EXPECT_GT(transparent, 0) << "sprite " << sprite;
+  }
+}
