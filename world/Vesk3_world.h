@@ -19,6 +19,8 @@ class TWorldView {
   static constexpr uint32_t KeyColour = 0x00FF00FF;
 
   // Create: X and Y become Left and Top. Loads "TOWN" and "CHARA" from the working directory.
+  // A missing sheet file is skipped (a missing .PAL gives the EGA colours, a missing .FNT an
+  // empty strip that draws nothing); a short one raises platform::InOutError naming the file.
   TWorldView(int32_t X, int32_t Y, int32_t Columns, int32_t Rows, platform::Bitmap& Target);
 
   void LoadPalette(const std::string& Name, TPalette& Palette);
