@@ -20,6 +20,8 @@ HEADER = [
     "palette: 16 lines of red green blue, 6-bit intensities 0..63",
     "image N name, optional 'size W H', then 24 rows of 24 colour indices 0-9 a-f%s",
     "Light falls from the top left.",
+    "Licence: original pixel art drawn for this game (tools/art/*.py drew the first version);",
+    "it is distributed under the same terms as the game itself.",
 ]
 
 

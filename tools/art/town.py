@@ -162,14 +162,19 @@ def wood_floor():
 
 
 def carpet():
+    """Woven red with a lattice of dark diamonds and a gold knot in each."""
     g = fill(RD)
     for y in range(24):
         for x in range(24):
-            if (x + y) % 12 == 0 and (x - y) % 12 == 0:
-                g.set(x, y, GD)
-            elif ((x + y) % 12 == 6 and (x - y) % 12 == 0):
+            u, v = (x + y) % 12, (x - y) % 12
+            if u == 0 or v == 0:
                 g.set(x, y, DB)
-    speckle_overlay(g, 33, 0.05, DB, RD)
+            elif u == 6 and v == 6:
+                g.set(x, y, GD)
+            elif (u in (5, 7) and v == 6) or (v in (5, 7) and u == 6):
+                g.set(x, y, BR)
+            elif (x + 2 * y) % 4 == 0 and noise(x, y, 33) < 0.3:
+                g.set(x, y, DB)
     return g
 
 
@@ -309,8 +314,6 @@ def stairs():
         for x in range(24):
             if noise(x, y + 1, 37) < 0.08:
                 g.set(x, y + 2, GY)
-    g.vline(0, 0, 23, DG)
-    g.vline(23, 0, 23, DG)
     return g
 
 
@@ -503,28 +506,36 @@ def forest():
 
 
 def mountain(snowy):
+    """A peak whose foot fills the tile's width, so a range of them reads as one massif:
+    the lit west face grey and brown in strata, the east face in shadow, grass in the top
+    corners only."""
     g = grass(3)
     m = Grid()
-    for y in range(2, 23):
-        half = int((y - 1) * 11 / 21) + 1
-        for x in range(12 - half, 12 + half):
-            left = x < 12 - (y % 5 == 0) + (1 if y > 14 else 0)
-            m.set(x, y, GY if left else BR)
-            if not left and noise(x, y, 8) < 0.15:
-                m.set(x, y, DB)
-            if left and noise(x, y, 9) < 0.12:
-                m.set(x, y, LG)
-    for x, y in ((8, 14), (9, 15), (10, 16), (15, 10), (16, 12), (14, 17), (15, 18)):
-        m.set(x, y, DB if x > 11 else DG)
+
+    def half(y):
+        return (y - 1) * 13 // 17 + 1
+
+    for y in range(1, 24):
+        ridge = 12 + (1 if y > 12 else 0) - (1 if y % 6 == 3 else 0)
+        for x in range(12 - half(y), 12 + half(y)):
+            lit = x < ridge
+            stratum = (y + (x if lit else -x) // 2) % 5 == 0
+            if lit:
+                c = BR if stratum else GY
+                if noise(x, y, 9) < 0.12:
+                    c = LG
+            else:
+                c = DB if stratum else DG
+                if noise(x, y, 8) < 0.12:
+                    c = BR
+            m.set(x, y, c)
     if snowy:
-        for y in range(2, 9):
-            half = int((y - 1) * 11 / 21) + 1
-            for x in range(12 - half, 12 + half):
-                m.set(x, y, WH if x < 12 else LG)
-        m.points([(8, 9), (9, 10), (11, 9), (14, 9), (15, 10)], WH)
+        for y in range(1, 9):
+            for x in range(12 - half(y), 12 + half(y)):
+                m.set(x, y, WH if x < 12 + (1 if y > 6 else 0) else LG)
+        m.points([(9, 9), (10, 10), (11, 9), (13, 9), (14, 10), (7, 9)], WH)
+        m.points([(15, 9), (16, 9)], LG)
     m.outline(NI)
-    for x in range(24):
-        m.set(x, 23, None)
     return on(g, m)
 
 
