@@ -18,9 +18,14 @@ constexpr int32_t kPlanes = 4;
 
 // A missing palette file gives the standard 16-colour EGA palette, written in the file's 6-bit
 // form so that it is scaled exactly like a loaded one.
-constexpr TPalette kEgaPalette = {0,  0,  0,  0,  0,  42, 0,  42, 0,  0,  42, 42, 42, 0,  0,  42,
-                                  0,  42, 42, 21, 0,  42, 42, 42, 21, 21, 21, 21, 21, 63, 21, 63,
-                                  21, 21, 63, 63, 63, 21, 21, 63, 21, 63, 63, 63, 21, 63, 63, 63};
+// clang-format off
+constexpr TPalette kEgaPalette = {
+     0,  0,  0,   0,  0, 42,   0, 42,  0,   0, 42, 42,  // black, blue, green, cyan
+    42,  0,  0,  42,  0, 42,  42, 21,  0,  42, 42, 42,  // red, magenta, brown, light grey
+    21, 21, 21,  21, 21, 63,  21, 63, 21,  21, 63, 63,  // dark grey, light blue, light green, light cyan
+    63, 21, 21,  63, 21, 63,  63, 63, 21,  63, 63, 63,  // light red, light magenta, yellow, white
+};
+// clang-format on
 
 uint16_t LittleEndianWord(const uint8_t* bytes) {
   return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
@@ -52,8 +57,9 @@ void DecodeImage(const std::vector<uint8_t>& sheet, int32_t k, const TPalette& p
   const int32_t lastY = std::min<int32_t>(LittleEndianWord(record + 2), TWorldView::kCellSize - 1);
   for (int32_t y = 0; y <= lastY; ++y) {
     const uint8_t* pixelRow = record + kPixelRowsOffset + y * kPixelRowSize;
-    for (int32_t x = 0; x <= lastX; ++x)
+    for (int32_t x = 0; x <= lastX; ++x) {
       plot(x, y, PaletteColour(palette, ColourIndexAt(pixelRow, x)));
+    }
   }
 }
 
