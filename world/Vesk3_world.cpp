@@ -22,7 +22,7 @@ constexpr int32_t kPlanes = 4;
 constexpr TPalette kEgaPalette = {
      0,  0,  0,   0,  0, 42,   0, 42,  0,   0, 42, 42,  // black, blue, green, cyan
     42,  0,  0,  42,  0, 42,  42, 21,  0,  42, 42, 42,  // red, magenta, brown, light grey
-    21, 21, 21,  21, 21, 63,  21, 63, 21,  21, 63, 63,  // dark grey, light blue, light green, light cyan
+    21, 21, 21,  21, 21, 63,  21, 63, 21,  21, 63, 63,  // grey, light blue, light green, light cyan
     63, 21, 21,  63, 21, 63,  63, 63, 21,  63, 63, 63,  // light red, light magenta, yellow, white
 };
 // clang-format on
