@@ -75,7 +75,7 @@ constexpr std::array<TileName, kHighestTerrain + 1> kDefaultTiles = {{
 
 constexpr const char* kDefaultPreamble[] = {
     "# World map source.",
-    "# Lines starting with '#' and blank lines are comments.",
+    "# Above the line 'map', lines starting with '#' and blank lines are comments.",
     "# 'legend C BYTE NAME' gives the map character C the terrain byte BYTE (0..55) and a name.",
     "# The line 'map' is followed by 100 rows of exactly 100 legend characters;",
     "# row 0 is the north edge, column 0 the west edge.",
@@ -85,7 +85,16 @@ std::string At(const std::string& fileName, int line, const std::string& problem
   return fileName + ":" + std::to_string(line) + ": " + problem;
 }
 
-std::string Quoted(char symbol) { return std::string("'") + symbol + "'"; }
+bool IsSymbol(char c) { return c > ' ' && c < 0x7F; }
+
+// A character for a message: visible ASCII in quotes, anything else (a tab, a stray byte of
+// another encoding) as its code, so the message stays readable on any terminal.
+std::string Quoted(char symbol) {
+  if (IsSymbol(symbol)) return std::string("'") + symbol + "'";
+  constexpr char kHex[] = "0123456789ABCDEF";
+  const auto code = static_cast<unsigned char>(symbol);
+  return std::string("0x") + kHex[code >> 4] + kHex[code & 0xF];
+}
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -105,8 +114,6 @@ bool IsComment(const std::string& line) {
   size_t first = line.find_first_not_of(" \t");
   return first == std::string::npos || line[first] == '#';
 }
-
-bool IsSymbol(char c) { return c > ' ' && c < 0x7F; }
 
 // "legend C BYTE NAME": C one visible ASCII character, BYTE a decimal terrain byte 0..55.
 LegendEntry ParseLegendLine(const std::string& line, int lineNumber, const std::string& fileName) {
@@ -181,8 +188,10 @@ void ParseGrid(const std::vector<std::string>& lines, size_t firstRow, const std
       source.cells[y * kMapSize + x] = entry->terrain;
     }
   }
+  // Only blank lines may follow: a comment sign is also the castle wall's character, so an extra
+  // row of wall must not pass for a comment.
   for (size_t i = firstRow + kMapSize; i < lines.size(); ++i)
-    if (!IsComment(lines[i]))
+    if (lines[i].find_first_not_of(" \t") != std::string::npos)
       throw MapError(At(fileName, static_cast<int>(i) + 1,
                         "more than " + std::to_string(kMapSize) + " map rows"));
 }

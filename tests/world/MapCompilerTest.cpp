@@ -67,6 +67,10 @@ TEST(MapCompiler, RejectsBrokenSourcesNamingFileAndLine) {
   const std::vector<Case> cases = {
       {"unknown character", [](SmallSource& s) { s.rows[4][17] = 'q'; },
        "w.map:10: character 'q' in column 18 is not in the legend"},
+      {"stray byte of another encoding", [](SmallSource& s) { s.rows[0][0] = '\xC3'; },
+       "w.map:6: character 0xC3 in column 1 is not in the legend"},
+      {"tab", [](SmallSource& s) { s.rows[0][99] = '\t'; },
+       "w.map:6: character 0x09 in column 100 is not in the legend"},
       {"short row", [](SmallSource& s) { s.rows[0].pop_back(); },
        "w.map:6: map row has 99 characters, expected 100"},
       {"long row", [](SmallSource& s) { s.rows[99] += '.'; },
@@ -76,6 +80,8 @@ TEST(MapCompiler, RejectsBrokenSourcesNamingFileAndLine) {
       {"too few rows", [](SmallSource& s) { s.rows.pop_back(); },
        "w.map:104: the map has 99 rows, expected 100"},
       {"too many rows", [](SmallSource& s) { s.rows.push_back(s.rows[0]); },
+       "w.map:106: more than 100 map rows"},
+      {"extra row that looks like a comment", [](SmallSource& s) { s.rows.push_back("# wall"); },
        "w.map:106: more than 100 map rows"},
       {"terrain byte above the sheet", [](SmallSource& s) { s.head[2] = "legend ~ 56 deep sea"; },
        "w.map:3: terrain byte 56 is above 55"},
@@ -101,12 +107,12 @@ TEST(MapCompiler, RejectsBrokenSourcesNamingFileAndLine) {
   }
 }
 
-TEST(MapCompiler, AcceptsWindowsLineEndsAndTrailingComments) {
+TEST(MapCompiler, AcceptsWindowsLineEndsAndTrailingBlankLines) {
   SmallSource source;
   std::string text;
   for (const std::string& line : source.head) text += line + "\r\n";
   for (const std::string& row : source.rows) text += row + "\r\n";
-  text += "\n# the end\n";
+  text += "\n  \n";
   EXPECT_EQ(CompileMapSource(text, "w.map"), CompileMapSource(source.Text(), "w.map"));
 }
 
