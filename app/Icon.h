@@ -3,4 +3,6 @@
 
 #include "platform/Bitmap.h"
 
+// The icon's picture; its corners are kIconTransparent.
 platform::Bitmap ApplicationIcon();
+constexpr uint32_t kIconTransparent = 0x00000000;

@@ -57,8 +57,8 @@ void TForm1::FormCreate() {
   WorldView = std::make_unique<TWorldView>(0, 0, 9, 11, Canvas());
   ConsoleWindow = std::make_unique<TConsoleWindow>(225, 0, 400, 336, Canvas());
   InputWindow = std::make_unique<TInputWindow>(225, 350, 400, 96, Canvas());
-  ConsoleWindow->TextColor = 0x206080;
-  InputWindow->TextColor = 0xC04020;
+  ConsoleWindow->TextColor = kConsoleTextColor;
+  InputWindow->TextColor = kInputTextColor;
   WorldMap = std::make_unique<TWorldMap>("VESK.M");
   Hero = std::make_unique<TCharacter>(50, 50);
 }

@@ -24,7 +24,7 @@ struct FormDescription {
   int32_t ClientWidth = 0;
   int32_t ClientHeight = 0;
   uint32_t Background = 0;  // colour word
-  Bitmap Icon;              // the window's icon, 32 x 32
+  Bitmap Icon;              // the window's icon, 32 x 32; pixels of value 0 are transparent
 };
 
 // The system's button-face colour (the classic grey-beige of dialog windows), a colour word.

@@ -130,6 +130,7 @@ bool SdlWindow::Open(std::string& error) {
   }
   if (!description.Icon.Empty()) {
     if (SDL_Surface* icon = SurfaceOf(description.Icon)) {
+      SDL_SetColorKey(icon, SDL_TRUE, 0);
       SDL_SetWindowIcon(sdl_->window, icon);
       SDL_FreeSurface(icon);
     }
