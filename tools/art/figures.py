@@ -271,17 +271,16 @@ def draw_person(p, facing):
         head_top = 7
     body_top = head_top + 8
     belt_row = 16 if not p.child else 18
-    if facing == "up":
-        _cape(g, p, facing, body_top)  # behind nothing: seen from the back it covers the body
     if p.child:
         _legs(g, p, facing, 20)
         g.rect(8, 19, 15, 19, p.legs)
     elif not p.robe:
         _legs(g, p, facing, belt_row + 1)
+    # a cape hangs behind the body, except seen from the back, where it covers it
     if facing != "up":
         _cape(g, p, facing, body_top)
     _body(g, p, facing, body_top, belt_row)
-    if facing == "up" and p.cape:
+    if facing == "up":
         _cape(g, p, facing, body_top)
     _arms(g, p, facing, body_top)
     _head(g, p, facing, head_top)

@@ -1,5 +1,7 @@
 """The "TOWN" sheet: 56 ground tiles of the world map (terrain byte = tile number)."""
 
+import math
+
 from pixels import Grid, noise
 from figures import Person, draw_person
 
@@ -444,10 +446,10 @@ def leafy_tree():
     t.disc(12, 9.5, 9.5, 8, GN)
     t.disc(10, 7.5, 6, 5, LGN)
     t.shade_where(lambda x, y: (x - 12) + (y - 9.5) * 1.2 > 8, {GN: DGN, LGN: GN})
+    # leaf clumps: a dark underside with a lit edge above it
     for x, y in ((6, 6), (9, 11), (14, 5), (16, 12), (11, 14), (5, 10), (18, 8)):
         t.set(x, y, DGN)
-        t.set(x - 1, y - 1, LGN if t.get(x - 1, y - 1) else None)
-    t.points([(8, 4), (7, 5), (11, 3)], WH if False else LGN)
+        t.set(x - 1, y - 1, LGN)
     t.outline(NI)
     return on(g, t)
 
@@ -553,31 +555,20 @@ def boulder():
 
 
 def fence():
+    """Two rails that run on into the next fence tile, nailed to two posts."""
     g = grass(5)
-    f = Grid()
+    for x in (4, 16):
+        shadow(g, x + 4, 20, 2, 1)
     for y in (8, 14):
-        f.hline(0, 23, y, TN)
-        f.hline(0, 23, y + 1, BR)
+        g.hline(0, 23, y - 1, NI)
+        g.hline(0, 23, y, TN)
+        g.hline(0, 23, y + 1, BR)
+        g.hline(0, 23, y + 2, NI)
     for x in (4, 16):
-        f.rect(x, 5, x + 2, 19, BR)
-        f.vline(x, 5, 19, TN)
-        f.vline(x + 2, 6, 19, DB)
-        f.hline(x, x + 2, 5, TN)
-    g.paste(f)
-    for x in range(24):
-        g.set(x, 7, NI)
-        g.set(x, 10, NI)
-        g.set(x, 13, NI)
-        g.set(x, 16, NI)
-    for x in (4, 16):
-        g.vline(x - 1, 4, 20, NI)
-        g.vline(x + 3, 4, 20, NI)
-        g.hline(x, x + 2, 4, NI)
+        g.rect(x - 1, 4, x + 3, 20, NI)
         g.rect(x, 5, x + 2, 19, BR)
         g.vline(x, 5, 19, TN)
         g.vline(x + 2, 6, 19, DB)
-        g.hline(x, x + 2, 20, NI)
-        shadow(g, x + 4, 20, 2, 1)
     return g
 
 
@@ -754,7 +745,6 @@ def magic_circle():
                 g.set(x, y, LB)
     # a star of six points joining the rings
     for k in range(6):
-        import math
         a = math.pi / 2 + k * math.pi / 3
         for r in range(6, 10):
             g.set(round(11.5 + r * math.cos(a)), round(11.5 - r * math.sin(a)), WH)

@@ -1,1 +1,0 @@
-// Keeps the tools library non-empty while no shared tool code exists yet.
