@@ -47,12 +47,13 @@ def walker(name, person):
 
 
 def slime(pose):
-    """Four poses of a hopping blob: resting, squashed, stretched, leaning."""
+    """Four poses of a hopping blob: resting, squashed, stretched, in the air."""
     g = Grid()
-    rx, ry, cy = [(8, 6.5, 15.5), (9.5, 5, 17), (6.5, 8.5, 13.5), (8, 6.5, 15.5)][pose]
-    cx = 11.5 + (1.5 if pose == 3 else 0)
+    rx, ry, cy = [(8, 6.5, 15.5), (9.5, 5, 17), (6.5, 8.5, 13.5), (7.5, 6, 11)][pose]
+    cx = 11.5
     g.disc(cx, cy, rx, ry, "lgreen")
-    g.rect(int(cx - rx) + 1, int(cy) + 1, int(cx + rx) - 1, 21, "lgreen")
+    if pose != 3:  # on the ground the blob sits flat
+        g.rect(int(cx - rx) + 1, int(cy) + 1, int(cx + rx) - 1, 21, "lgreen")
     g.shade_where(lambda x, y: (x - cx) + (y - cy) * 1.3 > rx * 0.8 or y >= 20,
                   {"lgreen": "green"})
     g.points([(int(cx - rx / 2), int(cy - ry / 2)), (int(cx - rx / 2) + 1, int(cy - ry / 2)),
@@ -64,6 +65,9 @@ def slime(pose):
     for y in range(22, 24):
         g.hline(0, 23, y, None)
     g.outline("out")
+    if pose == 3:  # its shadow on the ground below
+        g.hline(8, 15, 21, "dgrey")
+        g.hline(9, 14, 22, "dgrey")
     return g
 
 

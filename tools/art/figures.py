@@ -218,7 +218,7 @@ def _cape(g, p, facing, top):
         g.vline(6, top, top + 7, c)
         g.vline(17, top, top + 7, shade(c))
     else:
-        g.rect(7, top, 8, 19, shade(c))
+        g.rect(7, top, 8, 19, c)
         g.rect(6, top + 4, 6, 19, shade(c))
 
 
