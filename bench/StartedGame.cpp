@@ -1,0 +1,47 @@
+#include "bench/StartedGame.h"
+
+#include <memory>
+
+#include "platform/HangulKeyboard.h"
+#include "text/Vesk3_console.h"
+#include "world/Vesk3_world.h"
+
+namespace {
+
+size_t BitmapBytes(const platform::Bitmap& bitmap) {
+  return static_cast<size_t>(bitmap.Width()) * static_cast<size_t>(bitmap.Height()) * 4;
+}
+
+}  // namespace
+
+StartedGame::StartedGame() {
+  Form1 = &form_;
+  form_.SetInputMethod(std::make_unique<platform::HangulKeyboard>());
+  try {
+    form_.Create();
+  } catch (...) {
+    form_.Destroy();  // releases whatever was made before the broken file
+    Form1 = nullptr;
+    throw;
+  }
+  form_.Paint();
+  form_.PrepareFrame();
+}
+
+StartedGame::~StartedGame() {
+  form_.Destroy();
+  Form1 = nullptr;
+}
+
+size_t SceneRefreshBytes() {
+  constexpr size_t kCellBytes = TWorldView::kCellSize * TWorldView::kCellSize * 4;
+  constexpr size_t kViewCells = 9 * 11;
+  return kViewCells * kCellBytes + kCellBytes + BitmapBytes(WorldView->ViewBitmap) +
+         BitmapBytes(ConsoleWindow->Bitmap) + BitmapBytes(InputWindow->Bitmap);
+}
+
+size_t StartUpBytes(StartedGame& game) {
+  return BitmapBytes(game.Form().Canvas()) + BitmapBytes(WorldView->ViewBitmap) +
+         BitmapBytes(WorldView->TileStrip) + BitmapBytes(WorldView->SpriteStrip) +
+         BitmapBytes(ConsoleWindow->Bitmap) + BitmapBytes(InputWindow->Bitmap);
+}
