@@ -346,16 +346,13 @@ def cave_floor():
 
 
 def ruins_floor():
+    """Old flagstones, worn and cracked, moss in the seams; a few marks only, because the
+    floor covers whole courtyards."""
     g = flagstones(GY, DG, LG, DG, seed=44)
-    cracks = [(2, 2), (3, 3), (3, 4), (4, 5), (5, 5), (6, 6), (14, 13), (15, 14), (15, 15), (16, 16),
-              (17, 16), (18, 17), (19, 19), (5, 16), (6, 17), (6, 18)]
-    g.points(cracks, NI)
-    # a broken corner with earth showing, and moss in the seams
-    g.rect(13, 1, 17, 3, DB)
-    g.hline(13, 17, 1, NI)
-    for x, y in ((0, 11), (1, 11), (11, 6), (11, 7), (23, 20), (22, 23), (8, 23), (11, 18)):
+    g.points([(3, 3), (4, 4), (4, 5), (5, 6), (15, 14), (16, 15), (16, 16), (17, 17)], NI)
+    g.points([(14, 2), (15, 2), (14, 3)], DB)  # a chipped corner
+    for x, y in ((0, 11), (1, 11), (11, 6), (11, 7), (23, 20), (8, 23), (11, 18), (12, 11)):
         g.set(x, y, GN)
-    g.set(12, 11, LGN)
     return g
 
 
@@ -511,7 +508,7 @@ def mountain(snowy):
     """A peak whose foot fills the tile's width, so a range of them reads as one massif:
     the lit west face grey and brown in strata, the east face in shadow, grass in the top
     corners only."""
-    g = grass(3)
+    g = snow() if snowy else grass(3)  # snowy peaks rise from snow fields
     m = Grid()
 
     def half(y):
@@ -809,23 +806,23 @@ def signpost():
 
 
 def bridge():
+    """Boards laid across with dark gaps between them; no rails, so a bridge of any width and
+    either direction is one deck."""
     g = fill(BR)
     for y in range(24):
-        if y % 4 == 3:
-            g.hline(2, 21, y, DB)
-        elif y % 4 == 0:
-            g.hline(2, 21, y, TN)
-    for y in range(24):
-        for x in range(2, 22):
-            if g.get(x, y) == BR and noise(x, y // 4, 34) < 0.08:
+        row, s = y // 4, y % 4
+        if s == 3:
+            g.hline(0, 23, y, NI)
+            continue
+        if s == 0:
+            g.hline(0, 23, y, TN)
+        for x in range(24):
+            if s != 0 and noise(x, row, 34) < 0.12:
                 g.set(x, y, DB)
-    for x, dark in ((0, NI), (1, TN), (22, BR), (23, NI)):
-        g.vline(x, 0, 23, dark)
-    for y in (2, 14):
-        g.rect(0, y, 2, y + 4, TN)
-        g.rect(21, y, 23, y + 4, BR)
-        g.hline(0, 2, y + 4, NI)
-        g.hline(21, 23, y + 4, NI)
+        joint = (row * 9 + 5) % 24  # long boards, their ends staggered
+        g.set(joint, y, NI)
+        if s == 1:
+            g.points([(joint - 1, y), (joint + 1, y), ((joint + 12) % 24, y)], GY)
     return g
 
 
