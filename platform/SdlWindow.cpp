@@ -108,22 +108,30 @@ bool SdlWindow::Open(std::string& error) {
   sdl_->videoStarted = true;
 
   const int width = description.ClientWidth, height = description.ClientHeight;
+  SDL_DisplayMode desktop{};
+  const bool knowsDesktop = SDL_GetDesktopDisplayMode(0, &desktop) == 0;
   int scale = options_.Scale;
   if (scale <= 0) {
     // The largest integer scale whose window fits in three quarters of the desktop.
-    SDL_DisplayMode desktop;
     scale = 1;
-    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
-      while (width * (scale + 1) * 4 <= desktop.w * 3 &&
-             height * (scale + 1) * 4 <= desktop.h * 3) {
-        ++scale;
-      }
+    while (knowsDesktop && width * (scale + 1) * 4 <= desktop.w * 3 &&
+           height * (scale + 1) * 4 <= desktop.h * 3) {
+      ++scale;
     }
   }
   Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
-  if (options_.Fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  int windowWidth = width * scale, windowHeight = height * scale;
+  if (options_.Fullscreen) {
+    // Made at the desktop's size, so the picture fills the screen even where no window manager
+    // carries out the fullscreen request.
+    flags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+    if (knowsDesktop) {
+      windowWidth = desktop.w;
+      windowHeight = desktop.h;
+    }
+  }
   sdl_->window = SDL_CreateWindow(description.Caption.c_str(), SDL_WINDOWPOS_CENTERED,
-                                  SDL_WINDOWPOS_CENTERED, width * scale, height * scale, flags);
+                                  SDL_WINDOWPOS_CENTERED, windowWidth, windowHeight, flags);
   if (!sdl_->window) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
