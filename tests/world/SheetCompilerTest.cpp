@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "TestSupport.h"
+#include "platform/Png.h"
 #include "tools/SheetCompiler.h"
 #include "tools/SheetDecoder.h"
 
@@ -301,6 +303,55 @@ TEST(CommittedSheets, ShowDistinctTilesAndSpritesThatStandOnTheirGround) {
     EXPECT_GT(clear, 576 / 4) << k;
     EXPECT_LT(clear, 576 * 3 / 4) << k;
   }
+}
+
+}  // namespace
+
+namespace {
+
+const std::string kContactSheet = std::string(VESK_TOOLS_DIR) + "/contactsheet";
+
+std::string MapBytes(const std::vector<std::pair<int, uint8_t>>& cells) {
+  std::string map(96 + 100 * 100, static_cast<char>(27));
+  map.replace(0, 96, std::string(96, '\0'));
+  map[11] = map[12] = 100;
+  for (const auto& [at, byte] : cells) map[96 + at] = static_cast<char>(byte);
+  return map;
+}
+
+TEST(ContactSheet, DrawsTheWorldCellByCellFromTheLowSixBits) {
+  ScratchDir dir;
+  for (const std::string file : {"TOWN.PAL", "TOWN.FNT", "CHARA.PAL", "CHARA.FNT"})
+    dir.CopyData(file);
+  // cell (0, 0) a tree, (1, 0) byte 60 (no tile), (2, 0) byte 64 + 5 (a tree again), (0, 1) 127
+  dir.Write("VESK.M", MapBytes({{0, 5}, {1, 60}, {2, 64 + 5}, {100, 127}}));
+  ASSERT_EQ(RunTool(kContactSheet + " . ."), 0) << ReadFile("stderr.txt");
+
+  std::vector<sheet::Cell> tiles = sheet::LoadSheetCells(".", "TOWN");
+  std::optional<platform::Bitmap> world = platform::LoadPng("world.png");
+  ASSERT_TRUE(world);
+  ASSERT_EQ(world->Width(), 2400);
+  ASSERT_EQ(world->Height(), 2400);
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 24; ++x) {
+      ASSERT_EQ(world->Pixel(x, y), tiles[5][y * 24 + x]) << x << "," << y;
+      ASSERT_EQ(world->Pixel(48 + x, y), tiles[5][y * 24 + x]) << x << "," << y;
+      ASSERT_EQ(world->Pixel(24 + x, y), 0u) << x << "," << y;
+      ASSERT_EQ(world->Pixel(x, 24 + y), 0u) << x << "," << y;
+      ASSERT_EQ(world->Pixel(2376 + x, 2376 + y), tiles[27][y * 24 + x]) << x << "," << y;
+    }
+  for (const std::string picture : {"town.png", "town-repeat.png", "chara.png"})
+    EXPECT_TRUE(platform::LoadPng(picture)) << picture;
+  EXPECT_EQ(platform::LoadPng("world-small.png")->Width(), 600);
+}
+
+TEST(ContactSheet, NamesAShortMapFile) {
+  ScratchDir dir;
+  for (const std::string file : {"TOWN.PAL", "TOWN.FNT", "CHARA.PAL", "CHARA.FNT"})
+    dir.CopyData(file);
+  dir.Write("VESK.M", MapBytes({}).substr(0, 10095));
+  EXPECT_NE(RunTool(kContactSheet + " . ."), 0);
+  EXPECT_NE(ReadFile("stderr.txt").find("VESK.M: holds 10095 bytes"), std::string::npos);
 }
 
 }  // namespace
