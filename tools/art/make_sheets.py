@@ -14,28 +14,27 @@ import chara  # noqa: E402
 import town  # noqa: E402
 from pixels import sheet_text  # noqa: E402
 
-HEADER = [
-    "Vesk tile sheet source. Build: sheetc data/src/%s.sheet data",
-    "",
-    "palette: 16 lines of red green blue, 6-bit intensities 0..63",
-    "image N name, optional 'size W H', then 24 rows of 24 colour indices 0-9 a-f%s",
-    "Light falls from the top left.",
-    "Licence: original pixel art drawn for this game (tools/art/*.py drew the first version);",
-    "it is distributed under the same terms as the game itself.",
-]
+def header(name, pixels):
+    return [
+        "Vesk tile sheet source. Build: sheetc data/src/%s.sheet data" % name,
+        "",
+        "palette: 16 lines of red green blue, 6-bit intensities 0..63",
+        "image N name, optional 'size W H', then 24 rows of 24 %s" % pixels,
+        "Light falls from the top left.",
+        "Licence: original pixel art drawn for this game (tools/art/*.py drew the first version);",
+        "it is distributed under the same terms as the game itself.",
+    ]
 
 
 def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else "data/src"
     sheets = [
-        ("TOWN", town.PALETTE, town.tiles(), ""),
-        ("CHARA", chara.PALETTE, chara.sprites(), "; '.' is transparent"),
+        ("TOWN", town.PALETTE, town.tiles(), "colour indices 0-9 a-f"),
+        ("CHARA", chara.PALETTE, chara.sprites(), "colour indices 0-9 a-f; '.' is transparent"),
     ]
-    for name, palette, images, extra in sheets:
-        header = [line % name if "%s" in line and "sheetc" in line else line for line in HEADER]
-        header = [line % extra if "%s" in line else line for line in header]
+    for name, palette, images, pixels in sheets:
         with open(os.path.join(out_dir, name + ".sheet"), "w", encoding="utf-8") as f:
-            f.write(sheet_text(header, palette, images))
+            f.write(sheet_text(header(name, pixels), palette, images))
 
 
 if __name__ == "__main__":
