@@ -226,6 +226,15 @@ TEST(SheetCompiler, DecompilingAndCompilingAgainGivesTheSameFiles) {
     EXPECT_EQ(sheet::EncodePalette(again), pal) << name;
     EXPECT_EQ(sheet::EncodeImages(again), fnt) << name;
   }
+  // the same through the program, from the built files to a source and back
+  ScratchDir dir;
+  std::string data = SourcePath("data").string();
+  ASSERT_EQ(
+      RunTool(kSheetc + " --decompile " + data + "/CHARA.PAL " + data + "/CHARA.FNT CHARA.sheet"),
+      0)
+      << ReadFile("stderr.txt");
+  ASSERT_EQ(RunTool(kSheetc + " CHARA.sheet ."), 0) << ReadFile("stderr.txt");
+  EXPECT_EQ(ReadFile("CHARA.FNT"), ReadFile(SourcePath("data/CHARA.FNT")));
   // sizes survive too
   std::string sized = Source(56);
   sized.insert(sized.find("image 3 plain\n") + 14, "size 15 15\n");
