@@ -8,6 +8,7 @@ chara.py (it overwrites hand edits): python3 tools/art/make_sheets.py data/src""
 import os
 import sys
 
+sys.dont_write_bytecode = True  # leave no cache folder in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import chara  # noqa: E402
