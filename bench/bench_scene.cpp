@@ -44,6 +44,13 @@ std::optional<Direction> OpenDirection() {
   return std::nullopt;
 }
 
+const Direction& Opposite(const Direction& direction) {
+  for (const Direction& other : kDirections) {
+    if (other.DX == -direction.DX && other.DY == -direction.DY) return other;
+  }
+  return direction;  // not reached: every direction has its opposite in the table
+}
+
 platform::KeyStroke Stroke(const char* name) { return *platform::StrokeForName(name, false); }
 
 void BM_RefreshScene(benchmark::State& state) {
@@ -59,12 +66,8 @@ void BM_WalkingKey(benchmark::State& state) {
     state.SkipWithError("the hero's start has no quiet ground beside it");
     return;
   }
-  const Direction there = *open;
-  const platform::KeyStroke forth = Stroke(there.Key);
-  const platform::KeyStroke back = Stroke(there.DX < 0   ? "Right"
-                                          : there.DX > 0 ? "Left"
-                                          : there.DY < 0 ? "Down"
-                                                         : "Up");
+  const platform::KeyStroke forth = Stroke(open->Key);
+  const platform::KeyStroke back = Stroke(Opposite(*open).Key);
   const int32_t homeX = Hero->X, homeY = Hero->Y;
   bool away = false;
   bool strayed = false;
