@@ -20,7 +20,10 @@ std::optional<DataFile> DataFile::Open(const std::string& name) {
   const int fd = ::open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  // A file that nobody may write is read-only for every player, the superuser included, whom
+  // the open above would let through.
+  constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (info.st_mode & kAnyWrite) == 0) {
     ::close(fd);
     return std::nullopt;
   }
