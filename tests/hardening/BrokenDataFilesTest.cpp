@@ -1,0 +1,184 @@
+// Every data file broken in every way a player's folder can break it: cut short at every length,
+// padded, filled with noise, made read-only, replaced by a folder or by a link to nowhere. The
+// game either starts with what it can use or stops at start-up naming the file and the problem;
+// it never starts half-made.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+#include "GameInProcess.h"
+#include "TestSupport.h"
+#include "platform/DataFile.h"
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Noise(size_t size, uint32_t seed) {
+  std::mt19937 generator(seed);
+  std::string bytes(size, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(generator());
+  return bytes;
+}
+
+void Replace(const std::string& name, const std::string& bytes) {
+  std::error_code ignored;
+  fs::remove_all(name, ignored);
+  FILE* file = std::fopen(name.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+struct Tally {
+  int Cases = 0;
+  int Started = 0;
+  int Stopped = 0;
+};
+
+// Starts the game objects once and checks that the start either made all of them or stopped on
+// `name` with a short read and made none.
+void ExpectStartOrCleanStop(TForm1& form, const DataFileInfo& file, bool mayStop, Tally& tally,
+                            const std::string& what) {
+  ++tally.Cases;
+  const auto failure = StartGameObjects(form);
+  if (!failure) {
+    ++tally.Started;
+    EXPECT_TRUE(AllGameObjects()) << file.Name << " " << what;
+    form.Destroy();
+    return;
+  }
+  ++tally.Stopped;
+  EXPECT_TRUE(mayStop) << file.Name << " " << what << " stopped the start: " << failure->Message;
+  EXPECT_EQ(failure->FileName, file.Name) << what;
+  EXPECT_EQ(failure->Message, platform::kReadBeyondEnd) << file.Name << " " << what;
+  EXPECT_TRUE(NoGameObjects()) << file.Name << " " << what;
+}
+
+// The first frame of a game started in the current folder.
+platform::Bitmap FirstFrame() {
+  TForm1 form;
+  Form1 = &form;
+  platform::Bitmap frame;
+  if (!StartGameObjects(form)) {
+    form.Paint();
+    form.PrepareFrame();
+    frame = form.Canvas();
+    form.Destroy();
+  }
+  Form1 = nullptr;
+  return frame;
+}
+
+bool SameFrame(const platform::Bitmap& a, const platform::Bitmap& b) {
+  return a.Width() == b.Width() && a.Height() == b.Height() && ChangedPixelsOutside(a, b, {}) == 0;
+}
+
+}  // namespace
+
+TEST(BrokenDataFiles, EveryCutPadAndNoiseStartsWholeOrStopsOnTheFile) {
+  ScratchDir dir;
+  CopyAllData();
+  TForm1 form;
+  Form1 = &form;
+  QuietStderr quiet;
+  for (const DataFileInfo& file : GameDataFiles()) {
+    const std::string real = ReadFile(SourcePath("data/" + file.Name));
+    Tally tally;
+    // Cut from the end, one byte at a time, down to an empty file.
+    Replace(file.Name, real);
+    for (size_t length = real.size() + 1; length-- > 0;) {
+      fs::resize_file(file.Name, length);
+      const bool shortFile = length < real.size();
+      ExpectStartOrCleanStop(form, file, shortFile && !file.MayBeShort, tally,
+                             "cut to " + std::to_string(length));
+      if (::testing::Test::HasFailure()) return;  // one report, not thousands
+    }
+    for (const size_t extra : {size_t{1}, size_t{4096}}) {
+      Replace(file.Name, real + Noise(extra, 7));
+      ExpectStartOrCleanStop(form, file, false, tally, "padded");
+    }
+    for (uint32_t seed = 1; seed <= 8; ++seed) {
+      Replace(file.Name, Noise(real.size(), seed));
+      ExpectStartOrCleanStop(form, file, false, tally, "noise");
+    }
+    Replace(file.Name, real);
+    std::fprintf(stdout, "%-9s %6d cases: %6d started, %6d stopped naming the file\n",
+                 file.Name.c_str(), tally.Cases, tally.Started, tally.Stopped);
+  }
+  Form1 = nullptr;
+}
+
+TEST(BrokenDataFiles, ReadOnlyFoldersAndDanglingLinksCountAsAbsent) {
+  ScratchDir dir;
+  CopyAllData();
+  int cases = 0;
+  for (const DataFileInfo& file : GameDataFiles()) {
+    const std::string real = ReadFile(SourcePath("data/" + file.Name));
+    fs::remove(file.Name);
+    const platform::Bitmap absent = FirstFrame();
+    ASSERT_FALSE(absent.Empty()) << "a missing " << file.Name << " stopped the start";
+
+    Replace(file.Name, real);
+    ::chmod(file.Name.c_str(), 0444);
+    EXPECT_TRUE(SameFrame(FirstFrame(), absent)) << "read-only " << file.Name;
+    fs::remove(file.Name);
+
+    fs::create_directory(file.Name);
+    EXPECT_TRUE(SameFrame(FirstFrame(), absent)) << file.Name << " as a folder";
+    fs::remove(file.Name);
+
+    fs::create_symlink("gone-" + file.Name, file.Name);
+    EXPECT_TRUE(SameFrame(FirstFrame(), absent)) << file.Name << " as a dangling link";
+    fs::remove(file.Name);
+
+    Replace(file.Name, real);
+    cases += 4;
+  }
+  std::fprintf(stdout, "%d absent, read-only, folder and dangling-link cases\n", cases);
+}
+
+TEST(BrokenDataFiles, TheProgramStopsWithOneMessageOrStarts) {
+  ScratchDir dir;
+  fs::create_directory("data");
+  fs::current_path("data");
+  CopyAllData();
+  fs::current_path(dir.Path());
+  dir.Write("script.txt", "key Up\nkey Left\npaint\n");
+  int runs = 0;
+  for (const DataFileInfo& file : GameDataFiles()) {
+    const fs::path path = dir.Path() / "data" / file.Name;
+    const std::string real = ReadFile(SourcePath("data/" + file.Name));
+    const auto run = [&](const std::string& what, bool stops) {
+      ++runs;
+      const GameRun game = RunGame(
+          {"--headless", "--script", "script.txt", "--data", (dir.Path() / "data").string()});
+      if (!stops) {
+        EXPECT_EQ(game.Status, 0) << file.Name << " " << what << ": " << game.Errors;
+        return;
+      }
+      EXPECT_NE(game.Status, 0) << file.Name << " " << what;
+      EXPECT_EQ(game.Errors, "vesk: cannot start: " + file.Name + ": Read beyond end of file\n")
+          << what;
+    };
+    for (const size_t length : {size_t{0}, real.size() / 2, real.size() - 1}) {
+      Replace(path.string(), real.substr(0, length));
+      run("cut to " + std::to_string(length), !file.MayBeShort);
+    }
+    Replace(path.string(), Noise(real.size(), 3));
+    run("noise", false);
+    fs::remove(path);
+    fs::create_directory(path);
+    run("as a folder", false);
+    fs::remove(path);
+    fs::create_symlink("gone", path);
+    run("as a dangling link", false);
+    fs::remove(path);
+    Replace(path.string(), real);
+  }
+  std::fprintf(stdout, "%d program runs\n", runs);
+}
