@@ -1,5 +1,6 @@
 #include "tools/FontBuilder.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <fstream>
@@ -162,6 +163,21 @@ Glyph& operator|=(Glyph& into, const Glyph& other) {
   return into;
 }
 
+bool HasInk(const Glyph& glyph, int row, int column) {
+  return column >= 0 && column < 16 && (glyph[2 * row + column / 8] & (0x80 >> (column % 8))) != 0;
+}
+
+// The pixels of `glyph` that have an inked pixel beside them, left or right.
+Glyph HorizontalStrokes(const Glyph& glyph) {
+  Glyph strokes{};
+  for (int row = 0; row < 16; ++row)
+    for (int column = 0; column < 16; ++column)
+      if (HasInk(glyph, row, column) &&
+          (HasInk(glyph, row, column - 1) || HasInk(glyph, row, column + 1)))
+        strokes[2 * row + column / 8] |= static_cast<uint8_t>(0x80 >> (column % 8));
+  return strokes;
+}
+
 void RemoveInk(Glyph& from, const Glyph& ink) {
   for (size_t k = 0; k < from.size(); ++k) from[k] &= static_cast<uint8_t>(~ink[k]);
 }
@@ -178,23 +194,29 @@ class ComponentFit {
   explicit ComponentFit(std::vector<Glyph> targets)
       : targets_(std::move(targets)),
         users_(kComponentGlyphCount),
-        vowelInk_(kComponentGlyphCount),
+        neighbourInk_(kComponentGlyphCount),
+        forbidden_(kComponentGlyphCount),
         glyphs_(kComponentGlyphCount) {
     for (int s = 0; s < kSyllableCount; ++s) {
       uses_.push_back(ComponentGlyphsOf(s));
       for (int g : GlyphsOf(s)) users_[g].push_back(s);
     }
-    FindVowelInk();
+    FindNeighbourInk();
+    // A final may still take the pixels of a vowel's stem: before ㄴ the stems of ㅝ ㅞ ㅟ run
+    // longer than their vowel glyphs draw them, and a final that continues them closes the gap.
+    // The starting glyphs leave the whole of the vowel ink out, so the stems stay the vowels'.
+    for (int g = 0; g < kComponentGlyphCount; ++g)
+      forbidden_[g] = g < kFirstFinalGlyph ? neighbourInk_[g] : HorizontalStrokes(neighbourInk_[g]);
   }
 
   // Every component glyph starts as the ink that all syllables using it share, less the ink that
   // belongs to its neighbours: shared ink alone would be ambiguous, as the vowel glyphs drawn
-  // only after ㄱ or ㅋ all share the ㄱ stroke. Initials and finals give up their vowels' ink;
-  // the vowels give up their initials' starting ink.
+  // only after ㄱ or ㅋ all share the ㄱ stroke, which their neighbour ink cannot tell apart from
+  // the vowel's; so the vowels also give up their initials' starting ink.
   void StartFromOwnInk() {
     for (int g = 0; g < kComponentGlyphCount; ++g) {
       glyphs_[g] = CommonInk(users_[g]);
-      RemoveInk(glyphs_[g], vowelInk_[g]);
+      RemoveInk(glyphs_[g], neighbourInk_[g]);
     }
     for (int g = kFirstVowelGlyph; g < kFirstFinalGlyph; ++g)
       for (int s : users_[g]) RemoveInk(glyphs_[g], glyphs_[uses_[s].initial]);
@@ -203,8 +225,8 @@ class ComponentFit {
   // Gives each component glyph in turn the pixels that minimise the differences over the
   // syllables using it, the other glyphs held fixed. A pixel that the other components of a
   // syllable already ink cannot change that syllable, so only the rest count; on a tie the pixel
-  // stays blank, which keeps ink shared by two components in the one refitted later. Initials
-  // and finals never take their vowels' ink. Returns whether any glyph changed.
+  // stays blank, which keeps ink shared by two components in the one refitted later. No glyph
+  // takes its neighbours' ink. Returns whether any glyph changed.
   bool Sweep() {
     bool changed = false;
     for (int g = 0; g < kComponentGlyphCount; ++g) {
@@ -222,7 +244,7 @@ class ComponentFit {
       Glyph fitted{};
       for (int pixel = 0; pixel < 256; ++pixel)
         if (inkWanted[pixel] > blankWanted[pixel]) fitted[pixel / 8] |= 0x80 >> (pixel % 8);
-      RemoveInk(fitted, vowelInk_[g]);
+      RemoveInk(fitted, forbidden_[g]);
       changed = changed || fitted != glyphs_[g];
       glyphs_[g] = fitted;
     }
@@ -245,26 +267,50 @@ class ComponentFit {
     return {use.initial, use.vowel, use.final};
   }
 
-  // A vowel's ink next to an initial or final glyph is what every syllable of that glyph's set
-  // with that vowel shares, whichever the other components: the vowel glyphs carry it, so the
-  // initials and finals keep out of it. Otherwise a final under ㅗ ㅛ ㅡ takes in their stroke
-  // and draws it a second time under ㅜ, whose stroke stands a row higher.
-  void FindVowelInk() {
+  // The ink each component glyph must leave to its neighbours, found from what groups of
+  // syllables share whatever their other components:
+  // - next to an initial or final glyph, a vowel's ink is what every syllable of that glyph's set
+  //   with that vowel shares. Otherwise a final under ㅗ ㅛ ㅡ takes in their stroke and draws it
+  //   a second time under ㅜ, whose stroke stands a row higher.
+  // - next to a vowel glyph, an initial's ink is what the syllables of that vowel glyph with that
+  //   initial share, less what the groups of all its initials share (the vowel's own strokes).
+  //   Otherwise a vowel whose initials stand higher in Unifont than the shared initial glyph
+  //   draws them takes in the bottom stroke that most initials have there and strikes it
+  //   through ㅅ and ㅈ as well.
+  void FindNeighbourInk() {
     std::map<std::pair<int, int>, std::vector<int>> initialGroups;  // by (set, medial)
-    std::map<std::pair<int, int>, std::vector<int>> finalGroups;
+    std::map<std::pair<int, int>, std::vector<int>> finalGroups;    // by (set, medial)
+    std::map<std::pair<int, int>, std::vector<int>> vowelGroups;    // by (glyph, initial)
     for (int s = 0; s < kSyllableCount; ++s) {
+      const int initial = s / (kMedialCount * kFinalCount);
       const int medial = s / kFinalCount % kMedialCount;
-      initialGroups[{uses_[s].initial - s / (kMedialCount * kFinalCount), medial}].push_back(s);
+      initialGroups[{uses_[s].initial - initial, medial}].push_back(s);
       if (uses_[s].final >= 0)
         finalGroups[{uses_[s].final - (s % kFinalCount - 1), medial}].push_back(s);
+      vowelGroups[{uses_[s].vowel, initial}].push_back(s);
     }
     for (const auto& [setAndVowel, syllables] : initialGroups) {
       const Glyph ink = CommonInk(syllables);
-      for (int s : syllables) vowelInk_[uses_[s].initial] |= ink;
+      for (int s : syllables) neighbourInk_[uses_[s].initial] |= ink;
     }
     for (const auto& [setAndVowel, syllables] : finalGroups) {
       const Glyph ink = CommonInk(syllables);
-      for (int s : syllables) vowelInk_[uses_[s].final] |= ink;
+      for (int s : syllables) neighbourInk_[uses_[s].final] |= ink;
+    }
+    for (int g = kFirstVowelGlyph; g < kFirstFinalGlyph; ++g) {
+      std::vector<Glyph> shared;
+      for (auto group = vowelGroups.lower_bound({g, 0});
+           group != vowelGroups.end() && group->first.first == g; ++group)
+        shared.push_back(CommonInk(group->second));
+      Glyph initialInk{};
+      for (int pixel = 0; pixel < 256; ++pixel) {
+        const uint8_t bit = static_cast<uint8_t>(0x80 >> (pixel % 8));
+        const auto having = std::count_if(shared.begin(), shared.end(), [&](const Glyph& ink) {
+          return (ink[pixel / 8] & bit) != 0;
+        });
+        if (having > 0 && having < static_cast<long>(shared.size())) initialInk[pixel / 8] |= bit;
+      }
+      neighbourInk_[g] = initialInk;
     }
   }
 
@@ -288,7 +334,8 @@ class ComponentFit {
   std::vector<Glyph> targets_;
   std::vector<SyllableGlyphs> uses_;
   std::vector<std::vector<int>> users_;  // the syllables that use each component glyph
-  std::vector<Glyph> vowelInk_;          // ink an initial or final glyph leaves to its vowels
+  std::vector<Glyph> neighbourInk_;      // ink each glyph leaves to its neighbours
+  std::vector<Glyph> forbidden_;         // pixels the fit never gives a glyph
   std::vector<Glyph> glyphs_;
 };
 
@@ -312,7 +359,6 @@ bool BuildHangulFont(const HexGlyphs& source, std::vector<uint8_t>& font, std::s
   do ++local.sweeps;
   while (fit.Sweep());
   local.fittedDifference = fit.TotalDifference();
-  local.finalDifference = local.fittedDifference;
 
   font.assign(kHangulFontSize, 0);
   for (int g = 0; g < kComponentGlyphCount; ++g)

@@ -42,7 +42,6 @@ struct FitReport {
   int sweeps = 0;              // passes over all component glyphs until none changed
   long initialDifference = 0;  // differing pixels over all syllables, starting glyphs
   long fittedDifference = 0;   // the same after fitting
-  long finalDifference = 0;    // the same after the clean-up rules
 };
 
 // 500 glyph slots of 32 bytes; slots 344..499 stay clear.

@@ -50,8 +50,7 @@ int main(int argc, char** argv) {
 
   std::printf(
       "component fit: %d sweeps; differing pixels over %d syllables: %ld at start, %ld "
-      "fitted, %ld after clean-up\n",
-      fit.sweeps, fontbuild::kSyllableCount, fit.initialDifference, fit.fittedDifference,
-      fit.finalDifference);
+      "fitted\n",
+      fit.sweeps, fontbuild::kSyllableCount, fit.initialDifference, fit.fittedDifference);
   return 0;
 }

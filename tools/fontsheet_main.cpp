@@ -1,0 +1,185 @@
+// fontsheet: draws the game's fonts the way the game draws them, so they can be looked at.
+//   fontsheet DATADIR OUTDIR [TEXTFILE ...]
+// With the renderer and DATADIR's ascii.fnt and H01.fnt it writes OUTDIR/syllables-01.png ..
+// syllables-19.png (one initial sound each: a row per vowel, a column per final, the first
+// column without one), OUTDIR/letters.png (the 51 lone letters ㄱ .. ㅣ and the printable ASCII
+// characters), OUTDIR/components.png (the 344 component glyphs as stored, one set a row) and,
+// for each UTF-8 TEXTFILE, OUTDIR/<its name>.png with one line a text row. Everything x2.
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+#include "platform/CodePage.h"
+#include "platform/Png.h"
+#include "text/WinHan.h"
+
+namespace {
+
+constexpr int kScale = 2;
+constexpr int kCell = 18;  // a 16 x 16 glyph and a 2-pixel gap
+constexpr uint32_t kInk = 0x00000000;
+constexpr uint32_t kPaper = 0x00FFFFFF;
+constexpr uint32_t kGap = 0x00C8C8C8;
+constexpr int kInitials = 19;
+constexpr int kMedials = 21;
+constexpr int kFinals = 28;
+
+// The glyph sets of H01.fnt by their first glyph; the last entry ends the used glyphs.
+constexpr int kSetBases[] = {0,   19,  38,  57,  76,  95,  114, 133, 152,
+                             173, 194, 215, 236, 263, 290, 317, 344};
+
+std::string ReadWhole(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error(path.string() + ": cannot be read");
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The game reads short font files without complaint; a sheet of one would only mislead.
+void CheckFontFile(const std::filesystem::path& path, size_t size) {
+  const size_t actual = ReadWhole(path).size();
+  if (actual != size)
+    throw std::runtime_error(path.string() + ": holds " + std::to_string(actual) +
+                             " bytes, the font has " + std::to_string(size));
+}
+
+// A 1x picture that a renderer draws on, enlarged when saved.
+class Sheet {
+ public:
+  Sheet(int width, int height, uint32_t paper) : picture_(width, height) {
+    picture_.SetFillColor(paper);
+    picture_.FillRect(platform::RectAt(0, 0, width, height));
+  }
+  platform::Bitmap& Picture() { return picture_; }
+
+  void Save(const std::filesystem::path& path) const {
+    platform::Bitmap large(picture_.Width() * kScale, picture_.Height() * kScale);
+    for (int y = 0; y < large.Height(); ++y)
+      for (int x = 0; x < large.Width(); ++x)
+        large.Row(y)[x] = picture_.Row(y / kScale)[x / kScale];
+    if (!platform::SavePng(large, path.string()))
+      throw std::runtime_error(path.string() + ": cannot be written");
+    std::printf("%s\n", path.string().c_str());
+  }
+
+ private:
+  platform::Bitmap picture_;
+};
+
+// A sheet with a grid of white cells, in which glyph k is drawn at Origin(k).
+struct GlyphGrid {
+  GlyphGrid(int columns, int rows) : columns(columns), sheet(columns * kCell, rows * kCell, kGap) {
+    sheet.Picture().SetFillColor(kPaper);
+    for (int row = 0; row < rows; ++row)
+      for (int column = 0; column < columns; ++column)
+        sheet.Picture().FillRect(platform::RectAt(column * kCell, row * kCell, 16, 16));
+  }
+  int X(int column) const { return column * kCell; }
+  int Y(int row) const { return row * kCell; }
+
+  int columns;
+  Sheet sheet;
+};
+
+THangul RendererOn(platform::Bitmap& picture, const std::filesystem::path& dataDir) {
+  THangul hangul(
+      [&picture](int32_t x, int32_t y, uint32_t color) { picture.SetPixel(x, y, color); });
+  hangul.LoadFonts((dataDir / "ascii.fnt").c_str(), (dataDir / "H01.fnt").c_str());
+  return hangul;
+}
+
+void SyllableSheets(const std::filesystem::path& dataDir, const std::filesystem::path& outDir) {
+  for (int initial = 0; initial < kInitials; ++initial) {
+    GlyphGrid grid(kFinals, kMedials);
+    THangul hangul = RendererOn(grid.sheet.Picture(), dataDir);
+    for (int medial = 0; medial < kMedials; ++medial)
+      for (int final = 0; final < kFinals; ++final) {
+        const char16_t syllable = 0xAC00 + (initial * kMedials + medial) * kFinals + final;
+        hangul.DrawText(grid.X(final), grid.Y(medial), std::u16string(1, syllable), kInk, 0);
+      }
+    char name[32];
+    std::snprintf(name, sizeof name, "syllables-%02d.png", initial + 1);
+    grid.sheet.Save(outDir / name);
+  }
+}
+
+void LetterSheet(const std::filesystem::path& dataDir, const std::filesystem::path& outDir) {
+  constexpr int kLetters = 0x3163 - 0x3131 + 1;
+  constexpr int kColumns = 19;
+  constexpr int kLetterRows = (kLetters + kColumns - 1) / kColumns;
+  GlyphGrid grid(kColumns, kLetterRows + 3);
+  THangul hangul = RendererOn(grid.sheet.Picture(), dataDir);
+  for (int k = 0; k < kLetters; ++k)
+    hangul.DrawText(grid.X(k % kColumns), grid.Y(k / kColumns),
+                    std::u16string(1, static_cast<char16_t>(0x3131 + k)), kInk, 0);
+  // ASCII two characters a cell, so the pairs show how they sit side by side.
+  for (int k = 0; k < 96; k += 2) {
+    const std::u16string pair = {static_cast<char16_t>(k == 0 ? 0x01 : 0x1F + k),
+                                 static_cast<char16_t>(0x20 + k)};
+    hangul.DrawText(grid.X(k / 2 % kColumns), grid.Y(kLetterRows + k / 2 / kColumns), pair, kInk,
+                    0);
+  }
+  grid.sheet.Save(outDir / "letters.png");
+}
+
+void ComponentSheet(const std::filesystem::path& dataDir, const std::filesystem::path& outDir) {
+  const std::string font = ReadWhole(dataDir / "H01.fnt");
+  constexpr int kSets = std::size(kSetBases) - 1;
+  GlyphGrid grid(27, kSets);
+  for (int set = 0; set < kSets; ++set)
+    for (int g = kSetBases[set]; g < kSetBases[set + 1]; ++g)
+      for (int pixel = 0; pixel < 256; ++pixel)
+        if (static_cast<uint8_t>(font[32 * g + pixel / 8]) & (0x80 >> (pixel % 8)))
+          grid.sheet.Picture().SetPixel(grid.X(g - kSetBases[set]) + pixel % 16,
+                                        grid.Y(set) + pixel / 16, kInk);
+  grid.sheet.Save(outDir / "components.png");
+}
+
+// One text row of 16 pixels a line, as wide as the longest line, in the panes' faded colour.
+void TextSheet(const std::filesystem::path& dataDir, const std::filesystem::path& textFile,
+               const std::filesystem::path& outDir) {
+  std::vector<std::u16string> lines;
+  std::ifstream in(textFile);
+  if (!in) throw std::runtime_error(textFile.string() + ": cannot be read");
+  int width = 8;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(platform::Utf8ToWide(line));
+    std::string johab;
+    width = std::max(width, 8 * WideToJohab(lines.back(), johab));
+  }
+  Sheet sheet(width + 16, 16 * static_cast<int>(lines.size()) + 16, 0x00000000);
+  THangul hangul = RendererOn(sheet.Picture(), dataDir);
+  hangul.Mode = 1;
+  for (size_t row = 0; row < lines.size(); ++row)
+    hangul.DrawText(8, 8 + 16 * static_cast<int32_t>(row), lines[row], 0x00FFFFFF, 0);
+  sheet.Save(outDir / (textFile.stem().string() + ".png"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: fontsheet DATADIR OUTDIR [TEXTFILE ...]\n");
+    return 2;
+  }
+  const std::filesystem::path dataDir = argv[1];
+  const std::filesystem::path outDir = argv[2];
+  try {
+    CheckFontFile(dataDir / "ascii.fnt", THangul::kAsciiFontSize);
+    CheckFontFile(dataDir / "H01.fnt", THangul::kHangulFontSize);
+    std::filesystem::create_directories(outDir);
+    SyllableSheets(dataDir, outDir);
+    LetterSheet(dataDir, outDir);
+    ComponentSheet(dataDir, outDir);
+    for (int k = 3; k < argc; ++k) TextSheet(dataDir, argv[k], outDir);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "fontsheet: %s\n", failure.what());
+    return 1;
+  }
+  return 0;
+}
