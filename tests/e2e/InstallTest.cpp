@@ -1,0 +1,35 @@
+// A packager's view: the installed game carries its data, a menu entry and an icon, and finds its
+// data from any working directory without being told where it is.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "TestSupport.h"
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+TEST(Install, TheInstalledGameFindsItsDataWithNoFlag) {
+  ScratchDir dir;
+  const fs::path prefix = dir.Path() / "prefix";
+  const std::string install = "cmake --install '" + std::string(VESK_TOOLS_DIR) + "' --prefix '" +
+                              prefix.string() + "' >/dev/null";
+  ASSERT_EQ(std::system(install.c_str()), 0);
+  for (const char* file :
+       {"bin/vesk", "share/vesk/VESK.M", "share/vesk/TOWN.FNT", "share/vesk/CHARA.PAL",
+        "share/vesk/H01.fnt", "share/vesk/ascii.fnt", "share/applications/vesk.desktop",
+        "share/icons/hicolor/32x32/apps/vesk.png"}) {
+    EXPECT_TRUE(fs::exists(prefix / file)) << file;
+  }
+  // Run from an empty folder: the map is found, so the first step north is plain road.
+  fs::create_directory(dir.Path() / "elsewhere");
+  dir.Write("elsewhere/script.txt", "key Up\n");
+  const std::string run = "cd '" + (dir.Path() / "elsewhere").string() + "' && '" +
+                          (prefix / "bin/vesk").string() +
+                          "' --headless --script script.txt --state state.json 2>errors.txt";
+  ASSERT_EQ(std::system(run.c_str()), 0) << ReadFile(dir.Path() / "elsewhere/errors.txt");
+  EXPECT_EQ(ReadFile(dir.Path() / "elsewhere/errors.txt"), "");
+  const std::string state = ReadFile(dir.Path() / "elsewhere/state.json");
+  EXPECT_NE(state.find("\"x\": 50, \"y\": 49"), std::string::npos) << state;
+}
