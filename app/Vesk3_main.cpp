@@ -63,18 +63,23 @@ void TForm1::FormCreate() {
   Hero = std::make_unique<TCharacter>(50, 50);
 }
 
+namespace {
+// Releases what a game object owns and lets it go; a start-up that failed half-way has made only
+// some of them.
+template <typename T>
+void ReleaseObject(std::unique_ptr<T>& object) {
+  if (object) object->Release();
+  object.reset();
+}
+}  // namespace
+
 void TForm1::FormDestroy() {
-  // In the reverse order of creation; a start-up that failed half-way releases what it made.
-  if (Hero) Hero->Release();
-  Hero.reset();
-  if (WorldMap) WorldMap->Release();
-  WorldMap.reset();
-  if (InputWindow) InputWindow->Release();
-  InputWindow.reset();
-  if (ConsoleWindow) ConsoleWindow->Release();
-  ConsoleWindow.reset();
-  if (WorldView) WorldView->Release();
-  WorldView.reset();
+  // In the reverse order of creation.
+  ReleaseObject(Hero);
+  ReleaseObject(WorldMap);
+  ReleaseObject(InputWindow);
+  ReleaseObject(ConsoleWindow);
+  ReleaseObject(WorldView);
 }
 
 void TForm1::FormKeyDown(uint16_t& Key, platform::ShiftState) {

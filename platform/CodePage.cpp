@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -93,37 +94,36 @@ std::u16string ToWide(Converter& converter, std::string_view text, SkipFn skip) 
   return out;
 }
 
-Converter& WideToCp949() {
-  thread_local Converter c("CP949", "UTF-16LE");
-  return c;
-}
-Converter& Cp949ToWide() {
-  thread_local Converter c("UTF-16LE", "CP949");
-  return c;
-}
-Converter& WideToUtf8Converter() {
-  thread_local Converter c("UTF-8", "UTF-16LE");
-  return c;
-}
-Converter& Utf8ToWideConverter() {
-  thread_local Converter c("UTF-16LE", "UTF-8");
-  return c;
+// The conversions the game needs, each opened once per thread and kept.
+enum Direction { kWideToCp949, kCp949ToWide, kWideToUtf8, kUtf8ToWide, kDirections };
+
+Converter& ConverterFor(Direction direction) {
+  static constexpr const char* kEncodings[kDirections][2] = {
+      {"CP949", "UTF-16LE"}, {"UTF-16LE", "CP949"}, {"UTF-8", "UTF-16LE"}, {"UTF-16LE", "UTF-8"}};
+  thread_local std::unique_ptr<Converter> open[kDirections];
+  if (!open[direction]) {
+    open[direction] =
+        std::make_unique<Converter>(kEncodings[direction][0], kEncodings[direction][1]);
+  }
+  return *open[direction];
 }
 
 }  // namespace
 
-std::string WideToCodePage(std::u16string_view text) { return FromWide(WideToCp949(), text, "?"); }
+std::string WideToCodePage(std::u16string_view text) {
+  return FromWide(ConverterFor(kWideToCp949), text, "?");
+}
 
 std::u16string CodePageToWide(std::string_view text) {
-  return ToWide(Cp949ToWide(), text, SkipByte);
+  return ToWide(ConverterFor(kCp949ToWide), text, SkipByte);
 }
 
 std::string WideToUtf8(std::u16string_view text) {
-  return FromWide(WideToUtf8Converter(), text, "?");
+  return FromWide(ConverterFor(kWideToUtf8), text, "?");
 }
 
 std::u16string Utf8ToWide(std::string_view text) {
-  return ToWide(Utf8ToWideConverter(), text, SkipUtf8Character);
+  return ToWide(ConverterFor(kUtf8ToWide), text, SkipUtf8Character);
 }
 
 std::string CodePageToUtf8(std::string_view text) { return WideToUtf8(CodePageToWide(text)); }
