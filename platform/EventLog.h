@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Bitmap.h"
@@ -36,12 +37,15 @@ class EventLog {
   void Paint(Bitmap& surface, bool force = false);
 
  private:
+  const Bitmap& LinePicture(const std::string& line, int lineHeight);
+
   Rect bounds_;
   std::vector<std::string> lines_;
   bool dirty_ = true;
   TextDrawer fallback_;
   std::unique_ptr<LogFont> font_;
   bool fontLooked_ = false;
+  std::unordered_map<std::string, Bitmap> pictures_;  // each line drawn over the background
 };
 
 }  // namespace platform
