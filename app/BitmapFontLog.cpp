@@ -16,8 +16,11 @@ platform::EventLog::TextDrawer BitmapFontLogDrawer() {
   return [drawer](platform::Bitmap& surface, int32_t x, int32_t y, const std::string& line,
                   uint32_t color) {
     if (!drawer->Hangul) {
+      // The sink holds the drawer by plain pointer: the drawer owns the renderer, and a shared
+      // hold from inside it would keep both alive for ever.
+      Drawer* owner = drawer.get();
       drawer->Hangul = std::make_unique<THangul>(
-          [drawer](int32_t px, int32_t py, uint32_t c) { drawer->Surface->SetPixel(px, py, c); });
+          [owner](int32_t px, int32_t py, uint32_t c) { owner->Surface->SetPixel(px, py, c); });
       drawer->Hangul->LoadFonts("ascii.fnt", "H01.fnt");
     }
     drawer->Surface = &surface;
