@@ -40,8 +40,9 @@ bool BuildAsciiFont(const HexGlyphs& source, std::vector<uint8_t>& font, std::st
 // How the component fit went, for the builder's own report.
 struct FitReport {
   int sweeps = 0;              // passes over all component glyphs until none changed
+  int weakSweeps = 0;          // then passes that changed pixels for the weakest syllables
   long initialDifference = 0;  // differing pixels over all syllables, starting glyphs
-  long fittedDifference = 0;   // the same after fitting
+  long fittedDifference = 0;   // the same after both
 };
 
 // 500 glyph slots of 32 bytes; slots 344..499 stay clear.

@@ -49,8 +49,9 @@ int main(int argc, char** argv) {
   if (!WriteFont(outDir / "ascii.fnt", ascii) || !WriteFont(outDir / "H01.fnt", hangul)) return 1;
 
   std::printf(
-      "component fit: %d sweeps; differing pixels over %d syllables: %ld at start, %ld "
-      "fitted\n",
-      fit.sweeps, fontbuild::kSyllableCount, fit.initialDifference, fit.fittedDifference);
+      "component fit: %d sweeps, then %d for the weakest syllables; differing pixels over %d "
+      "syllables: %ld at start, %ld fitted\n",
+      fit.sweeps, fit.weakSweeps, fontbuild::kSyllableCount, fit.initialDifference,
+      fit.fittedDifference);
   return 0;
 }

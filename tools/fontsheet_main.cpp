@@ -1,10 +1,12 @@
 // fontsheet: draws the game's fonts the way the game draws them, so they can be looked at.
-//   fontsheet DATADIR OUTDIR [TEXTFILE ...]
+//   fontsheet DATADIR OUTDIR [--against UNIFONT.hex] [TEXTFILE ...]
 // With the renderer and DATADIR's ascii.fnt and H01.fnt it writes OUTDIR/syllables-01.png ..
 // syllables-19.png (one initial sound each: a row per vowel, a column per final, the first
 // column without one), OUTDIR/letters.png (the 51 lone letters ㄱ .. ㅣ and the printable ASCII
 // characters), OUTDIR/components.png (the 344 component glyphs as stored, one set a row) and,
 // for each UTF-8 TEXTFILE, OUTDIR/<its name>.png with one line a text row. Everything x2.
+// With --against UNIFONT.hex also OUTDIR/weakest.png: the syllables that match Unifont's own
+// least, weakest first, each as Unifont's glyph beside the game's, x4.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -17,10 +19,13 @@
 #include "platform/CodePage.h"
 #include "platform/Png.h"
 #include "text/WinHan.h"
+#include "tools/FontBuilder.h"
 
 namespace {
 
 constexpr int kScale = 2;
+constexpr int kCloseUp = 4;  // the scale of the weakest syllables
+constexpr int kWeakestShown = 60;
 constexpr int kCell = 18;  // a 16 x 16 glyph and a 2-pixel gap
 constexpr uint32_t kInk = 0x00000000;
 constexpr uint32_t kPaper = 0x00FFFFFF;
@@ -56,11 +61,10 @@ class Sheet {
   }
   platform::Bitmap& Picture() { return picture_; }
 
-  void Save(const std::filesystem::path& path) const {
-    platform::Bitmap large(picture_.Width() * kScale, picture_.Height() * kScale);
+  void Save(const std::filesystem::path& path, int scale = kScale) const {
+    platform::Bitmap large(picture_.Width() * scale, picture_.Height() * scale);
     for (int y = 0; y < large.Height(); ++y)
-      for (int x = 0; x < large.Width(); ++x)
-        large.Row(y)[x] = picture_.Row(y / kScale)[x / kScale];
+      for (int x = 0; x < large.Width(); ++x) large.Row(y)[x] = picture_.Row(y / scale)[x / scale];
     if (!platform::SavePng(large, path.string()))
       throw std::runtime_error(path.string() + ": cannot be written");
     std::printf("%s\n", path.string().c_str());
@@ -139,6 +143,49 @@ void ComponentSheet(const std::filesystem::path& dataDir, const std::filesystem:
   grid.sheet.Save(outDir / "components.png");
 }
 
+// The kWeakestShown syllables whose ink overlaps Unifont's least, six pairs a row: Unifont's
+// glyph on the left of each pair, the game's on the right.
+void WeakestSheet(const std::filesystem::path& dataDir, const std::string& unifontHex,
+                  const std::filesystem::path& outDir) {
+  fontbuild::HexGlyphs unifont;
+  std::string error;
+  if (!fontbuild::ReadHexFont(unifontHex, unifont, error)) throw std::runtime_error(error);
+  std::vector<std::pair<double, char16_t>> overlaps;
+  std::vector<fontbuild::Glyph> unifontGlyphs(fontbuild::kSyllableCount);
+  fontbuild::Glyph drawn{};
+  THangul hangul([&drawn](int32_t x, int32_t y, uint32_t) {
+    if (x >= 0 && x < 16 && y >= 0 && y < 16)
+      drawn[2 * y + x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
+  });
+  hangul.LoadFonts((dataDir / "ascii.fnt").c_str(), (dataDir / "H01.fnt").c_str());
+  for (int s = 0; s < fontbuild::kSyllableCount; ++s) {
+    const auto found = unifont.find(fontbuild::kFirstSyllable + s);
+    if (found == unifont.end() || found->second.size() != unifontGlyphs[s].size())
+      throw std::runtime_error(unifontHex + ": lacks the 16 x 16 Hangul syllables");
+    std::copy(found->second.begin(), found->second.end(), unifontGlyphs[s].begin());
+    drawn = fontbuild::Glyph{};
+    const char16_t syllable = static_cast<char16_t>(fontbuild::kFirstSyllable + s);
+    hangul.DrawText(0, 0, std::u16string(1, syllable), kInk, 0);
+    overlaps.emplace_back(fontbuild::InkOverlap(drawn, unifontGlyphs[s]), syllable);
+  }
+  std::sort(overlaps.begin(), overlaps.end());
+
+  constexpr int kPairsPerRow = 6;
+  GlyphGrid grid(2 * kPairsPerRow, (kWeakestShown + kPairsPerRow - 1) / kPairsPerRow);
+  THangul ours = RendererOn(grid.sheet.Picture(), dataDir);
+  for (int k = 0; k < kWeakestShown; ++k) {
+    const char16_t syllable = overlaps[k].second;
+    const int column = 2 * (k % kPairsPerRow);
+    const int row = k / kPairsPerRow;
+    const fontbuild::Glyph& theirs = unifontGlyphs[syllable - fontbuild::kFirstSyllable];
+    for (int pixel = 0; pixel < 256; ++pixel)
+      if (theirs[pixel / 8] & (0x80 >> (pixel % 8)))
+        grid.sheet.Picture().SetPixel(grid.X(column) + pixel % 16, grid.Y(row) + pixel / 16, kInk);
+    ours.DrawText(grid.X(column + 1), grid.Y(row), std::u16string(1, syllable), kInk, 0);
+  }
+  grid.sheet.Save(outDir / "weakest.png", kCloseUp);
+}
+
 // One text row of 16 pixels a line, as wide as the longest line, in the panes' faded colour.
 void TextSheet(const std::filesystem::path& dataDir, const std::filesystem::path& textFile,
                const std::filesystem::path& outDir) {
@@ -163,12 +210,15 @@ void TextSheet(const std::filesystem::path& dataDir, const std::filesystem::path
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: fontsheet DATADIR OUTDIR [TEXTFILE ...]\n");
+  const bool against = argc >= 5 && std::string(argv[3]) == "--against";
+  if (argc < 3 || (argc >= 4 && std::string(argv[3]) == "--against" && !against)) {
+    std::fprintf(stderr,
+                 "usage: fontsheet DATADIR OUTDIR [--against UNIFONT.hex] [TEXTFILE ...]\n");
     return 2;
   }
   const std::filesystem::path dataDir = argv[1];
   const std::filesystem::path outDir = argv[2];
+  const int firstText = against ? 5 : 3;
   try {
     CheckFontFile(dataDir / "ascii.fnt", THangul::kAsciiFontSize);
     CheckFontFile(dataDir / "H01.fnt", THangul::kHangulFontSize);
@@ -176,7 +226,8 @@ int main(int argc, char** argv) {
     SyllableSheets(dataDir, outDir);
     LetterSheet(dataDir, outDir);
     ComponentSheet(dataDir, outDir);
-    for (int k = 3; k < argc; ++k) TextSheet(dataDir, argv[k], outDir);
+    if (against) WeakestSheet(dataDir, argv[4], outDir);
+    for (int k = firstText; k < argc; ++k) TextSheet(dataDir, argv[k], outDir);
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "fontsheet: %s\n", failure.what());
     return 1;
