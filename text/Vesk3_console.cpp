@@ -32,8 +32,16 @@ void TConsoleWindow::PutPixel(int32_t X, int32_t Y, uint32_t Color) {
 }
 
 void TConsoleWindow::DrawAtCursor(const std::string& Text) {
-  Hangul->DrawText(Cursor.X * kCellWidth, Cursor.Y * kCellHeight, platform::CodePageToWide(Text),
-                   TextColor, 0);
+  const int32_t x = Cursor.X * kCellWidth;
+  std::u16string wide = platform::CodePageToWide(Text);
+  // Only what starts left of the pane's right edge can show; the rest of a long line is left
+  // out before drawing, so echoing it costs a pane's width of glyphs, not the line's length.
+  const int32_t columnsLeft = (Bitmap.Width() - x + kCellWidth - 1) / kCellWidth;
+  int32_t column = 0;
+  size_t kept = 0;
+  while (kept < wide.size() && column < columnsLeft) column += JohabSize(wide[kept++]);
+  wide.resize(kept);
+  Hangul->DrawText(x, Cursor.Y * kCellHeight, wide, TextColor, 0);
 }
 
 void TConsoleWindow::Write(const std::string& Text) {

@@ -121,7 +121,24 @@ void LoadFont(const char* Name, size_t Size, std::unique_ptr<std::vector<uint8_t
   }
 }
 
+bool IsSyllable(char16_t Unit) { return Unit >= 0xAC00 && Unit <= 0xD7A3; }
+bool IsLetter(char16_t Unit) { return Unit >= 0x3131 && Unit <= 0x3163; }
+
+// The Johab code of a syllable (from its initial, medial and final indices) or of a letter.
+uint16_t HangulCode(char16_t Unit) {
+  if (!IsSyllable(Unit)) return kLetterCode[Unit - 0x3131];
+  const int s = Unit - 0xAC00;
+  return static_cast<uint16_t>(0x8000 | (kInitialCode[s / 588] << 10) |
+                               (kMedialCode[(s % 588) / 28] << 5) | kFinalCode[s % 28]);
+}
+
 }  // namespace
+
+int32_t JohabSize(char16_t Unit) {
+  if (Unit >= 0x01 && Unit <= 0x7F) return 1;
+  if (IsSyllable(Unit) || IsLetter(Unit)) return 2;
+  return 0;
+}
 
 int32_t WideToJohab(const std::u16string& Source, std::string& Dest) {
   if (Source.empty()) return 0;
@@ -132,16 +149,16 @@ int32_t WideToJohab(const std::u16string& Source, std::string& Dest) {
     Dest[out++] = static_cast<char>(code & 0xFF);
   };
   for (const char16_t unit : Source) {
-    const uint16_t u = unit;
-    if (u == 0) break;
-    if (u <= 0x7F) {
-      Dest[out++] = static_cast<char>(u);
-    } else if (u >= 0xAC00 && u <= 0xD7A3) {
-      const int s = u - 0xAC00;
-      put(static_cast<uint16_t>(0x8000 | (kInitialCode[s / 588] << 10) |
-                                (kMedialCode[(s % 588) / 28] << 5) | kFinalCode[s % 28]));
-    } else if (u >= 0x3131 && u <= 0x3163) {
-      put(kLetterCode[u - 0x3131]);
+    if (unit == 0) break;
+    switch (JohabSize(unit)) {
+      case 1:
+        Dest[out++] = static_cast<char>(unit);
+        break;
+      case 2:
+        put(HangulCode(unit));
+        break;
+      default:
+        break;
     }
   }
   Dest.resize(out);

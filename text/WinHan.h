@@ -13,6 +13,9 @@
 
 // Length-counted: a Johab byte string may hold 0x00 bytes.
 int32_t WideToJohab(const std::u16string& Source, std::string& Dest);
+// The bytes WideToJohab makes of one UTF-16 unit, each one 8-pixel column of the renderer: 1 for
+// ASCII, 2 for a Hangul syllable or letter, 0 for anything it leaves out (a NUL ends the text).
+int32_t JohabSize(char16_t Unit);
 
 // An operation bound to an object: (X, Y, colour word 0x00BBGGRR).
 using TPixelEvent = std::function<void(int32_t X, int32_t Y, uint32_t Color)>;
