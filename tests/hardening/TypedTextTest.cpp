@@ -68,6 +68,23 @@ TEST_F(TypedText, AVeryLongLineIsEchoedAndAnsweredInTime) {
   EXPECT_EQ(form.Edit1.Text(), "");
 }
 
+int32_t gPixelsSent = 0;
+void CountPixel(int32_t, int32_t, uint32_t) { ++gPixelsSent; }
+
+TEST_F(TypedText, EchoingALongLineDrawsOnlyWhatFitsInThePane) {
+  StartTalk(50, 27);
+  InputWindow->Hangul->PixelProc = CountPixel;  // counts instead of drawing
+  const auto pixelsOfEcho = [&](size_t syllables) {
+    gPixelsSent = 0;
+    form.Edit1.SetText(platform::WideToCodePage(std::u16string(syllables, u'한')));
+    return gPixelsSent;
+  };
+  const int32_t paneFull = pixelsOfEcho(30);  // past the 50 columns after the prompt
+  EXPECT_GT(paneFull, 0);
+  EXPECT_EQ(pixelsOfEcho(60000), paneFull);
+  InputWindow->Hangul->PixelProc = nullptr;
+}
+
 TEST_F(TypedText, CharactersOutsideTheCodePageAndControlCharactersAreHarmless) {
   struct Case {
     std::u16string Line;
