@@ -102,6 +102,33 @@ TEST(HangulFontQuality, EverySyllableComesCloseToUnifont) {
   EXPECT_GE(firstPercentile, 0.55);
 }
 
+// Unifont's syllables have no pixel standing alone; a composed one that has is a stray dot left
+// by a component glyph fitted for its other syllables.
+TEST(HangulFontQuality, NoSyllableHasAStrayDot) {
+  CellRenderer renderer;
+  int strayDots = 0;
+  for (int s = 0; s < fontbuild::kSyllableCount; ++s) {
+    const char16_t code = static_cast<char16_t>(fontbuild::kFirstSyllable + s);
+    const Glyph drawn = renderer.Draw(std::u16string(1, code));
+    auto ink = [&](int row, int column) {
+      return row >= 0 && row < 16 && column >= 0 && column < 16 &&
+             (drawn[2 * row + column / 8] & (0x80 >> (column % 8))) != 0;
+    };
+    for (int row = 0; row < 16; ++row)
+      for (int column = 0; column < 16; ++column) {
+        if (!ink(row, column)) continue;
+        bool alone = true;
+        for (int dr = -1; dr <= 1; ++dr)
+          for (int dc = -1; dc <= 1; ++dc)
+            if ((dr != 0 || dc != 0) && ink(row + dr, column + dc)) alone = false;
+        if (alone && ++strayDots <= 5)
+          ADD_FAILURE() << platform::WideToUtf8(std::u16string(1, code))
+                        << " has a stray dot at row " << row << ", column " << column;
+      }
+  }
+  EXPECT_EQ(strayDots, 0);
+}
+
 // A lone letter is drawn from one component glyph: it must hold that letter and nothing of its
 // neighbours, so it shows up whole and alone.
 TEST(HangulFontQuality, LoneLettersShowOnlyThemselves) {
