@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 PACKAGES="build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
 libhangul-dev libfontconfig-dev fonts-nanum libgtest-dev libgmock-dev libbenchmark-dev unifont \
-xvfb xdotool"
+xvfb xdotool clang libclang-rt-14-dev"
 
 missing=""
 for package in $PACKAGES; do
