@@ -19,7 +19,11 @@ void EnterScratchDataFolder() {
   static bool entered = false;
   if (entered) return;
   entered = true;
-  const fs::path folder = fs::temp_directory_path() / ("vesk-fuzz-" + std::to_string(::getpid()));
+  // Every run rewrites a data file, so the folder lives in memory where the system has a place.
+  std::error_code noShm;
+  const fs::path base =
+      fs::is_directory("/dev/shm", noShm) ? fs::path("/dev/shm") : fs::temp_directory_path();
+  const fs::path folder = base / ("vesk-fuzz-" + std::to_string(::getpid()));
   fs::create_directories(folder);
   for (const char* name : kDataFiles) {
     fs::copy_file(fs::path(VESK_SOURCE_DATA_DIR) / name, folder / name,
