@@ -2,13 +2,19 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
+#include "platform/DataFile.h"
+
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr const char* kDataFiles[] = {"VESK.M",    "TOWN.PAL",  "TOWN.FNT", "CHARA.PAL",
+                                      "CHARA.FNT", "ascii.fnt", "H01.fnt"};
 
 bool HoldsMap(const fs::path& folder) {
   std::error_code ignored;
@@ -18,6 +24,38 @@ bool HoldsMap(const fs::path& folder) {
 fs::path ProgramFolder() {
   std::error_code ignored;
   return fs::read_symlink("/proc/self/exe", ignored).parent_path();
+}
+
+// The game opens its data files for reading and writing, so files a package installed read-only
+// would all count as absent. Such a folder is mirrored into the player's own data folder
+// ($XDG_DATA_HOME/vesk, else ~/.local/share/vesk), refreshing copies the package has updated;
+// a player's edited copy that is newer stays.
+bool UsableInPlace(const fs::path& folder) {
+  return platform::DataFile::Open((folder / "VESK.M").string()).has_value();
+}
+
+fs::path PlayerDataFolder() {
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return fs::path(xdg) / "vesk";
+  if (const char* home = std::getenv("HOME"); home && *home) {
+    return fs::path(home) / ".local" / "share" / "vesk";
+  }
+  return {};
+}
+
+bool Mirror(const fs::path& from, const fs::path& to, std::string& problem) {
+  std::error_code failed;
+  fs::create_directories(to, failed);
+  for (const char* name : kDataFiles) {
+    if (failed) break;
+    if (!fs::is_regular_file(from / name)) continue;
+    fs::copy_file(from / name, to / name, fs::copy_options::update_existing, failed);
+    if (!failed) {
+      fs::permissions(to / name, fs::perms::owner_read | fs::perms::owner_write,
+                      fs::perm_options::add, failed);
+    }
+  }
+  if (failed) problem = "cannot copy the game's data to " + to.string() + ": " + failed.message();
+  return !failed;
 }
 
 }  // namespace
@@ -34,10 +72,12 @@ bool EnterDataFolder(const std::string& requested, std::string& error, std::stri
   const std::vector<fs::path> candidates = {ProgramFolder() / ".." / "share" / "vesk",
                                             VESK_INSTALL_DATA_DIR, VESK_SOURCE_DATA_DIR};
   for (const fs::path& folder : candidates) {
-    if (HoldsMap(folder)) {
-      fs::current_path(folder, failed);
-      if (!failed) return true;
-    }
+    if (!HoldsMap(folder)) continue;
+    fs::path use = folder;
+    const fs::path mirror = PlayerDataFolder();
+    if (!UsableInPlace(folder) && !mirror.empty() && Mirror(folder, mirror, notice)) use = mirror;
+    fs::current_path(use, failed);
+    if (!failed) return true;
   }
   notice = "no folder with the game's data found; starting without it";
   return true;

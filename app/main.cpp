@@ -29,7 +29,12 @@ bool WriteText(const std::string& path, const std::string& text) {
 // The game's own Hangul keyboard, or the desktop's input method with --ime system.
 std::unique_ptr<platform::InputMethod> InputMethodFor(const Options& options) {
   if (options.Ime == "system") return std::make_unique<platform::SystemInputMethod>();
-  return std::make_unique<platform::HangulKeyboard>();
+  try {
+    return std::make_unique<platform::HangulKeyboard>();
+  } catch (const std::exception& missing) {
+    std::cerr << "vesk: " << missing.what() << "; typing Latin letters only\n";
+    return std::make_unique<platform::DirectInput>();
+  }
 }
 
 // Creates the game objects; a data file that opens but is broken stops the start with a message

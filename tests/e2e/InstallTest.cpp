@@ -10,7 +10,7 @@
 using namespace testing_support;
 namespace fs = std::filesystem;
 
-TEST(Install, TheInstalledGameFindsItsDataWithNoFlag) {
+TEST(Install, TheInstalledGameFindsItsDataWithNoFlagEvenWhenItIsReadOnly) {
   ScratchDir dir;
   const fs::path prefix = dir.Path() / "prefix";
   const std::string install = "cmake --install '" + std::string(VESK_TOOLS_DIR) + "' --prefix '" +
@@ -22,14 +22,24 @@ TEST(Install, TheInstalledGameFindsItsDataWithNoFlag) {
         "share/icons/hicolor/32x32/apps/vesk.png"}) {
     EXPECT_TRUE(fs::exists(prefix / file)) << file;
   }
+  // A package's files cannot be written by the player, and the game opens its data for reading
+  // and writing: it plays from a copy in the player's own data folder.
+  for (const auto& entry : fs::directory_iterator(prefix / "share/vesk")) {
+    fs::permissions(entry.path(),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  }
   // Run from an empty folder: the map is found, so the first step north is plain road.
   fs::create_directory(dir.Path() / "elsewhere");
   dir.Write("elsewhere/script.txt", "key Up\n");
-  const std::string run = "cd '" + (dir.Path() / "elsewhere").string() + "' && '" +
-                          (prefix / "bin/vesk").string() +
-                          "' --headless --script script.txt --state state.json 2>errors.txt";
+  const std::string run =
+      "cd '" + (dir.Path() / "elsewhere").string() + "' && XDG_DATA_HOME='" +
+      (dir.Path() / "home-data").string() + "' '" + (prefix / "bin/vesk").string() +
+      "' --headless --script script.txt --state state.json --log log.txt 2>errors.txt";
   ASSERT_EQ(std::system(run.c_str()), 0) << ReadFile(dir.Path() / "elsewhere/errors.txt");
   EXPECT_EQ(ReadFile(dir.Path() / "elsewhere/errors.txt"), "");
   const std::string state = ReadFile(dir.Path() / "elsewhere/state.json");
   EXPECT_NE(state.find("\"x\": 50, \"y\": 49"), std::string::npos) << state;
+  // Without its map the step would have been a special event.
+  EXPECT_EQ(ReadFile(dir.Path() / "elsewhere/log.txt"), "이벤트 로그\n\n\n");
+  EXPECT_EQ(ReadFile(dir.Path() / "home-data/vesk/H01.fnt"), ReadFile(SourcePath("data/H01.fnt")));
 }
