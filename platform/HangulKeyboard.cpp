@@ -1,7 +1,6 @@
 #include "platform/HangulKeyboard.h"
 
 #include <stdexcept>
-#include <utility>
 
 namespace platform {
 namespace {
