@@ -7,10 +7,10 @@
 #include <iterator>
 
 #include "app/DataFolder.h"
+#include "app/GameObjects.h"
 #include "app/Options.h"
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
-#include "platform/DataFile.h"
 #include "platform/HangulKeyboard.h"
 #include "platform/Headless.h"
 #include "platform/Png.h"
@@ -37,19 +37,14 @@ std::unique_ptr<platform::InputMethod> InputMethodFor(const Options& options) {
   }
 }
 
-// Creates the game objects; a data file that opens but is broken stops the start with a message
-// naming the file, and whatever was made is released again.
+// Creates the game objects; a broken data file stops the start with a message naming it.
 bool StartGame(TForm1& form, bool withDisplay) {
-  try {
-    form.Create();
-    return true;
-  } catch (const platform::InOutError& failure) {
-    form.Destroy();
-    const std::string message = "cannot start: " + std::string(failure.what());
-    std::cerr << "vesk: " << message << "\n";
-    if (withDisplay) platform::SdlWindow::ShowError(form.Description().Caption, message);
-    return false;
-  }
+  const auto failure = CreateGameObjects(form);
+  if (!failure) return true;
+  const std::string message = "cannot start: " + std::string(failure->what());
+  std::cerr << "vesk: " << message << "\n";
+  if (withDisplay) platform::SdlWindow::ShowError(form.Description().Caption, message);
+  return false;
 }
 
 int RunHeadlessGame(const Options& options) {

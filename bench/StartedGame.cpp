@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/GameObjects.h"
 #include "platform/HangulKeyboard.h"
 #include "text/Vesk3_console.h"
 #include "world/Vesk3_world.h"
@@ -17,12 +18,9 @@ size_t BitmapBytes(const platform::Bitmap& bitmap) {
 StartedGame::StartedGame() {
   Form1 = &form_;
   form_.SetInputMethod(std::make_unique<platform::HangulKeyboard>());
-  try {
-    form_.Create();
-  } catch (...) {
-    form_.Destroy();  // releases whatever was made before the broken file
+  if (auto failure = CreateGameObjects(form_)) {
     Form1 = nullptr;
-    throw;
+    throw *failure;
   }
   form_.Paint();
   form_.PrepareFrame();

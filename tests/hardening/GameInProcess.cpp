@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "TestSupport.h"
+#include "app/GameObjects.h"
 #include "platform/DataFile.h"
 
 namespace testing_support {
@@ -26,13 +27,9 @@ void CopyAllData() {
 }
 
 std::optional<StartFailure> StartGameObjects(TForm1& form) {
-  try {
-    form.Create();
-    return std::nullopt;
-  } catch (const platform::InOutError& error) {
-    form.Destroy();
-    return StartFailure{error.FileName(), error.Message()};
-  }
+  const auto failure = CreateGameObjects(form);
+  if (!failure) return std::nullopt;
+  return StartFailure{failure->FileName(), failure->Message()};
 }
 
 bool AllGameObjects() { return WorldView && ConsoleWindow && InputWindow && WorldMap && Hero; }
