@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int32_t kImagesPerSheet = 56;
+constexpr int32_t kImagesPerSheet = TWorldView::kTilesPerSheet;  // sprites and masks in CHARA
 constexpr size_t kImageRecordSize = 294;
 constexpr size_t kSheetFileSize = kImagesPerSheet * kImageRecordSize;  // 16464 bytes
 constexpr size_t kPixelRowsOffset = 4;
