@@ -2,38 +2,57 @@
 # Builds the game and either starts it or runs every test.
 #   ./build.sh play [game options]    build, then start build/vesk
 #   ./build.sh test                   build, then run the whole test suite
-# Run as root, it installs the Debian packages it needs; otherwise it names them and stops.
+# Run as root, it installs the Debian packages the chosen command needs; otherwise it names them
+# and stops.
 set -eu
 cd "$(dirname "$0")"
 
-PACKAGES="build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
-libhangul-dev libfontconfig-dev fonts-nanum libgtest-dev libgmock-dev libbenchmark-dev unifont \
-xvfb xdotool clang libclang-rt-14-dev"
+# What building and playing the game needs.
+PLAY_PACKAGES="build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
+libhangul-dev libfontconfig-dev fonts-nanum"
+# What the test suite, the benchmarks and the hardening checks need besides.
+TEST_PACKAGES="libgtest-dev libbenchmark-dev unifont xvfb xdotool clang libclang-rt-14-dev"
 
-missing=""
-for package in $PACKAGES; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing="$missing $package"
-  fi
-done
-if [ -n "$missing" ]; then
+# Installs (as root) or names (otherwise) the packages of the list given that are missing.
+need_packages() {
+  missing=""
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing="$missing $package"
+    fi
+  done
+  [ -z "$missing" ] && return 0
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing:$missing"
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+    # Another apt run may hold the lock for a while; wait for it rather than fail.
+    apt-get -o DPkg::Lock::Timeout=900 update
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y \
+      --no-install-recommends $missing
   else
     echo "These Debian packages are missing. Install them with:" >&2
-    echo "  sudo apt-get install -y$missing" >&2
+    echo "  sudo apt-get install -y --no-install-recommends$missing" >&2
     exit 1
   fi
-fi
+}
+
+# Configures build/ with or without the tests; ccache speeds up rebuilds where it is installed.
+configure() {
+  launcher=""
+  command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$1" $launcher
+  cmake --build build -j"$(nproc)"
+}
 
 mode="${1:-play}"
 [ $# -gt 0 ] && shift
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
 case "$mode" in
-  play) exec build/vesk "$@" ;;
-  test) cd build && exec ctest --output-on-failure -j"$(nproc)" ;;
+  play)
+    need_packages $PLAY_PACKAGES
+    configure OFF
+    exec build/vesk "$@" ;;
+  test)
+    need_packages $PLAY_PACKAGES $TEST_PACKAGES
+    configure ON
+    cd build && exec ctest --output-on-failure -j"$(nproc)" ;;
   *) echo "usage: ./build.sh play [game options] | ./build.sh test" >&2; exit 2 ;;
 esac

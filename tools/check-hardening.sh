@@ -4,7 +4,7 @@
 # fixed number of runs (build-fuzz/, clang), starting from seeds made of the shipped data.
 #   tools/check-hardening.sh            both, with the short CI budgets
 #   FUZZ_RUNS=1000000 tools/check-hardening.sh fuzz    longer fuzzing, on demand
-# It installs nothing: it needs clang and libclang-rt-14-dev besides the game's own packages.
+# It installs nothing: `./build.sh test` has installed clang and libclang-rt-14-dev before it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
