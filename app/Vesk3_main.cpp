@@ -45,6 +45,7 @@ TForm1::TForm1()
   Edit1.OnChange = [this] { Edit1Change(); };
   Edit1.OnKeyDown = [this](uint16_t& Key, platform::ShiftState Shift) { Edit1KeyDown(Key, Shift); };
   Edit1.OnKeyPress = [this](char& Key) { Edit1KeyPress(Key); };
+  Edit1.OnCaretMove = [this] { Edit1CaretMove(); };
   Timer1.Interval = 500;
   Timer1.OnTimer = [this] { Timer1Timer(); };
 }
@@ -112,7 +113,9 @@ void TForm1::Edit1KeyDown(uint16_t& Key, platform::ShiftState Shift) {
 }
 
 void TForm1::Edit1Change() {
-  if (Talking) EchoInput(0, platform::CodePageToWide(Edit1.Text()));
+  if (!Talking) return;
+  InputWindow->CaretOffset = Edit1.CaretOffset();
+  EchoInput(0, platform::CodePageToWide(Edit1.Text()));
 }
 
 void TForm1::Edit1KeyPress(char& Key) {
@@ -126,6 +129,11 @@ void TForm1::Edit1KeyPress(char& Key) {
     Key = 0;
   }
   if (Key == 27) Key = 0;
+}
+
+// The block cursor follows the caret when the player moves it along the line.
+void TForm1::Edit1CaretMove() {
+  if (Talking) InputWindow->MoveCaret(Edit1.CaretOffset());
 }
 
 void TForm1::Timer1Timer() {

@@ -33,6 +33,7 @@ class TForm1 : public platform::Form {
   void Edit1KeyDown(uint16_t& Key, platform::ShiftState Shift);
   void Edit1Change();
   void Edit1KeyPress(char& Key);
+  void Edit1CaretMove();
   void Timer1Timer();
 
  protected:

@@ -12,6 +12,10 @@ std::u16string TextReceiver::WideText() const {
 
 std::string TextReceiver::Text() const { return WideToCodePage(WideText()); }
 
+size_t TextReceiver::CaretOffset() const {
+  return WideToCodePage(text_.substr(0, caret_) + composition_).size();
+}
+
 void TextReceiver::Changed(const std::u16string& before) {
   if (WideText() != before && OnChange) OnChange();
 }
@@ -27,6 +31,7 @@ void TextReceiver::SetText(const std::string& codePageText) {
 void TextReceiver::KeyDown(uint16_t key, ShiftState shift) {
   if (OnKeyDown) OnKeyDown(key, shift);
   const std::u16string before = WideText();
+  const size_t caretBefore = caret_;
   switch (key) {
     case vk::Left:
       if (caret_ > 0) --caret_;
@@ -46,6 +51,7 @@ void TextReceiver::KeyDown(uint16_t key, ShiftState shift) {
     default:
       return;
   }
+  if (WideText() == before && caret_ != caretBefore && OnCaretMove) OnCaretMove();
   Changed(before);
 }
 

@@ -18,6 +18,8 @@ class TextReceiver {
   std::function<void()> OnChange;
   std::function<void(uint16_t& key, ShiftState shift)> OnKeyDown;
   std::function<void(char& key)> OnKeyPress;
+  // The caret moved and the text stayed the same (Left, Right, Home, End).
+  std::function<void()> OnCaretMove;
 
   // The whole text as the player sees it, composition included, in code page 949.
   std::string Text() const;
@@ -28,6 +30,8 @@ class TextReceiver {
 
   size_t Caret() const { return caret_; }
   const std::u16string& Composition() const { return composition_; }
+  // Where the next character goes, in bytes of Text(); a syllable being composed lies before it.
+  size_t CaretOffset() const;
 
   // A key goes down: OnKeyDown first; unless it was swallowed (set to 0) the editor then handles
   // Left, Right, Home, End and Delete.

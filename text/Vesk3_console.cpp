@@ -20,6 +20,7 @@ TConsoleWindow::TConsoleWindow(int32_t Left, int32_t Top, int32_t Width, int32_t
   TextColor = 0;
   BackColor = platform::kWhite;
   Cursor = {0, 0};
+  clip_ = WholePane();
   Clear();
   Hangul = std::make_unique<THangul>(
       [this](int32_t X, int32_t Y, uint32_t Color) { PutPixel(X, Y, Color); });
@@ -28,10 +29,15 @@ TConsoleWindow::TConsoleWindow(int32_t Left, int32_t Top, int32_t Width, int32_t
 }
 
 void TConsoleWindow::PutPixel(int32_t X, int32_t Y, uint32_t Color) {
-  Bitmap.SetPixel(X, Y, Color);  // drops pixels outside the pane
+  if (X < clip_.Left || X >= clip_.Right || Y < clip_.Top || Y >= clip_.Bottom) return;
+  Bitmap.SetPixel(X, Y, Color);
 }
 
-void TConsoleWindow::DrawAtCursor(const std::string& Text) {
+platform::Rect TConsoleWindow::WholePane() const {
+  return platform::RectAt(0, 0, Bitmap.Width(), Bitmap.Height());
+}
+
+void TConsoleWindow::DrawAtCursor(const std::string& Text, uint32_t Color, platform::Rect Only) {
   const int32_t x = Cursor.X * kCellWidth;
   std::u16string wide = platform::CodePageToWide(Text);
   // Only what starts left of the pane's right edge can show; the rest of a long line is left
@@ -41,16 +47,18 @@ void TConsoleWindow::DrawAtCursor(const std::string& Text) {
   size_t kept = 0;
   while (kept < wide.size() && column < columnsLeft) column += JohabSize(wide[kept++]);
   wide.resize(kept);
-  Hangul->DrawText(x, Cursor.Y * kCellHeight, wide, TextColor, 0);
+  clip_ = Only;
+  Hangul->DrawText(x, Cursor.Y * kCellHeight, wide, Color, 0);
+  clip_ = WholePane();
 }
 
 void TConsoleWindow::Write(const std::string& Text) {
-  DrawAtCursor(Text);
+  DrawAtCursor(Text, TextColor, WholePane());
   Cursor.X += static_cast<int32_t>(Text.size());
 }
 
 void TConsoleWindow::WriteLine(const std::string& Text) {
-  DrawAtCursor(Text);
+  DrawAtCursor(Text, TextColor, WholePane());
   const int32_t width = Bitmap.Width();
   const int32_t row = Cursor.Y + 1;
   Cursor = {0, row};
@@ -88,7 +96,7 @@ TInputWindow::TInputWindow(int32_t Left, int32_t Top, int32_t Width, int32_t Hei
 void TInputWindow::ShowText(const std::string& Text) {
   Bitmap.FillRect(
       platform::RectAt(Cursor.X * kCellWidth, Cursor.Y * kCellHeight, Bitmap.Width(), kCellHeight));
-  DrawAtCursor(Text);
+  DrawAtCursor(Text, TextColor, WholePane());
   InputText = Text;
   CursorOn();
 }
@@ -97,11 +105,13 @@ void TInputWindow::WriteLine(const std::string& Text) {
   CursorOff();
   TConsoleWindow::WriteLine(Text);
   Write(">");
+  // The caret's place in the line just ended means nothing on the new one.
+  CaretOffset = std::string::npos;
   CursorOn();
 }
 
 platform::Rect TInputWindow::CursorCell() const {
-  const int32_t column = Cursor.X + static_cast<int32_t>(InputText.size());
+  const int32_t column = Cursor.X + static_cast<int32_t>(std::min(CaretOffset, InputText.size()));
   return platform::RectAt(column * kCellWidth, Cursor.Y * kCellHeight, kCellWidth, kCellHeight);
 }
 
@@ -117,18 +127,29 @@ void TInputWindow::CopyCursorCell() {
       Bitmap, cell);
 }
 
+void TInputWindow::PaintCursorCell(bool Shown) {
+  const platform::Rect cell = CursorCell();
+  Bitmap.SetFillColor(Shown ? kBlack : platform::kWhite);
+  Bitmap.FillRect(cell);
+  Bitmap.SetFillColor(platform::kWhite);
+  if (CaretOffset < InputText.size()) DrawAtCursor(InputText, Shown ? BackColor : TextColor, cell);
+  CopyCursorCell();
+}
+
 void TInputWindow::CursorOn() {
   CursorShown = true;
-  Bitmap.SetFillColor(kBlack);
-  Bitmap.FillRect(CursorCell());
-  Bitmap.SetFillColor(platform::kWhite);
-  CopyCursorCell();
+  PaintCursorCell(true);
 }
 
 void TInputWindow::CursorOff() {
   CursorShown = false;
-  Bitmap.FillRect(CursorCell());
-  CopyCursorCell();
+  PaintCursorCell(false);
+}
+
+void TInputWindow::MoveCaret(size_t Offset) {
+  if (CursorShown) CursorOff();
+  CaretOffset = Offset;
+  CursorOn();
 }
 
 void TInputWindow::Blink() {

@@ -94,3 +94,24 @@ TEST(TextReceiver, SetTextRaisesAChangeOnlyWhenTheTextDiffers) {
   edit.SetText("");
   EXPECT_EQ(record.events, (std::vector<std::string>{"change 안녕", "change "}));
 }
+
+TEST(TextReceiver, CaretOffsetCountsCodePageBytesAndMovesAreReported) {
+  TextReceiver edit;
+  int moves = 0, changes = 0;
+  edit.OnCaretMove = [&] { ++moves; };
+  edit.OnChange = [&] { ++changes; };
+  edit.Commit(u"가a");
+  edit.SetComposition(u"나");
+  EXPECT_EQ(edit.CaretOffset(), 5u);  // 가 and 나 two bytes each, a one
+  edit.SetComposition(u"");
+  edit.KeyDown(vk::Left, 0);
+  EXPECT_EQ(edit.CaretOffset(), 2u);
+  edit.KeyDown(vk::Home, 0);
+  edit.KeyDown(vk::Left, 0);  // already at the start: nothing moved
+  EXPECT_EQ(moves, 2);
+  const int changesBefore = changes;
+  edit.KeyDown(vk::Delete, 0);  // the text changes: a change, not a move
+  EXPECT_EQ(moves, 2);
+  EXPECT_EQ(changes, changesBefore + 1);
+  EXPECT_EQ(edit.CaretOffset(), 0u);
+}

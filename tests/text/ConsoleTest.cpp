@@ -103,6 +103,29 @@ TEST_F(Panes, CursorBlockFollowsTheInputTextAndBlinksStraightToTheWindow) {
   EXPECT_TRUE(CellIs(input.Bitmap, 32, 0, platform::kWhite));
 }
 
+TEST_F(Panes, BlockStandsAtTheCaretAndNeverHidesTheCharacterUnderIt) {
+  TInputWindow input(225, 350, 400, 96, window);
+  const uint32_t blue = 0x002040C0;  // the input colour as a pixel, on the top glyph row
+  input.CaretOffset = 2;
+  input.ShowText("abcd");  // ">abcd": the caret before the "c", in column 3
+  EXPECT_EQ(input.Bitmap.Pixel(8 * 2, 0), blue);
+  EXPECT_EQ(input.Bitmap.Pixel(8 * 3, 0), platform::kWhite);  // the "c", white on the block
+  EXPECT_EQ(window.Pixel(225 + 8 * 3, 350), platform::kWhite);
+  EXPECT_EQ(input.Bitmap.Pixel(8 * 4, 0), blue);
+  EXPECT_TRUE(CellIs(input.Bitmap, 8 * 5, 0, platform::kWhite));  // no block at the end
+  input.Blink();  // off: the "c" is back in the text colour
+  EXPECT_EQ(input.Bitmap.Pixel(8 * 3, 0), blue);
+  EXPECT_EQ(window.Pixel(225 + 8 * 3, 350), blue);
+  input.MoveCaret(4);  // to the end: the block in the empty cell, as always
+  EXPECT_TRUE(CellIs(input.Bitmap, 8 * 5, 0, 0));
+  EXPECT_EQ(input.Bitmap.Pixel(8 * 3, 0), blue);
+  // A new line forgets the caret: the block follows the old text's length until the next echo.
+  input.MoveCaret(0);
+  input.WriteLine("");
+  EXPECT_TRUE(CellIs(input.Bitmap, 8 * 5, 16, 0));
+  EXPECT_EQ(input.Bitmap.Pixel(8 * 1, 0), blue);  // the old line's "a" was left whole
+}
+
 TEST_F(Panes, CursorCellRightOfThePaneStaysOffTheWindow) {
   TInputWindow input(225, 350, 404, 96, window);  // column 50 is half inside
   input.ShowText(std::string(49, 'x'));
