@@ -6,6 +6,8 @@ const char* UsageText() {
   return "Usage: vesk [options]\n"
          "  --scale N          draw every pixel N x N (default: the largest that fits)\n"
          "  --fullscreen       fill the screen, scaled by whole pixels, centred\n"
+         "  --walk-rate N      steps a second while an arrow is held (default 8; 0: the\n"
+         "                     desktop's key repeat)\n"
          "  --ime builtin      type Korean with the game's own 2-set keyboard (default)\n"
          "  --ime system       type through the desktop's input method (IBus, Fcitx)\n"
          "  --data DIR         run in DIR (where VESK.M and the other data files are)\n"
@@ -28,6 +30,19 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       into = argv[++i];
       return true;
     };
+    auto number = [&](int& into, long low, long high) {
+      std::string text;
+      if (!value(text)) return false;
+      char* end = nullptr;
+      const long n = std::strtol(text.c_str(), &end, 10);
+      if (text.empty() || *end != '\0' || n < low || n > high) {
+        error = arg + " takes a whole number from " + std::to_string(low) + " to " +
+                std::to_string(high);
+        return false;
+      }
+      into = static_cast<int>(n);
+      return true;
+    };
     if (arg == "--headless") {
       options.Headless = true;
     } else if (arg == "--script") {
@@ -41,15 +56,9 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
     } else if (arg == "--data") {
       if (!value(options.DataDir)) return std::nullopt;
     } else if (arg == "--scale") {
-      std::string scale;
-      if (!value(scale)) return std::nullopt;
-      char* end = nullptr;
-      const long n = std::strtol(scale.c_str(), &end, 10);
-      if (scale.empty() || *end != '\0' || n < 1 || n > 16) {
-        error = "--scale takes a whole number from 1 to 16";
-        return std::nullopt;
-      }
-      options.Scale = static_cast<int>(n);
+      if (!number(options.Scale, 1, 16)) return std::nullopt;
+    } else if (arg == "--walk-rate") {
+      if (!number(options.WalkRate, 0, 60)) return std::nullopt;
     } else if (arg == "--fullscreen") {
       options.Fullscreen = true;
     } else if (arg == "--ime") {

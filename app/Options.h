@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/HeldKeys.h"
+
 struct Options {
   bool Headless = false;
   std::string Script;      // headless: the event script
@@ -13,6 +15,8 @@ struct Options {
   std::string DataDir;     // the working directory to run in
   int Scale = 0;           // 0: pick one that fits the desktop
   bool Fullscreen = false;
+  int WalkRate = platform::HeldKeys::kDefaultStepsPerSecond;  // steps a second of a held arrow; 0:
+                                                              // the desktop's auto-repeat
   std::string Ime = "builtin";  // builtin (the game's Hangul keyboard) or system
   bool Help = false;
   bool Version = false;

@@ -65,7 +65,8 @@ int RunHeadlessGame(const Options& options) {
   Form1 = &form;
   form.SetInputMethod(InputMethodFor(options));
   if (!StartGame(form, false)) return 1;
-  platform::RunHeadless(form, events);
+  platform::HeldKeys heldKeys(options.WalkRate);
+  platform::RunHeadless(form, events, heldKeys);
   bool written = true;
   if (!options.Screenshot.empty()) written &= platform::SavePng(form.Canvas(), options.Screenshot);
   if (!options.Log.empty()) written &= WriteText(options.Log, EventLogText());
@@ -86,6 +87,7 @@ int RunWindowedGame(const Options& options) {
   platform::DisplayOptions display;
   display.Scale = options.Scale;
   display.Fullscreen = options.Fullscreen;
+  display.WalkRate = options.WalkRate;
   display.SystemInputMethod = options.Ime == "system";
   platform::SdlWindow window(form, display);
   std::string error;

@@ -8,6 +8,7 @@ namespace platform {
 namespace {
 
 constexpr int kMaxRepeat = 10'000'000;
+constexpr uint32_t kMaxHoldMs = 600'000;
 
 std::string Trimmed(const std::string& text) {
   const size_t first = text.find_first_not_of(" \t\r");
@@ -75,6 +76,22 @@ std::vector<ScriptEvent> ParseScript(const std::string& utf8, ScriptError& error
         event.Stroke = *stroke;
         events.push_back(event);
       }
+      continue;
+    }
+    if (verb == "hold") {
+      const auto stroke = args.size() == 2 ? StrokeForName(args[0], false) : std::nullopt;
+      if (!stroke) return fail("hold takes a key name and a time such as 2000ms");
+      std::string time = args[1];
+      const bool inMs = time.size() > 2 && time.compare(time.size() - 2, 2, "ms") == 0;
+      int ms = 0;
+      if (!inMs || !ParseCount(time.substr(0, time.size() - 2), ms) ||
+          static_cast<uint32_t>(ms) > kMaxHoldMs) {
+        return fail("hold time is 1ms to 600000ms");
+      }
+      event.What = ScriptEvent::Kind::Hold;
+      event.Stroke = *stroke;
+      event.HoldMs = static_cast<uint32_t>(ms);
+      events.push_back(event);
       continue;
     }
     if (verb == "text" || verb == "compose") {

@@ -87,7 +87,7 @@ SDL_Surface* SurfaceOf(const Bitmap& bitmap) {
 }  // namespace
 
 SdlWindow::SdlWindow(Form& form, DisplayOptions options)
-    : form_(form), options_(options), sdl_(std::make_unique<Sdl>()) {}
+    : form_(form), options_(options), heldKeys_(options.WalkRate), sdl_(std::make_unique<Sdl>()) {}
 
 SdlWindow::~SdlWindow() {
   if (sdl_->texture) SDL_DestroyTexture(sdl_->texture);
@@ -189,10 +189,14 @@ void SdlWindow::Upload() {
 
 void SdlWindow::HandleKey(const void* keyEvent) {
   const auto& key = *static_cast<const SDL_KeyboardEvent*>(keyEvent);
-  if (auto stroke = StrokeOf(key.keysym)) {
-    stroke->Repeat = key.repeat != 0;
-    form_.Key(*stroke);
+  auto stroke = StrokeOf(key.keysym);
+  if (!stroke) return;
+  if (key.type == SDL_KEYUP) {
+    heldKeys_.Up(stroke->VirtualKey);
+    return;
   }
+  stroke->Repeat = key.repeat != 0;
+  if (heldKeys_.Down(*stroke, SDL_GetTicks64())) form_.Key(*stroke);
 }
 
 void SdlWindow::Run() {
@@ -201,10 +205,20 @@ void SdlWindow::Run() {
   form_.Paint();
   Upload();
   while (!form_.CloseRequested()) {
+    // A held arrow's next step, also while the desktop's own repeats keep the queue busy.
+    if (auto step = heldKeys_.Due(SDL_GetTicks64())) {
+      form_.Key(*step);
+      Upload();
+      continue;
+    }
     const Uint32 now = SDL_GetTicks();
     SDL_Event event;
-    // Sleep in the wait until an event comes or the timer is due.
-    const int timeout = SDL_TICKS_PASSED(now, nextTick) ? 0 : static_cast<int>(nextTick - now);
+    // Sleep in the wait until an event comes, the timer is due or a held arrow steps again.
+    int timeout = SDL_TICKS_PASSED(now, nextTick) ? 0 : static_cast<int>(nextTick - now);
+    if (auto step = heldKeys_.NextDue()) {
+      const Uint64 now64 = SDL_GetTicks64();
+      timeout = std::min<int>(timeout, *step > now64 ? static_cast<int>(*step - now64) : 0);
+    }
     if (!SDL_WaitEventTimeout(&event, timeout)) {
       if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) {
         nextTick += interval;
@@ -219,6 +233,7 @@ void SdlWindow::Run() {
         form_.CloseButton();
         break;
       case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) heldKeys_.ReleaseAll();
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
           form_.CloseButton();
         } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
@@ -230,6 +245,9 @@ void SdlWindow::Run() {
       case SDL_KEYDOWN:
         HandleKey(&event.key);
         break;
+      case SDL_KEYUP:
+        HandleKey(&event.key);
+        continue;
       case SDL_TEXTEDITING:
         if (!options_.SystemInputMethod) continue;
         form_.Input().TextEditing(Utf8ToWide(event.edit.text), form_.FocusedReceiver());

@@ -1,19 +1,22 @@
 // SdlWindow: the real window. It shows a form's client surface through SDL2, turns SDL's events
-// into the form's events (keys with auto-repeat, the desktop input method's text, paint, close,
-// the timer) and uploads the surface after every handler. Between events it sleeps in the wait.
+// into the form's events (keys, held arrows at the game's own pace, the desktop input method's
+// text, paint, close, the timer) and uploads the surface after every handler. Between events it
+// sleeps in the wait.
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "platform/Form.h"
+#include "platform/HeldKeys.h"
 
 namespace platform {
 
 struct DisplayOptions {
   int Scale = 0;  // 0: the largest integer scale that fits three quarters of the desktop
   bool Fullscreen = false;
-  bool SystemInputMethod = false;  // text through the desktop's input method
+  bool SystemInputMethod = false;                   // text through the desktop's input method
+  int WalkRate = HeldKeys::kDefaultStepsPerSecond;  // steps a second of a held arrow
 };
 
 class SdlWindow {
@@ -36,6 +39,7 @@ class SdlWindow {
   void HandleKey(const void* keyEvent);
   Form& form_;
   DisplayOptions options_;
+  HeldKeys heldKeys_;
   struct Sdl;
   std::unique_ptr<Sdl> sdl_;
 };
