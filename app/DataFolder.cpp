@@ -58,14 +58,32 @@ bool Mirror(const fs::path& from, const fs::path& to, std::string& problem) {
   return !failed;
 }
 
+// Whether the game can open any of its files in the working directory; a mistyped --data folder
+// otherwise starts a game with a white map and "special event" on every step, with no word why.
+bool HoldsAnyDataFile() {
+  for (const char* name : kDataFiles) {
+    if (platform::DataFile::Open(name)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool EnterDataFolder(const std::string& requested, std::string& error, std::string& notice) {
   std::error_code failed;
   if (!requested.empty()) {
     fs::current_path(requested, failed);
-    if (failed) error = "cannot use data folder " + requested + ": " + failed.message();
-    return !failed;
+    if (failed) {
+      error = "cannot use data folder " + requested + ": " + failed.message();
+      return false;
+    }
+    if (!HoldsAnyDataFile()) {
+      std::string names;
+      for (const char* name : kDataFiles) names += std::string(names.empty() ? "" : ", ") + name;
+      notice = "data folder " + requested + " holds none of the game's data files (" + names +
+               "); starting without them";
+    }
+    return true;
   }
   if (HoldsMap(fs::current_path(failed))) return true;
   // An installed game finds its data beside its program; a build tree uses the sources' data/.
@@ -79,6 +97,7 @@ bool EnterDataFolder(const std::string& requested, std::string& error, std::stri
     fs::current_path(use, failed);
     if (!failed) return true;
   }
-  notice = "no folder with the game's data found; starting without it";
+  notice = "no folder with the game's data found; starting without it in " +
+           fs::current_path(failed).string();
   return true;
 }

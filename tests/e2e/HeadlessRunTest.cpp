@@ -2,6 +2,7 @@
 // and bad command lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -94,6 +95,17 @@ TEST(HeadlessRun, MissingDataFilesDoNotStopTheGame) {
   ASSERT_EQ(out.Run.Status, 0) << out.Run.Errors;
   // Without a map every cell reads 0: a special event wherever the hero goes.
   EXPECT_EQ(out.Log, "이벤트 로그\n\n\nspecial event\nspecial event\n");
+  // A mistyped --data gets one line naming the folder.
+  const std::string folder = (dir.Path() / "empty").string();
+  EXPECT_EQ(out.Run.Errors.find("vesk: data folder " + folder + " holds none"), 0u)
+      << out.Run.Errors;
+  EXPECT_EQ(std::count(out.Run.Errors.begin(), out.Run.Errors.end(), '\n'), 1);
+  // One file of the seven is enough to say nothing.
+  ScratchDir other;
+  std::filesystem::create_directory(other.Path() / "fonts");
+  std::filesystem::copy_file(SourcePath("data/ascii.fnt"), other.Path() / "fonts" / "ascii.fnt");
+  const Outputs quiet = RunScript(other, "", (other.Path() / "fonts").string());
+  EXPECT_EQ(quiet.Run.Errors.find("holds none"), std::string::npos) << quiet.Run.Errors;
 }
 
 TEST(HeadlessRun, BadCommandLinesAndScriptsAreRefused) {
