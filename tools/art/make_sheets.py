@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the editable sources data/src/TOWN.sheet and data/src/CHARA.sheet.
+"""Draws the tile sheets: writes data/src/TOWN.sheet and data/src/CHARA.sheet from the drawings
+in town.py, chara.py and figures.py, which are the art's one source.
 
-The committed .sheet files are the sources the sheet compiler reads; this script is how their
-first version was drawn. Run it again only to start over from the drawings in town.py and
-chara.py (it overwrites hand edits): python3 tools/art/make_sheets.py data/src"""
+Change the art here, never in the .sheet files, then redraw and rebuild:
+    python3 tools/art/make_sheets.py data/src
+    build/sheetc data/src/TOWN.sheet data && build/sheetc data/src/CHARA.sheet data
+The test suite runs this script and fails when the committed sheets differ from what it draws."""
 
 import os
 import sys
@@ -18,11 +20,12 @@ from pixels import sheet_text  # noqa: E402
 def header(name, pixels):
     return [
         "Vesk tile sheet source. Build: sheetc data/src/%s.sheet data" % name,
+        "Drawn by tools/art/make_sheets.py: change the drawings there and redraw, not this file.",
         "",
         "palette: 16 lines of red green blue, 6-bit intensities 0..63",
         "image N name, optional 'size W H', then 24 rows of 24 %s" % pixels,
         "Light falls from the top left.",
-        "Licence: original pixel art drawn for this game (tools/art/*.py drew the first version);",
+        "Licence: original pixel art drawn for this game (tools/art/*.py);",
         "it is distributed under the same terms as the game itself.",
     ]
 
