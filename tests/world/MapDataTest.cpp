@@ -1,13 +1,17 @@
 // The world the game ships with: data/VESK.M is exactly what its source builds, and the world is
-// walkable the way the game needs it: the hero starts on open ground, can walk to the king and to
-// everything worth a visit, and never reaches the edge of the grid.
+// walkable the way the game needs it: the hero starts on open ground, can walk to the king, to
+// everything worth a visit and to every cell it could stand on, never reaches the edge of the grid,
+// and finds something behind every tile that is drawn as a way somewhere.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
 #include <memory>
 #include <set>
+#include <sstream>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "TestSupport.h"
 #include "tools/MapCompiler.h"
@@ -124,7 +128,7 @@ TEST_F(ShippedWorld, OffersEveryKindOfTerrainWithinReach) {
       {"trees", 5, 7, false},          {"mountains", 8, 9, false},
       {"roads", 29, 30, true},         {"bridge", 34, 34, true},
       {"castle guard", 49, 49, false}, {"town guard", 50, 50, false},
-      {"townsman", 51, 51, false},     {"townswoman", 52, 52, false},
+      {"farmer", 51, 51, false},       {"townswoman", 52, 52, false},
       {"old sage", 53, 53, false},     {"merchant", 54, 54, false},
       {"child", 55, 55, false},
   };
@@ -146,4 +150,45 @@ TEST_F(ShippedWorld, EveryPersonCanBeTalkedTo) {
       if ((At(x, y) & 0x7F) >= 48) {
         EXPECT_TRUE(NextToReached(x, y)) << "person at (" << x << ", " << y << ")";
       }
+}
+
+TEST_F(ShippedWorld, EveryCellTheHeroCouldStandOnCanBeReached) {
+  std::string unreached;
+  for (int y = 0; y < kMapSize; ++y)
+    for (int x = 0; x < kMapSize; ++x)
+      if (Walkable(At(x, y)) && !Reached(x, y))
+        unreached += " (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+  EXPECT_EQ(unreached, "") << "walkable but cut off from the start";
+}
+
+// The names the tile sheet's source gives its 56 tiles, in order.
+std::vector<std::string> TileNames() {
+  std::istringstream source(ReadFile(SourcePath("data/src/TOWN.sheet")));
+  std::vector<std::string> names;
+  for (std::string line; std::getline(source, line);) {
+    if (line.rfind("image ", 0) != 0) continue;
+    const size_t name = line.find(' ', 6);
+    names.push_back(name == std::string::npos ? "" : line.substr(name + 1));
+  }
+  return names;
+}
+
+// A tile drawn as stairs, a ladder or a way into somewhere promises the player a way; wherever the
+// map uses one, the walking rules must answer it (a special event, "enter somewhere", a sign).
+TEST_F(ShippedWorld, EveryTileDrawnAsAWaySomewhereHasARuleBehindIt) {
+  const std::vector<std::string> names = TileNames();
+  ASSERT_EQ(names.size(), 56u);
+  const auto looksLikeAWay = [](const std::string& name) {
+    for (const char* word : {"stair", "step", "ladder", "trapdoor", "entrance", "hole"})
+      if (name.find(word) != std::string::npos) return true;
+    return false;
+  };
+  for (int y = 0; y < kMapSize; ++y)
+    for (int x = 0; x < kMapSize; ++x) {
+      const int tile = At(x, y) & 0x3F, terrainClass = At(x, y) & 0x7F;
+      if (!looksLikeAWay(names[tile])) continue;
+      const bool answered =
+          terrainClass == 0 || terrainClass == 19 || terrainClass == 22 || terrainClass == 23;
+      EXPECT_TRUE(answered) << names[tile] << " at (" << x << ", " << y << ") does nothing";
+    }
 }

@@ -59,14 +59,6 @@ def shadow(g, cx, cy, rx, ry):
 
 # ---- ground textures -------------------------------------------------------------------
 
-def night():
-    g = speckle(fill(NI), 3, [(0.035, BL)])
-    g.points([(17, 6)], WH)
-    g.points([(16, 6), (18, 6), (17, 5), (17, 7)], LB)
-    g.points([(5, 17)], LB)
-    return g
-
-
 def grass(seed=1):
     g = fill(GN)
     for i in range(10):
@@ -164,19 +156,20 @@ def wood_floor():
 
 
 def carpet():
-    """Woven red with a lattice of dark diamonds and a gold knot in each."""
-    g = fill(RD)
+    """Woven dark wine with a lattice of gold thread and a red knot in each: dark, so that the
+    red of the king's robe and of the hero's cape stands out on it."""
+    g = fill(DB)
     for y in range(24):
         for x in range(24):
             u, v = (x + y) % 12, (x - y) % 12
             if u == 0 or v == 0:
-                g.set(x, y, DB)
+                g.set(x, y, GD if (x + y) % 4 == 0 else BR)
             elif u == 6 and v == 6:
                 g.set(x, y, GD)
             elif (u in (5, 7) and v == 6) or (v in (5, 7) and u == 6):
-                g.set(x, y, BR)
+                g.set(x, y, RD)
             elif (x + 2 * y) % 4 == 0 and noise(x, y, 33) < 0.3:
-                g.set(x, y, DB)
+                g.set(x, y, NI)
     return g
 
 
@@ -306,19 +299,6 @@ def snow():
     return g
 
 
-def stairs():
-    g = fill(GY)
-    for y in range(24):
-        s = y % 6
-        c = {0: WH, 1: LG, 2: LG, 3: GY, 4: GY, 5: DG}[s]
-        g.hline(0, 23, y, c)
-    for y in range(0, 24, 6):
-        for x in range(24):
-            if noise(x, y + 1, 37) < 0.08:
-                g.set(x, y + 2, GY)
-    return g
-
-
 def plaza():
     g = fill(LG)
     for y in range(24):
@@ -342,6 +322,40 @@ def cave_floor():
         g.rect(x, y, x + 2, y + 1, GY)
         g.set(x, y, LG)
         g.hline(x, x + 2, y + 2, NI)
+    return g
+
+
+def ash():
+    """Cinders on the crater's paths: dark and fine, with a few embers still glowing."""
+    g = speckle(fill(DG), 37, [(0.12, NI), (0.20, GY)])
+    for x, y in ((5, 4), (17, 9), (9, 16), (20, 20)):
+        g.set(x, y, RD)
+        g.set(x + 1, y, GD if (x + y) % 2 else RD)
+    return g
+
+
+def rune_mark():
+    """A special place: a rune cut into the bare rock, glowing blue, the rock round it lit."""
+    g = cave_floor()
+    for y in range(24):
+        for x in range(24):
+            d = ((x - 11.5) ** 2 + (y - 11.5) ** 2) ** 0.5
+            if d < 9.5 and g.get(x, y) in (NI, DB) and noise(x, y, 48) < 0.7:
+                g.set(x, y, BL)
+    for y in range(24):
+        for x in range(24):
+            d = ((x - 11.5) ** 2 + (y - 11.5) ** 2) ** 0.5
+            if 8.0 <= d < 9.0:
+                g.set(x, y, LB)
+    # the rune: a diamond crossed by a stave, cut deep (a dark lower edge) and glowing
+    stroke = []
+    for k in range(6):
+        stroke += [(11 - k, 5 + k), (12 + k, 5 + k), (11 - k, 18 - k), (12 + k, 18 - k)]
+    stroke += [(11, y) for y in range(3, 21)]
+    for x, y in stroke:
+        g.set(x, y + 1, NI)
+    for x, y in stroke:
+        g.set(x, y, WH if (x, y) in ((11, 3), (11, 11), (11, 20)) else LB)
     return g
 
 
@@ -506,9 +520,9 @@ def forest():
 
 def mountain(snowy):
     """A peak whose foot fills the tile's width, so a range of them reads as one massif:
-    the lit west face grey and brown in strata, the east face in shadow, grass in the top
+    the lit west face grey and brown in strata, the east face in shadow, the ground in the top
     corners only."""
-    g = snow() if snowy else grass(3)  # snowy peaks rise from snow fields
+    g = snow() if snowy else gravel()  # snowy peaks rise from snow fields, rocky ones from scree
     m = Grid()
 
     def half(y):
@@ -539,7 +553,7 @@ def mountain(snowy):
 
 
 def boulder():
-    g = grass(4)
+    g = gravel()  # boulders lie where the mountains shed them
     shadow(g, 13, 19, 8, 3)
     b = Grid()
     b.disc(12, 13, 8, 6.5, GY)
@@ -652,7 +666,7 @@ def bookshelf():
 
 
 def barrels():
-    g = dirt()
+    g = castle_floor()  # the castle's store rooms keep them
     shadow(g, 14, 21, 10, 2)
     b = Grid()
     # a crate at the back right, a barrel in front on the left
@@ -903,7 +917,8 @@ FOLK = [
                                           sleeve="lgrey", item="spear")),
     ("town guard", grass, Person(tunic="red", legs="dbrown", boots="dbrown", head="helmet",
                                    head_colour="grey", sleeve="grey", item="spear")),
-    ("townsman", grass, Person(tunic="green", legs="brown", hair="dbrown", belt="dbrown")),
+    ("farmer", tilled, Person(tunic="green", legs="brown", hair="dbrown", belt="dbrown",
+                              head="cap", head_colour="gold")),
     ("townswoman", cobbles, Person(tunic="red", dress="blue", legs="tan", boots="dbrown",
                                    hair="gold", hair_style="long", belt="white")),
     ("old sage", wood_floor, Person(tunic="white", robe=True, belt="lblue", hair_style="bald",
@@ -917,7 +932,7 @@ FOLK = [
 def tiles():
     """The 56 tiles in order, as (name, grid of palette indices)."""
     plan = [
-        ("special event: night void", night),
+        ("special event: glowing rune", rune_mark),
         ("castle stone wall", stone_wall),
         ("castle battlement", battlement),
         ("brick house wall", brick_wall),
@@ -950,11 +965,11 @@ def tiles():
         ("cobblestone road", cobbles),
         ("castle floor", castle_floor),
         ("wooden floor", wood_floor),
-        ("red carpet", carpet),
+        ("carpet", carpet),
         ("bridge", bridge),
         ("sand", sand),
         ("dark meadow", dark_grass),
-        ("stone stairs", stairs),
+        ("ash", ash),
         ("town plaza", plaza),
         ("snow field", snow),
         ("gravel", gravel),
@@ -964,7 +979,7 @@ def tiles():
         ("cracked ruins floor", ruins_floor),
         ("open gateway", gateway),
         ("flower garden", flower_garden),
-        ("cave floor", cave_floor),
+        ("bare rock and cave floor", cave_floor),
     ]
     out = [(name, make()) for name, make in plan]
     for name, ground, person in FOLK:
