@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 PLAY_PACKAGES="build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
 libhangul-dev libfontconfig-dev fonts-nanum"
 # What the test suite, the benchmarks and the hardening checks need besides.
-TEST_PACKAGES="libgtest-dev libbenchmark-dev unifont xvfb xdotool clang libclang-rt-14-dev"
+TEST_PACKAGES="libgtest-dev libbenchmark-dev unifont xvfb xdotool clang libclang-rt-14-dev python3"
 
 # Installs (as root) or names (otherwise) the packages of the list given that are missing.
 need_packages() {
