@@ -128,7 +128,7 @@ TEST_F(TalkTest, SpacesAnywhereAreIgnored) {
 TEST_F(TalkTest, UpperCaseLettersMatchLowerCaseKeywords) {
   Converse(1, u"CHOR");
   Converse(1, u"ChOr");
-  const ConsoleRow greeting = Brown(u"오, 민재 아닌가! 반갑네");
+  const ConsoleRow greeting = Brown(u"오, 여울이 아닌가! 반갑네");
   ExpectConsole({greeting, {}, greeting, {}});
 }
 
