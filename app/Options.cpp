@@ -6,6 +6,7 @@ const char* UsageText() {
   return "Usage: vesk [options]\n"
          "  --scale N          draw every pixel N x N (default: the largest that fits)\n"
          "  --fullscreen       fill the screen, scaled by whole pixels, centred\n"
+         "  --windowed         play in a window\n"
          "  --walk-rate N      steps a second while an arrow is held (default 8; 0: the\n"
          "                     desktop's key repeat)\n"
          "  --ime builtin      type Korean with the game's own 2-set keyboard (default)\n"
@@ -14,6 +15,8 @@ const char* UsageText() {
          "  --headless --script FILE [--screenshot OUT.png] [--log OUT.txt] [--state OUT.json]\n"
          "                     run FILE's events with no window and write the results\n"
          "  --help, --version\n"
+         "The game remembers the scale, fullscreen, the Hangul/Latin mode and --ime in\n"
+         "$XDG_CONFIG_HOME/vesk/vesk.conf; options given here win and are remembered.\n"
          "Keys: arrows walk; Escape closes; in a talk type and press Enter; an empty line ends\n"
          "the talk. Hangul/Latin input: the Hangul key, Right Alt or Shift+Space.\n";
 }
@@ -61,6 +64,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       if (!number(options.WalkRate, 0, 60)) return std::nullopt;
     } else if (arg == "--fullscreen") {
       options.Fullscreen = true;
+    } else if (arg == "--windowed") {
+      options.Fullscreen = false;
     } else if (arg == "--ime") {
       if (!value(options.Ime)) return std::nullopt;
       if (options.Ime != "builtin" && options.Ime != "system") {
@@ -81,4 +86,11 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
     return std::nullopt;
   }
   return options;
+}
+
+platform::Settings WithCommandLine(const Options& options, platform::Settings saved) {
+  if (options.Scale != 0) saved.Scale = options.Scale;
+  if (options.Fullscreen) saved.Fullscreen = *options.Fullscreen;
+  if (!options.Ime.empty()) saved.InputMethod = options.Ime;
+  return saved;
 }

@@ -5,19 +5,20 @@
 #include <string>
 
 #include "platform/HeldKeys.h"
+#include "platform/Settings.h"
 
 struct Options {
   bool Headless = false;
-  std::string Script;      // headless: the event script
-  std::string Screenshot;  // headless: PNG of the client area at the end
-  std::string Log;         // headless: the event log's lines at the end
-  std::string State;       // headless: hero, talk and edit state as JSON at the end
-  std::string DataDir;     // the working directory to run in
-  int Scale = 0;           // 0: pick one that fits the desktop
-  bool Fullscreen = false;
+  std::string Script;              // headless: the event script
+  std::string Screenshot;          // headless: PNG of the client area at the end
+  std::string Log;                 // headless: the event log's lines at the end
+  std::string State;               // headless: hero, talk and edit state as JSON at the end
+  std::string DataDir;             // the working directory to run in
+  int Scale = 0;                   // 0: not given
+  std::optional<bool> Fullscreen;  // --fullscreen or --windowed
   int WalkRate = platform::HeldKeys::kDefaultStepsPerSecond;  // steps a second of a held arrow; 0:
                                                               // the desktop's auto-repeat
-  std::string Ime = "builtin";  // builtin (the game's Hangul keyboard) or system
+  std::string Ime;  // builtin (the game's Hangul keyboard), system, or empty: not given
   bool Help = false;
   bool Version = false;
 };
@@ -25,3 +26,6 @@ struct Options {
 // The options of argv, or nothing with `error` set.
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& error);
 const char* UsageText();
+// The settings of a run: the player's saved choices with the command line's on top; a choice
+// made on the command line is kept for the runs after it.
+platform::Settings WithCommandLine(const Options& options, platform::Settings saved);

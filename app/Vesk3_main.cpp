@@ -28,6 +28,8 @@ platform::FormDescription MainWindowDescription() {
   description.ClientHeight = 453;
   description.Background = platform::kButtonFace;
   description.Icon = ApplicationIcon();
+  // At the right end of the strip of background between the console and the input pane.
+  description.ModeField = platform::RectAt(589, 336, 36, 14);
   return description;
 }
 
@@ -42,6 +44,7 @@ TForm1::TForm1()
       Memo1(platform::RectAt(0, 272, 217, 177), InitialLogLines()) {
   Register(Memo1, Edit1, Timer1);
   Memo1.SetFallbackDrawer(BitmapFontLogDrawer());
+  Indicator().SetFallbackDrawer(BitmapFontLogDrawer());
   Edit1.OnChange = [this] { Edit1Change(); };
   Edit1.OnKeyDown = [this](uint16_t& Key, platform::ShiftState Shift) { Edit1KeyDown(Key, Shift); };
   Edit1.OnKeyPress = [this](char& Key) { Edit1KeyPress(Key); };

@@ -26,11 +26,17 @@ bool WriteText(const std::string& path, const std::string& text) {
   return static_cast<bool>(out);
 }
 
-// The game's own Hangul keyboard, or the desktop's input method with --ime system.
-std::unique_ptr<platform::InputMethod> InputMethodFor(const Options& options) {
-  if (options.Ime == "system") return std::make_unique<platform::SystemInputMethod>();
+// The game's own Hangul keyboard in the mode the player left it, or the desktop's input method
+// with --ime system. `keyboard` points at the Hangul keyboard when there is one.
+std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& settings,
+                                                      platform::HangulKeyboard*& keyboard) {
+  keyboard = nullptr;
+  if (settings.InputMethod == "system") return std::make_unique<platform::SystemInputMethod>();
   try {
-    return std::make_unique<platform::HangulKeyboard>();
+    auto hangul = std::make_unique<platform::HangulKeyboard>();
+    hangul->SetHangulMode(settings.HangulMode.value_or(true));
+    keyboard = hangul.get();
+    return hangul;
   } catch (const std::exception& missing) {
     std::cerr << "vesk: " << missing.what() << "; typing Latin letters only\n";
     return std::make_unique<platform::DirectInput>();
@@ -61,9 +67,12 @@ int RunHeadlessGame(const Options& options) {
     std::cerr << "vesk: " << options.Script << ":" << error.Line << ": " << error.Problem << "\n";
     return 2;
   }
+  // A script starts like a fresh install: the player's saved settings play no part in it.
+  const platform::Settings settings = WithCommandLine(options, {});
   TForm1 form;
   Form1 = &form;
-  form.SetInputMethod(InputMethodFor(options));
+  platform::HangulKeyboard* keyboard = nullptr;
+  form.SetInputMethod(InputMethodFor(settings, keyboard));
   if (!StartGame(form, false)) return 1;
   platform::HeldKeys heldKeys(options.WalkRate);
   platform::RunHeadless(form, events, heldKeys);
@@ -81,14 +90,19 @@ int RunHeadlessGame(const Options& options) {
 }
 
 int RunWindowedGame(const Options& options) {
+  platform::SettingsStore store(platform::SettingsStore::DefaultPath());
+  std::string message;
+  platform::Settings settings = WithCommandLine(options, store.Load(message));
+  if (!message.empty()) std::cerr << "vesk: " << message << "\n";
   TForm1 form;
   Form1 = &form;
-  form.SetInputMethod(InputMethodFor(options));
+  platform::HangulKeyboard* keyboard = nullptr;
+  form.SetInputMethod(InputMethodFor(settings, keyboard));
   platform::DisplayOptions display;
-  display.Scale = options.Scale;
-  display.Fullscreen = options.Fullscreen;
+  display.Scale = settings.Scale.value_or(0);
+  display.Fullscreen = settings.Fullscreen.value_or(false);
   display.WalkRate = options.WalkRate;
-  display.SystemInputMethod = options.Ime == "system";
+  display.SystemInputMethod = settings.InputMethod == "system";
   platform::SdlWindow window(form, display);
   std::string error;
   if (!window.Open(error)) {
@@ -98,6 +112,14 @@ int RunWindowedGame(const Options& options) {
   if (!StartGame(form, true)) return 1;
   window.Show();
   window.Run();
+  // What the player changed while playing is kept for the next run.
+  if (keyboard && keyboard->HangulMode() != settings.HangulMode.value_or(true)) {
+    settings.HangulMode = keyboard->HangulMode();
+  }
+  if (window.Fullscreen() != settings.Fullscreen.value_or(false)) {
+    settings.Fullscreen = window.Fullscreen();
+  }
+  if (!store.Keep(settings, message)) std::cerr << "vesk: " << message << "\n";
   form.Destroy();
   Form1 = nullptr;
   return 0;

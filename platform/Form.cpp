@@ -9,6 +9,7 @@ Form::Form(FormDescription description)
   canvas_.SetFillColor(description_.Background);
   canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()));
   canvas_.SetFillColor(kWhite);
+  indicator_.SetBounds(description_.ModeField);
 }
 
 Form::~Form() = default;
@@ -30,6 +31,7 @@ void Form::Paint() {
   canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()));
   canvas_.SetFillColor(kWhite);
   if (log_) log_->Paint(canvas_, true);
+  indicator_.Paint(canvas_, inputMethod_->Mode(), true);
   DoPaint();
 }
 
@@ -49,6 +51,7 @@ Timer& Form::MainTimer() { return *timer_; }
 
 void Form::PrepareFrame() {
   if (log_) log_->Paint(canvas_);
+  indicator_.Paint(canvas_, inputMethod_->Mode());
 }
 
 }  // namespace platform

@@ -13,6 +13,7 @@
 #include "platform/EventLog.h"
 #include "platform/InputMethod.h"
 #include "platform/Keys.h"
+#include "platform/ModeIndicator.h"
 #include "platform/TextReceiver.h"
 #include "platform/Timer.h"
 
@@ -25,6 +26,7 @@ struct FormDescription {
   int32_t ClientHeight = 0;
   uint32_t Background = 0;  // colour word
   Bitmap Icon;              // the window's icon, 32 x 32; pixels of value 0 are transparent
+  Rect ModeField;           // where the typing mode shows; empty: nowhere
 };
 
 // The system's button-face colour (the classic grey-beige of dialog windows), a colour word.
@@ -48,6 +50,7 @@ class Form {
 
   void SetInputMethod(std::unique_ptr<InputMethod> method) { inputMethod_ = std::move(method); }
   InputMethod& Input() { return *inputMethod_; }
+  ModeIndicator& Indicator() { return indicator_; }
 
   // Entry points for the backends, one per event.
   void Create();                      // the window has just been made
@@ -76,6 +79,7 @@ class Form {
   TextReceiver* focus_ = nullptr;
   Timer* timer_ = nullptr;
   std::unique_ptr<InputMethod> inputMethod_;
+  ModeIndicator indicator_;
 };
 
 }  // namespace platform

@@ -25,7 +25,10 @@ class HangulKeyboard : public InputMethod {
   void TextInput(const std::u16string& committed, TextReceiver& receiver) override;
   void TextEditing(const std::u16string& preedit, TextReceiver& receiver) override;
 
+  TypingMode Mode() const override { return hangulMode_ ? TypingMode::Hangul : TypingMode::Latin; }
   bool HangulMode() const { return hangulMode_; }
+  // Starts the keyboard in the mode the player left it in last time.
+  void SetHangulMode(bool hangul) { hangulMode_ = hangul; }
 
  private:
   struct ContextDeleter {

@@ -11,9 +11,18 @@
 
 namespace platform {
 
+// How keys become text at the moment, for the window's mode indicator.
+enum class TypingMode {
+  Latin,          // every key types its own character
+  Hangul,         // letter keys compose Hangul syllables
+  Desktop,        // the desktop's input method types, and it has answered
+  DesktopSilent,  // the desktop's input method should type, but none has answered yet
+};
+
 class InputMethod {
  public:
   virtual ~InputMethod() = default;
+  virtual TypingMode Mode() const { return TypingMode::Latin; }
   virtual void KeyDown(const KeyStroke& stroke, TextReceiver& receiver) = 0;
   // Text the desktop's input method committed (or a script's "text" line).
   virtual void TextInput(const std::u16string& committed, TextReceiver& receiver) {

@@ -48,6 +48,12 @@ std::unique_ptr<LogFont> LogFont::Find(int pixelHeight) {
 
 LogFont::~LogFont() { TTF_CloseFont(static_cast<TTF_Font*>(font_)); }
 
+int32_t LogFont::Width(const std::string& utf8) const {
+  int width = 0, height = 0;
+  if (TTF_SizeUTF8(static_cast<TTF_Font*>(font_), utf8.c_str(), &width, &height) != 0) return 0;
+  return width;
+}
+
 void LogFont::Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::string& utf8,
                    uint32_t color) const {
   if (utf8.empty()) return;

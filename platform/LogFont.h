@@ -17,6 +17,8 @@ class LogFont {
   ~LogFont();
 
   const std::string& File() const { return file_; }
+  // The width in pixels that Draw gives `utf8`.
+  int32_t Width(const std::string& utf8) const;
   // Draws UTF-8 text with its top-left corner at (x, y), blended over what the surface holds,
   // clipped to `clip`.
   void Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::string& utf8,

@@ -31,6 +31,8 @@ class SdlWindow {
   void Show();
   // Runs the event loop until the form asks to close.
   void Run();
+  // Whether the window fills the screen now, for the settings kept after the run.
+  bool Fullscreen() const { return options_.Fullscreen; }
   // Shows an error in a message box when a display exists.
   static void ShowError(const std::string& caption, const std::string& message);
 

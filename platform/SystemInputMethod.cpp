@@ -1,5 +1,7 @@
 #include "platform/SystemInputMethod.h"
 
+#include <iostream>
+
 namespace platform {
 namespace {
 
@@ -43,7 +45,18 @@ void SystemInputMethod::KeyDown(const KeyStroke& stroke, TextReceiver& receiver)
   }
 }
 
+void SystemInputMethod::Heard(const std::u16string& text) {
+  if (!IsKeyText(text) && !text.empty()) {
+    answered_ = true;
+  } else if (!answered_ && !toldSilent_) {
+    toldSilent_ = true;
+    std::cerr << "vesk: --ime system: no input method has composed anything yet, so keys type "
+                 "Latin letters as they are (is IBus or Fcitx running?)\n";
+  }
+}
+
 void SystemInputMethod::TextInput(const std::u16string& committed, TextReceiver& receiver) {
+  Heard(committed);
   if (!committedAhead_.empty() && committed == committedAhead_) {
     committedAhead_.clear();
     return;
@@ -54,6 +67,7 @@ void SystemInputMethod::TextInput(const std::u16string& committed, TextReceiver&
 }
 
 void SystemInputMethod::TextEditing(const std::u16string& preedit, TextReceiver& receiver) {
+  if (!preedit.empty()) answered_ = true;
   if (!preedit.empty()) committedAhead_.clear();
   receiver.SetComposition(preedit);
 }

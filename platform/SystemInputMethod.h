@@ -27,8 +27,16 @@ class SystemInputMethod : public InputMethod {
   void KeyDown(const KeyStroke& stroke, TextReceiver& receiver) override;
   void TextInput(const std::u16string& committed, TextReceiver& receiver) override;
   void TextEditing(const std::u16string& preedit, TextReceiver& receiver) override;
+  TypingMode Mode() const override {
+    return answered_ ? TypingMode::Desktop : TypingMode::DesktopSilent;
+  }
 
  private:
+  // Notes that the input method composed or committed something a plain key cannot type; the
+  // first letter that arrives before it ever did says once on stderr that none may be running.
+  void Heard(const std::u16string& text);
+  bool answered_ = false;
+  bool toldSilent_ = false;
   // Commits the syllable shown, ahead of the input method's own commit.
   void CommitAhead(TextReceiver& receiver);
   // What a key committed on the input method's behalf; its late commit of the same is dropped.

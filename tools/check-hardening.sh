@@ -28,7 +28,7 @@ run_asan_suite() {
 make_seeds() {
   local seeds=build-fuzz/seeds
   rm -rf "$seeds"
-  mkdir -p "$seeds"/{map,sheet,font,johab,codepage,converse}
+  mkdir -p "$seeds"/{map,sheet,font,johab,codepage,converse,settings}
   cp data/VESK.M "$seeds/map/"
   local i=0
   for sheet in TOWN.PAL TOWN.FNT CHARA.PAL CHARA.FNT; do
@@ -44,21 +44,23 @@ make_seeds() {
   iconv -f UTF-8 -t CP949 data/src/king-lines.txt > "$seeds/codepage/king-lines.cp949"
   printf '안녕\n카르벤\n무라셴\n비밀\n\n' > "$seeds/converse/guided"
   head -c 2000 data/src/king-lines.txt > "$seeds/converse/king-lines"
+  printf '# settings\nscale = 2\nwindow = 1264x906\nfullscreen = no\nhangul = yes\nime = builtin\n' \
+    > "$seeds/settings/all"
 }
 
 run_fuzzers() {
   echo "== fuzz targets"
   cmake -S . -B build-fuzz -DVESK_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-  local targets=(map sheet font johab codepage converse)
+  local targets=(map sheet font johab codepage converse settings)
   cmake --build build-fuzz -j"$jobs" --target "${targets[@]/#/fuzz_}"
   make_seeds
   # Runs per target for CI; the slow ones (a start of the sheets, a talk) get fewer.
   declare -A runs=([map]=20000 [sheet]=3000 [font]=20000 [johab]=200000 [codepage]=30000
-                   [converse]=1500)
+                   [converse]=1500 [settings]=200000)
   # A typed line is echoed once a character, so the talk's lines are kept short.
   declare -A max_len=([map]=65536 [sheet]=65536 [font]=65536 [johab]=65536 [codepage]=65536
-                      [converse]=512)
+                      [converse]=512 [settings]=8192)
   for target in "${targets[@]}"; do
     local corpus=$root/build-fuzz/corpus/$target
     mkdir -p "$corpus"

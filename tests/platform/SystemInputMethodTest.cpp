@@ -114,3 +114,40 @@ TEST_F(SystemInputMethodTest, KeysOfTheCompositionLeaveItAlone) {
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+// Runs `typing` with stderr caught; returns what it wrote there.
+template <typename F>
+std::string Stderr(F typing) {
+  testing::internal::CaptureStderr();
+  typing();
+  return testing::internal::GetCapturedStderr();
+}
+
+TEST(SystemInputMethodAnswer, LettersBeforeAnyCompositionAreToldOnceAndACompositionAnswers) {
+  SystemInputMethod ime;
+  TextReceiver edit;
+  EXPECT_EQ(ime.Mode(), TypingMode::DesktopSilent);
+  const std::string told = Stderr([&] {
+    ime.TextInput(u"a", edit);
+    ime.TextInput(u"b", edit);
+  });
+  EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+  EXPECT_NE(told.find("--ime system"), std::string::npos);
+  EXPECT_EQ(ime.Mode(), TypingMode::DesktopSilent);
+  ime.TextEditing(u"가", edit);
+  EXPECT_EQ(ime.Mode(), TypingMode::Desktop);
+
+  SystemInputMethod korean;  // an input method that answers first says nothing
+  EXPECT_EQ(Stderr([&] {
+              korean.TextInput(u"한", edit);
+              korean.TextInput(u"a", edit);
+            }),
+            "");
+  EXPECT_EQ(korean.Mode(), TypingMode::Desktop);
+}
+
+}  // namespace
+}  // namespace platform

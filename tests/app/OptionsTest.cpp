@@ -1,0 +1,40 @@
+// The command line over the saved settings: what it names wins, what it leaves out is kept.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/Options.h"
+
+namespace {
+
+std::optional<Options> Parse(std::vector<const char*> words, std::string& error) {
+  words.insert(words.begin(), "vesk");
+  return ParseOptions(static_cast<int>(words.size()), const_cast<char**>(words.data()), error);
+}
+
+TEST(Options, TheCommandLineWinsOverSavedSettingsAndLeavesTheRest) {
+  platform::Settings saved;
+  saved.Scale = 3;
+  saved.Fullscreen = true;
+  saved.HangulMode = false;
+  saved.InputMethod = "system";
+  std::string error;
+  const auto options = Parse({"--windowed", "--ime", "builtin", "--walk-rate", "0"}, error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->WalkRate, 0);
+  const platform::Settings run = WithCommandLine(*options, saved);
+  EXPECT_EQ(run.Scale, 3);
+  EXPECT_EQ(run.Fullscreen, false);
+  EXPECT_EQ(run.HangulMode, false);
+  EXPECT_EQ(run.InputMethod, "builtin");
+  const auto none = Parse({}, error);
+  ASSERT_TRUE(none);
+  EXPECT_EQ(WithCommandLine(*none, saved), saved);
+  EXPECT_EQ(none->WalkRate, 8);
+  for (const char* rate : {"-1", "61", "fast", ""}) {
+    EXPECT_FALSE(Parse({"--walk-rate", rate}, error)) << rate;
+    EXPECT_EQ(error, "--walk-rate takes a whole number from 0 to 60");
+  }
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+// The settings file: what it keeps, that it is written only on a change and never half, and that
+// a file that is not one the game wrote (cut short, garbled, hostile, not a file at all) is
+// ignored with one message naming it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "TestSupport.h"
+#include "platform/Settings.h"
+
+using namespace platform;
+using namespace std::string_literals;
+using testing_support::ReadFile;
+using testing_support::ScratchDir;
+
+namespace {
+
+Settings AllChosen() {
+  Settings settings;
+  settings.Scale = 2;
+  settings.Window = WindowSize{1264, 906};
+  settings.Fullscreen = false;
+  settings.HangulMode = false;
+  settings.InputMethod = "system";
+  return settings;
+}
+
+TEST(Settings, WhatIsWrittenReadsBackAndOnlyChosenSettingsAreWritten) {
+  std::string problem;
+  EXPECT_EQ(ParseSettings(FormatSettings(AllChosen()), problem), AllChosen()) << problem;
+  Settings one;
+  one.HangulMode = true;
+  const std::string text = FormatSettings(one);
+  EXPECT_NE(text.find("hangul = yes\n"), std::string::npos);
+  EXPECT_EQ(text.find("scale"), std::string::npos);
+  // Written by hand: spaces, comments, blank lines and Windows line ends are fine.
+  const auto edited = ParseSettings("# mine\r\n\n  scale=3  \r\nime =builtin\n", problem);
+  ASSERT_TRUE(edited) << problem;
+  EXPECT_EQ(edited->Scale, 3);
+  EXPECT_EQ(edited->InputMethod, "builtin");
+  EXPECT_FALSE(edited->Fullscreen);
+  EXPECT_EQ(ParseSettings("", problem), Settings{});
+}
+
+TEST(Settings, AFileTheGameDidNotWriteIsRefusedNamingTheLine) {
+  const std::string bad[] = {
+      "scale = 2",                   // cut short mid-line
+      "scale = 2\nfullscreen = ye",  // cut short mid-word
+      "scale = 0\n",                 // out of range
+      "scale = 17\n",
+      "scale = 99999999999999999999\n",  // would overflow
+      "scale = -1\n",
+      "scale = 2\nscale = 3\n",  // twice
+      "zoom = 2\n",              // unknown
+      "scale\n",                 // no value
+      "window = 1264x\n",
+      "window = 0x906\n",
+      "window = 1264x906x2\n",
+      "fullscreen = 1\n",
+      "ime = fcitx\n",
+      "hangul = yes\0\n"s,  // a NUL inside a line
+      "hangul = y\res\n",
+  };
+  for (const std::string& text : bad) {
+    std::string problem;
+    EXPECT_FALSE(ParseSettings(text, problem)) << text;
+    EXPECT_FALSE(problem.empty()) << text;
+  }
+  std::string problem;
+  ParseSettings("# fine\nzoom = 2\n", problem);
+  EXPECT_EQ(problem.rfind("line 2:", 0), 0u) << problem;
+}
+
+class SettingsFile : public ::testing::Test {
+ protected:
+  ScratchDir dir;
+  std::filesystem::path path = dir.Path() / "config" / "vesk" / "vesk.conf";
+  SettingsStore store{path};
+};
+
+TEST_F(SettingsFile, NoFileIsNoSettingsAndNoMessageAndWritingMakesTheFolder) {
+  std::string message;
+  EXPECT_EQ(store.Load(message), Settings{});
+  EXPECT_EQ(message, "");
+  EXPECT_TRUE(store.Keep(Settings{}, message));  // nothing chosen: nothing written
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_TRUE(store.Keep(AllChosen(), message)) << message;
+  EXPECT_EQ(ReadFile(path), FormatSettings(AllChosen()));
+  EXPECT_FALSE(std::filesystem::exists(path.string() + ".new"));
+  SettingsStore again(path);
+  EXPECT_EQ(again.Load(message), AllChosen());
+}
+
+TEST_F(SettingsFile, ItIsWrittenOnlyWhenASettingChanges) {
+  std::string message;
+  ASSERT_TRUE(store.Keep(AllChosen(), message));
+  std::filesystem::last_write_time(path, std::filesystem::file_time_type{});
+  SettingsStore next(path);
+  next.Load(message);
+  ASSERT_TRUE(next.Keep(AllChosen(), message));
+  EXPECT_EQ(std::filesystem::last_write_time(path), std::filesystem::file_time_type{});
+  Settings changed = AllChosen();
+  changed.HangulMode = true;
+  ASSERT_TRUE(next.Keep(changed, message));
+  EXPECT_NE(std::filesystem::last_write_time(path), std::filesystem::file_time_type{});
+}
+
+TEST_F(SettingsFile, BadFilesAreIgnoredWithOneLineNamingThemAndReplacedOnTheNextChange) {
+  std::filesystem::create_directories(path.parent_path());
+  auto loadOf = [&](const std::string& bytes) {
+    dir.Write("config/vesk/vesk.conf", bytes);
+    std::string message;
+    EXPECT_EQ(store.Load(message), Settings{}) << bytes.substr(0, 40);
+    return message;
+  };
+  for (const std::string& bytes :
+       {std::string("scale = 2"), std::string("\x89PNG\r\n\x1a\n", 8), std::string(5000, '\n'),
+        std::string("hangul = no\n") + std::string(8000, '#') + "\n"}) {
+    const std::string message = loadOf(bytes);
+    EXPECT_EQ(message.find("settings file " + path.string() + " ignored: "), 0u) << message;
+    EXPECT_EQ(message.find('\n'), std::string::npos);
+  }
+  std::string message;
+  ASSERT_TRUE(store.Keep(AllChosen(), message));
+  EXPECT_EQ(ReadFile(path), FormatSettings(AllChosen()));
+  // A link to nothing, and a pipe that would never end, are refused without reading.
+  std::filesystem::remove(path);
+  std::filesystem::create_symlink(dir.Path() / "nowhere", path);
+  EXPECT_EQ(store.Load(message), Settings{});
+  EXPECT_NE(message.find("a link to nothing"), std::string::npos) << message;
+  std::filesystem::remove(path);
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  EXPECT_EQ(store.Load(message), Settings{});
+  EXPECT_NE(message.find("not a file"), std::string::npos) << message;
+  // A folder where the file should be: ignored, and keeping fails with a message, not a crash.
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
+  EXPECT_EQ(store.Load(message), Settings{});
+  EXPECT_NE(message.find("not a file"), std::string::npos);
+  EXPECT_FALSE(store.Keep(AllChosen(), message));
+  EXPECT_NE(message.find("cannot keep the settings in " + path.string()), std::string::npos);
+}
+
+}  // namespace
