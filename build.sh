@@ -2,6 +2,7 @@
 # Builds the game and either starts it or runs every test.
 #   ./build.sh play [game options]    build, then start build/vesk
 #   ./build.sh test                   build, then run the whole test suite
+#   ./build.sh package                build the Debian package; its path is the last line printed
 # Run as root, it installs the Debian packages the chosen command needs; otherwise it names them
 # and stops.
 set -eu
@@ -12,6 +13,9 @@ PLAY_PACKAGES="build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libs
 libhangul-dev libfontconfig-dev fonts-nanum"
 # What the test suite, the benchmarks and the hardening checks need besides.
 TEST_PACKAGES="libgtest-dev libbenchmark-dev unifont xvfb xdotool clang libclang-rt-14-dev python3"
+# What making the Debian package and checking it with Debian's own tools need besides (the test
+# suite builds, installs and checks the package too).
+PACKAGE_PACKAGES="debhelper dpkg-dev go-md2man lintian desktop-file-utils appstream"
 
 # Installs (as root) or names (otherwise) the packages of the list given that are missing.
 need_packages() {
@@ -51,8 +55,12 @@ case "$mode" in
     configure OFF
     exec build/vesk "$@" ;;
   test)
-    need_packages $PLAY_PACKAGES $TEST_PACKAGES
+    need_packages $PLAY_PACKAGES $TEST_PACKAGES $PACKAGE_PACKAGES
     configure ON
     cd build && exec ctest --output-on-failure -j"$(nproc)" ;;
-  *) echo "usage: ./build.sh play [game options] | ./build.sh test" >&2; exit 2 ;;
+  package)
+    need_packages $PLAY_PACKAGES $PACKAGE_PACKAGES
+    exec packaging/make-deb.sh build/package ;;
+  *) echo "usage: ./build.sh play [game options] | ./build.sh test | ./build.sh package" >&2
+     exit 2 ;;
 esac

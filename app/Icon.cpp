@@ -1,28 +1,77 @@
 #include "app/Icon.h"
 
+#include <cstddef>
+
 namespace {
 
-// One character a pixel; the legend below gives each character's colour (0x00RRGGBB).
+// The pictures drawn by hand, one character a pixel; kLegend gives each character's colour. The
+// small sizes are drawn for themselves: the 32 shrunk would lose the crown's points and gems.
 // clang-format off
-constexpr const char* kPicture[32] = {
+constexpr const char* kPicture16[16] = {
+    "................",
+    ".kkkkkkkkkkkkkk.",
+    ".kbbbbbbbbbbbbk.",
+    ".kbBBBBBBBBBBbk.",
+    ".kbByBByyBByBbk.",
+    ".kbByyByyByyBbk.",
+    ".kbByyyyyyyyBbk.",
+    ".kbByyyyyyyyBbk.",
+    ".kbBooooooooBbk.",
+    ".kbByryggyryBbk.",
+    ".kbBooooooooBbk.",
+    ".kbBBBBBBBBBBbk.",
+    "..kbBBBBBBBBbk..",
+    "...kbBBBBBBbk...",
+    "....kbbBBbbk....",
+    "......kkkk......",
+};
+
+constexpr const char* kPicture24[24] = {
+    "........................",
+    ".kkkkkkkkkkkkkkkkkkkkkk.",
+    ".kbbbbbbbbbbbbbbbbbbbbk.",
+    ".kbBBBBBBBBBBBBBBBBBBbk.",
+    ".kbBBBBBBBByyBBBBBBBBbk.",
+    ".kbBBByBBByrryBBByBBBbk.",
+    ".kbBBByyBByyyyBByyBBBbk.",
+    ".kbBBByyyByyyyByyyBBBbk.",
+    ".kbBBByyyyyyyyyyyyBBBbk.",
+    ".kbBBByyyyyyyyyyyyBBBbk.",
+    ".kbBBBooooooooooooBBBbk.",
+    ".kbBBByyryyggyyryyBBBbk.",
+    ".kbBBBooooooooooooBBBbk.",
+    ".kbBBBBBBBBBBBBBBBBBBbk.",
+    ".kbBBBBBBBBBBBBBBBBBBbk.",
+    "..kbBBBBBBBBBBBBBBBBbk..",
+    "..kbBBBBBBBBBBBBBBBBbk..",
+    "...kbBBBBBBBBBBBBBBbk...",
+    "....kbBBBBBBBBBBBBbk....",
+    ".....kbBBBBBBBBBBbk.....",
+    "......kbbBBBBBBbbk......",
+    "........kbbBBbbk........",
+    "..........kkkk..........",
+    "........................",
+};
+
+constexpr const char* kPicture32[32] = {
     "................................",
     "................................",
     "...kkkkkkkkkkkkkkkkkkkkkkkkkk...",
     "..kbbbbbbbbbbbbbbbbbbbbbbbbbbk..",
     "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
     "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
-    "..kbBBBBBBBBBByyBBBBBBBBBBBBbk..",
-    "..kbBBBByBBBByrryBBBByBBBBBBbk..",
-    "..kbBBByryBBByrryBBByryBBBBBbk..",
-    "..kbBBBByBBBBByyBBBBByBBBBBBbk..",
-    "..kbBBBByyBBBByyBBBByyBBBBBBbk..",
-    "..kbBBBByyyBByyyyBByyyBBBBBBbk..",
-    "..kbBBBByyyyyyyyyyyyyyBBBBBBbk..",
-    "..kbBBBByyyyyyyyyyyyyyBBBBBBbk..",
-    "..kbBBBBoyyyyyyyyyyyyoBBBBBBbk..",
-    "..kbBBBBoooooooooooooooBBBBBbk..",
-    "..kbBBBByyyryyygyyyryyBBBBBBbk..",
-    "..kbBBBBoooooooooooooooBBBBBbk..",
+    "..kbBBBBBBBBBBByyBBBBBBBBBBBbk..",
+    "..kbBBBBByBBBByrryBBBByBBBBBbk..",
+    "..kbBBBByryBBByrryBBByryBBBBbk..",
+    "..kbBBBBByBBBBByyBBBBByBBBBBbk..",
+    "..kbBBBBByyBBBByyBBBByyBBBBBbk..",
+    "..kbBBBBByyyBByyyyBByyyBBBBBbk..",
+    "..kbBBBBByyyyyyyyyyyyyyBBBBBbk..",
+    "..kbBBBBByyyyyyyyyyyyyyBBBBBbk..",
+    "..kbBBBBBoyyyyyyyyyyyyoBBBBBbk..",
+    "..kbBBBBooooooooooooooooBBBBbk..",
+    "..kbBBBBByyyryyggyyryyyBBBBBbk..",
+    "..kbBBBBooooooooooooooooBBBBbk..",
     "..kbBBBBBBBBBBBBBBBBBBBBBBBBbk..",
     "...kbBBBBBBBBBBBBBBBBBBBBBBbk...",
     "...kbBBBBBBBBBBBBBBBBBBBBBBbk...",
@@ -40,33 +89,65 @@ constexpr const char* kPicture[32] = {
 };
 // clang-format on
 
-uint32_t ColourOf(char c) {
-  switch (c) {
-    case 'k':
-      return 0x00101828;  // outline
-    case 'b':
-      return 0x006C8CD8;  // shield rim
-    case 'B':
-      return 0x00284C9C;  // shield
-    case 'y':
-      return 0x00F0C830;  // gold
-    case 'o':
-      return 0x00B07818;  // gold in shade
-    case 'r':
-      return 0x00D83030;  // ruby
-    case 'g':
-      return 0x0030B050;  // emerald
-    default:
-      return 0x00000000;  // transparent corner
+struct LegendEntry {
+  char Key;
+  uint32_t Pixel;  // 0x00RRGGBB
+};
+
+constexpr LegendEntry kLegend[] = {
+    {'.', kIconTransparent},  // corners
+    {'k', 0x00101828},        // outline
+    {'b', 0x006C8CD8},        // shield rim
+    {'B', 0x00284C9C},        // shield
+    {'y', 0x00F0C830},        // gold
+    {'o', 0x00B07818},        // gold in shade
+    {'r', 0x00D83030},        // ruby
+    {'g', 0x0030B050},        // emerald
+};
+
+constexpr const LegendEntry* Find(char key) {
+  for (const LegendEntry& entry : kLegend) {
+    if (entry.Key == key) return &entry;
   }
+  return nullptr;
 }
+
+// A picture of N rows must have N characters in each row, all of them in the legend.
+template <size_t N>
+constexpr bool WellFormed(const char* const (&rows)[N]) {
+  for (const char* row : rows) {
+    size_t length = 0;
+    for (; row[length] != '\0'; ++length) {
+      if (!Find(row[length])) return false;
+    }
+    if (length != N) return false;
+  }
+  return true;
+}
+static_assert(WellFormed(kPicture16) && WellFormed(kPicture24) && WellFormed(kPicture32),
+              "an icon picture has a row of the wrong length or a character not in the legend");
+
+struct DrawnPicture {
+  int32_t Size;
+  const char* const* Rows;
+};
+
+// Largest first, so a size that several pictures scale to gets the most detailed one.
+constexpr DrawnPicture kDrawn[] = {{32, kPicture32}, {24, kPicture24}, {16, kPicture16}};
 
 }  // namespace
 
-platform::Bitmap ApplicationIcon() {
-  platform::Bitmap icon(32, 32);
-  for (int32_t y = 0; y < 32; ++y) {
-    for (int32_t x = 0; x < 32; ++x) icon.Row(y)[x] = ColourOf(kPicture[y][x]);
+platform::Bitmap ApplicationIcon(int32_t size) {
+  for (const DrawnPicture& picture : kDrawn) {
+    if (size < picture.Size || size % picture.Size != 0) continue;
+    const int32_t step = size / picture.Size;
+    platform::Bitmap icon(size, size);
+    for (int32_t y = 0; y < size; ++y) {
+      for (int32_t x = 0; x < size; ++x) {
+        icon.Row(y)[x] = Find(picture.Rows[y / step][x / step])->Pixel;
+      }
+    }
+    return icon;
   }
-  return icon;
+  return {};
 }

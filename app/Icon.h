@@ -1,8 +1,15 @@
-// Icon: the game's 32 x 32 window icon, a golden crown on a blue shield.
+// Icon: the game's icon, a golden crown on a blue shield, at every size a desktop asks for.
 #pragma once
+
+#include <cstdint>
 
 #include "platform/Bitmap.h"
 
-// The icon's picture; its corners are kIconTransparent.
-platform::Bitmap ApplicationIcon();
+// The sizes of the icon that the desktop's icon themes use, in pixels.
+constexpr int32_t kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// The icon at `size` x `size` pixels: the picture drawn for that size, else the largest drawn
+// picture scaled by a whole step (48 is the 24 doubled; 64, 128 and 256 the 32 scaled); empty
+// for a size that no picture scales to. Its corners are kIconTransparent.
+platform::Bitmap ApplicationIcon(int32_t size = 32);
 constexpr uint32_t kIconTransparent = 0x00000000;

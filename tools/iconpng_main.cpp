@@ -1,21 +1,21 @@
-// iconpng: writes the game's window icon as a PNG with a transparent background, for desktops
-// that show it beside the menu entry.
+// iconpng: writes the game's icon at every size of the hicolor icon theme, as PNG pictures with
+// transparent corners: OUTDIR/hicolor/NxN/apps/vesk.png, ready to install under share/icons.
 #include <SDL.h>
 #include <SDL_image.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "app/Icon.h"
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: iconpng OUT.png\n");
-    return 2;
-  }
-  const platform::Bitmap icon = ApplicationIcon();
+namespace {
+
+bool SavePicture(const platform::Bitmap& icon, const std::string& path) {
   SDL_Surface* surface =
       SDL_CreateRGBSurfaceWithFormat(0, icon.Width(), icon.Height(), 32, SDL_PIXELFORMAT_ARGB8888);
-  if (!surface) return 1;
+  if (!surface) return false;
   for (int32_t y = 0; y < icon.Height(); ++y) {
     auto* row =
         reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) + y * surface->pitch);
@@ -24,8 +24,28 @@ int main(int argc, char** argv) {
       row[x] = pixel == kIconTransparent ? 0 : (0xFF000000u | pixel);
     }
   }
-  const bool saved = IMG_SavePNG(surface, argv[1]) == 0;
+  const bool saved = IMG_SavePNG(surface, path.c_str()) == 0;
   SDL_FreeSurface(surface);
-  if (!saved) std::fprintf(stderr, "iconpng: cannot write %s\n", argv[1]);
-  return saved ? 0 : 1;
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: iconpng OUTDIR\n");
+    return 2;
+  }
+  for (const int32_t size : kIconSizes) {
+    const std::string name = std::to_string(size) + "x" + std::to_string(size);
+    const std::filesystem::path folder = std::filesystem::path(argv[1]) / "hicolor" / name / "apps";
+    std::error_code failed;
+    std::filesystem::create_directories(folder, failed);
+    const std::string path = (folder / "vesk.png").string();
+    if (failed || !SavePicture(ApplicationIcon(size), path)) {
+      std::fprintf(stderr, "iconpng: cannot write %s\n", path.c_str());
+      return 1;
+    }
+  }
+  return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
 #include "TestSupport.h"
 
@@ -19,8 +20,12 @@ TEST(Install, TheInstalledGameFindsItsDataWithNoFlagEvenWhenItIsReadOnly) {
   for (const char* file :
        {"bin/vesk", "share/vesk/VESK.M", "share/vesk/TOWN.FNT", "share/vesk/CHARA.PAL",
         "share/vesk/H01.fnt", "share/vesk/ascii.fnt", "share/applications/vesk.desktop",
-        "share/icons/hicolor/32x32/apps/vesk.png"}) {
+        "share/metainfo/org.example.vesk.metainfo.xml"}) {
     EXPECT_TRUE(fs::exists(prefix / file)) << file;
+  }
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const std::string name = std::to_string(size) + "x" + std::to_string(size);
+    EXPECT_TRUE(fs::exists(prefix / "share/icons/hicolor" / name / "apps/vesk.png")) << name;
   }
   // A package's files cannot be written by the player, and the game opens its data for reading
   // and writing: it plays from a copy in the player's own data folder.
