@@ -1,0 +1,68 @@
+// The settings file as a careless or hostile hand leaves it: cut at every byte, bytes flipped at
+// random, a huge file. The game never fails to start because of it: each either reads as settings
+// the game could have written or is ignored with one line naming the file.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "TestSupport.h"
+#include "platform/Settings.h"
+
+using namespace platform;
+
+namespace {
+
+Settings Everything() {
+  Settings settings;
+  settings.Scale = 2;
+  settings.Window = WindowSize{1264, 906};
+  settings.Fullscreen = true;
+  settings.HangulMode = false;
+  settings.InputMethod = "system";
+  return settings;
+}
+
+class HostileSettings : public ::testing::Test {
+ protected:
+  // Loads `bytes` as the settings file; true when they were taken, false when they were ignored
+  // with one line naming the file. Anything else fails the test.
+  bool Loads(const std::string& bytes) {
+    dir_.Write("vesk.conf", bytes);
+    SettingsStore store(dir_.Path() / "vesk.conf");
+    std::string message;
+    const Settings settings = store.Load(message);
+    if (message.empty()) return true;
+    EXPECT_EQ(settings, Settings{});
+    EXPECT_EQ(message.find("settings file " + (dir_.Path() / "vesk.conf").string() + " ignored: "),
+              0u)
+        << message;
+    EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+    return false;
+  }
+
+  testing_support::ScratchDir dir_;
+};
+
+TEST_F(HostileSettings, AFileCutAnywhereButAtALineEndIsIgnored) {
+  const std::string whole = FormatSettings(Everything());
+  ASSERT_TRUE(Loads(whole));
+  for (size_t cut = 1; cut < whole.size(); ++cut) {
+    EXPECT_EQ(Loads(whole.substr(0, cut)), whole[cut - 1] == '\n') << cut;
+  }
+}
+
+TEST_F(HostileSettings, FlippedBytesAndHugeFilesNeverStopTheStart) {
+  const std::string whole = FormatSettings(Everything());
+  std::mt19937 random(14);
+  for (int round = 0; round < 2000; ++round) {
+    std::string bytes = whole;
+    const int flips = 1 + static_cast<int>(random() % 4);
+    for (int i = 0; i < flips; ++i) bytes[random() % bytes.size()] = static_cast<char>(random());
+    Loads(bytes);
+  }
+  EXPECT_FALSE(Loads(std::string(1 << 20, 'x')));
+  EXPECT_FALSE(Loads(std::string(5000, '#') + "\n"));
+}
+
+}  // namespace
