@@ -37,7 +37,10 @@ std::pair<std::string, int> MatchHangulSans() {
 }  // namespace
 
 std::unique_ptr<LogFont> LogFont::Find(int pixelHeight) {
-  const auto [file, index] = MatchHangulSans();
+  // The event log and the mode field ask for the same face at two sizes; fontconfig's match,
+  // the dear part, is made once a run.
+  static const std::pair<std::string, int> match = MatchHangulSans();
+  const auto& [file, index] = match;
   if (file.empty()) return nullptr;
   if (!TTF_WasInit() && TTF_Init() != 0) return nullptr;
   TTF_Font* font = TTF_OpenFontIndex(file.c_str(), pixelHeight, index);
