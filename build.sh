@@ -1,8 +1,10 @@
 #!/bin/sh
 # Builds the game and either starts it or runs every test.
 #   ./build.sh play [game options]    build, then start build/vesk
-#   ./build.sh test                   build, then run the whole test suite
+#   ./build.sh test                   build, then run the whole test suite (the browser's too)
 #   ./build.sh package                build the Debian package; its path is the last line printed
+#   ./build.sh web                    build the browser version into build-web/ and serve it on
+#                                     http://127.0.0.1:8000/
 # Run as root, it installs the Debian packages the chosen command needs; otherwise it names them
 # and stops.
 set -eu
@@ -16,6 +18,10 @@ TEST_PACKAGES="libgtest-dev libbenchmark-dev unifont xvfb xdotool clang libclang
 # What making the Debian package and checking it with Debian's own tools need besides (the test
 # suite builds, installs and checks the package too).
 PACKAGE_PACKAGES="debhelper dpkg-dev go-md2man lintian desktop-file-utils appstream"
+# What the browser version needs: its compiler, and the browser its tests play it in (driven from
+# Node, which a machine without it gets from Debian).
+WEB_PACKAGES="emscripten chromium"
+command -v npm >/dev/null 2>&1 || WEB_PACKAGES="$WEB_PACKAGES nodejs npm"
 
 # Installs (as root) or names (otherwise) the packages of the list given that are missing.
 need_packages() {
@@ -55,12 +61,18 @@ case "$mode" in
     configure OFF
     exec build/vesk "$@" ;;
   test)
-    need_packages $PLAY_PACKAGES $TEST_PACKAGES $PACKAGE_PACKAGES
+    need_packages $PLAY_PACKAGES $TEST_PACKAGES $PACKAGE_PACKAGES $WEB_PACKAGES
     configure ON
     cd build && exec ctest --output-on-failure -j"$(nproc)" ;;
   package)
     need_packages $PLAY_PACKAGES $PACKAGE_PACKAGES
     exec packaging/make-deb.sh build/package ;;
-  *) echo "usage: ./build.sh play [game options] | ./build.sh test | ./build.sh package" >&2
+  web)
+    need_packages $PLAY_PACKAGES $WEB_PACKAGES
+    configure OFF
+    tools/build-web.sh build build-web
+    exec node tools/serve.js build-web 8000 ;;
+  *) echo "usage: ./build.sh play [game options] | ./build.sh test | ./build.sh package |" \
+          "./build.sh web" >&2
      exit 2 ;;
 esac

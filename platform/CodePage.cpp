@@ -9,6 +9,10 @@
 #include <stdexcept>
 #include <vector>
 
+#ifdef __EMSCRIPTEN__
+#include "platform/WebCodePage.h"
+#endif
+
 namespace platform {
 namespace {
 
@@ -70,7 +74,6 @@ size_t SkipWideCharacter(const char* at, size_t left) {
   }
   return 2;
 }
-size_t SkipByte(const char*, size_t) { return 1; }
 
 // Skips one malformed or unconvertible UTF-8 sequence: the lead byte and its continuation bytes.
 size_t SkipUtf8Character(const char* at, size_t left) {
@@ -110,13 +113,21 @@ Converter& ConverterFor(Direction direction) {
 
 }  // namespace
 
+#ifdef __EMSCRIPTEN__
+// The browser's iconv converts UTF-8 as glibc does but not code page 949: that comes from tables
+// glibc's iconv wrote.
+std::string WideToCodePage(std::u16string_view text) { return web::WideToCodePage(text); }
+std::u16string CodePageToWide(std::string_view text) { return web::CodePageToWide(text); }
+#else
 std::string WideToCodePage(std::u16string_view text) {
   return FromWide(ConverterFor(kWideToCp949), text, "?");
 }
 
 std::u16string CodePageToWide(std::string_view text) {
-  return ToWide(ConverterFor(kCp949ToWide), text, SkipByte);
+  const auto skipByte = [](const char*, size_t) -> size_t { return 1; };
+  return ToWide(ConverterFor(kCp949ToWide), text, skipByte);
 }
+#endif
 
 std::string WideToUtf8(std::u16string_view text) {
   return FromWide(ConverterFor(kWideToUtf8), text, "?");

@@ -1,0 +1,68 @@
+// The program entry of the browser version: the page passes its address's options (?ime=system)
+// as the command line, the data files are built into the program under /data, and the game runs
+// on the page's canvas. main returns once the game has started; the browser then calls the game
+// back for every event, so the window and the game live on past it.
+#include <emscripten/emscripten.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <memory>
+
+#include "app/GameObjects.h"
+#include "app/Options.h"
+#include "app/RunReport.h"
+#include "app/Vesk3_main.h"
+#include "platform/HangulKeyboard.h"
+#include "platform/SystemInputMethod.h"
+#include "platform/WebCanvas.h"
+
+namespace {
+
+std::unique_ptr<TForm1> form;
+std::unique_ptr<platform::WebCanvas> canvas;
+std::string report;  // the last report handed to the page
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string error;
+  const auto options = ParseOptions(argc, argv, error);
+  form = std::make_unique<TForm1>();
+  Form1 = form.get();
+  if (!options) {
+    platform::WebCanvas::ShowError(form->Description().Caption, error);
+    return 2;
+  }
+  const bool systemInputMethod = options->Ime == "system";
+  if (systemInputMethod) {
+    form->SetInputMethod(std::make_unique<platform::SystemInputMethod>());
+  } else {
+    form->SetInputMethod(std::make_unique<platform::HangulKeyboard>());
+  }
+  if (chdir("/data") != 0) {
+    platform::WebCanvas::ShowError(form->Description().Caption, "the data files are missing");
+    return 1;
+  }
+  if (const auto failure = CreateGameObjects(*form)) {
+    const std::string message = "cannot start: " + std::string(failure->what());
+    std::cerr << "vesk: " << message << "\n";
+    platform::WebCanvas::ShowError(form->Description().Caption, message);
+    return 1;
+  }
+  canvas = std::make_unique<platform::WebCanvas>(*form, systemInputMethod);
+  canvas->Start();
+  return 0;
+}
+
+// What a headless run writes at its end, for the page's automated tests: the event log's lines
+// and the game's state.
+extern "C" {
+EMSCRIPTEN_KEEPALIVE const char* WebEventLog() {
+  report = EventLogText();
+  return report.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* WebState() {
+  report = StateJson(form && form->CloseRequested());
+  return report.c_str();
+}
+}

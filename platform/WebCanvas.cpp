@@ -1,0 +1,275 @@
+#include "platform/WebCanvas.h"
+
+#include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
+
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include "platform/CodePage.h"
+#include "platform/Keys.h"
+
+// The page's side of the window: the canvas, its title and icon, the hidden text field of the
+// browser's input method, and the message shown when the game ends. The page's elements are
+// #screen (the canvas), #ime (the text field) and #message.
+
+EM_JS(void, WebPutPixels, (const void* rgba, int width, int height), {
+  const canvas = document.getElementById('screen');
+  if (!Module.screenImage) {
+    Module.screenContext = canvas.getContext('2d', {alpha : false});
+    Module.screenImage = Module.screenContext.createImageData(width, height);
+  }
+  Module.screenImage.data.set(HEAPU8.subarray(rgba, rgba + width * height * 4));
+  Module.screenContext.putImageData(Module.screenImage, 0, 0);
+  if (Module.onFrame) Module.onFrame();
+});
+
+EM_JS(void, WebSetUpPage,
+      (const char* caption, const void* icon, int iconWidth, int iconHeight, int width, int height,
+       bool systemInputMethod),
+      {
+        document.title = UTF8ToString(caption);
+        if (iconWidth > 0) {
+          const picture = document.createElement('canvas');
+          picture.width = iconWidth;
+          picture.height = iconHeight;
+          const context = picture.getContext('2d');
+          const image = context.createImageData(iconWidth, iconHeight);
+          image.data.set(HEAPU8.subarray(icon, icon + iconWidth * iconHeight * 4));
+          context.putImageData(image, 0, 0);
+          let link = document.querySelector('link[rel=icon]');
+          if (!link) {
+            link = document.createElement('link');
+            link.rel = 'icon';
+            document.head.appendChild(link);
+          }
+          link.href = picture.toDataURL('image/png');
+        }
+        const canvas = document.getElementById('screen');
+        canvas.width = width;
+        canvas.height = height;
+        const field = document.getElementById('ime');
+        const target = systemInputMethod ? field : canvas;
+        Module.focusGame = function() { target.focus({preventScroll : true}); };
+        canvas.addEventListener(
+            'mousedown', function(event) {
+              event.preventDefault();
+              Module.focusGame();
+            });
+        if (systemInputMethod) {
+          const send = function(name, text) { Module.ccall(name, null, ['string'], [text]); };
+          field.addEventListener(
+              'compositionupdate', function(event) { send("WebCanvasEditing", event.data || ""); });
+          field.addEventListener(
+              'compositionend', function(event) {
+                send("WebCanvasEditing", "");
+                if (event.data) send('WebCanvasCommit', event.data);
+                field.value = "";
+              });
+          // Text typed without a composition: a Latin letter, a digit, a space.
+          field.addEventListener(
+              'input', function(event) {
+                if (event.isComposing || event.inputType != = 'insertText') return;
+                if (event.data) send('WebCanvasCommit', event.data);
+                field.value = "";
+              });
+        }
+        Module.focusGame();
+      });
+
+EM_JS(void, WebEnded, (), {
+  if (Module.onGameEnded) Module.onGameEnded();
+});
+
+EM_JS(void, WebShowError, (const char* caption, const char* message), {
+  if (Module.onError) Module.onError(UTF8ToString(caption), UTF8ToString(message));
+});
+
+namespace platform {
+namespace {
+
+WebCanvas* running = nullptr;
+
+// The stroke of a browser key event: keys by their place on the keyboard, named as the script
+// runner names them, with Shift applied.
+std::optional<KeyStroke> StrokeOf(const EmscriptenKeyboardEvent& key) {
+  const bool shift = key.shiftKey;
+  const std::string code = key.code;
+  std::optional<KeyStroke> stroke;
+  if (code.size() == 4 && code.compare(0, 3, "Key") == 0) {
+    stroke = StrokeForName(std::string(1, static_cast<char>(code[3] - 'A' + 'a')), shift);
+  } else if (code.size() == 6 && code.compare(0, 5, "Digit") == 0) {
+    stroke = StrokeForName(code.substr(5), shift);
+  } else if (code.size() >= 2 && code[0] == 'F' && code[1] >= '1' && code[1] <= '9') {
+    stroke = StrokeForName(code, shift);
+  } else {
+    struct Named {
+      const char* Code;
+      const char* Name;
+    };
+    static constexpr Named kNamed[] = {
+        {"ArrowUp", "Up"},        {"ArrowDown", "Down"},
+        {"ArrowLeft", "Left"},    {"ArrowRight", "Right"},
+        {"Escape", "Escape"},     {"Enter", "Enter"},
+        {"NumpadEnter", "Enter"}, {"Backspace", "Backspace"},
+        {"Delete", "Delete"},     {"Home", "Home"},
+        {"End", "End"},           {"Space", "Space"},
+        {"Tab", "Tab"},           {"ShiftLeft", "Shift"},
+        {"ShiftRight", "Shift"},  {"ControlLeft", "Ctrl"},
+        {"ControlRight", "Ctrl"}, {"AltLeft", "Alt"},
+        {"AltRight", "RAlt"},     {"Lang1", "Hangul"},
+        {"Minus", "-"},           {"Equal", "="},
+        {"BracketLeft", "["},     {"BracketRight", "]"},
+        {"Backslash", "\\"},      {"Semicolon", ";"},
+        {"Quote", "'"},           {"Backquote", "`"},
+        {"Comma", ","},           {"Period", "."},
+        {"Slash", "/"},
+    };
+    for (const Named& named : kNamed) {
+      if (code == named.Code) stroke = StrokeForName(named.Name, shift);
+    }
+    if (!stroke) {
+      // Keys that type nothing still reach the game with their virtual-key code.
+      struct Plain {
+        const char* Code;
+        uint16_t VirtualKey;
+      };
+      static constexpr Plain kPlain[] = {
+          {"Insert", 45},   {"PageUp", 33},    {"PageDown", 34},    {"CapsLock", 20}, {"Pause", 19},
+          {"MetaLeft", 91}, {"MetaRight", 92}, {"ContextMenu", 93}, {"Lang2", 25},
+      };
+      for (const Plain& plain : kPlain) {
+        if (code == plain.Code) stroke = KeyStroke{plain.VirtualKey, 0, 0, false};
+      }
+    }
+  }
+  if (!stroke) return std::nullopt;
+  stroke->Shift = (shift ? kShift : 0) | (key.altKey ? kAlt : 0) | (key.ctrlKey ? kCtrl : 0);
+  stroke->Repeat = key.repeat;
+  return stroke;
+}
+
+// Whether the page keeps the key from the browser: every key the game uses, so that arrows,
+// Space, Tab and Backspace neither scroll nor leave the page; the browser's own shortcuts (with
+// Ctrl or the system key, and the function keys) still work. With the browser's input method a
+// key that types a character goes on to the text field, which turns it into text.
+bool KeepFromBrowser(const EmscriptenKeyboardEvent& key, const KeyStroke& stroke,
+                     bool systemInputMethod) {
+  if (key.ctrlKey || key.metaKey) return false;
+  if (stroke.VirtualKey >= vk::F1 && stroke.VirtualKey < vk::F1 + 12) return false;
+  const bool types = stroke.Ascii >= ' ' && stroke.Ascii < 127;
+  return !(systemInputMethod && types);
+}
+
+EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void* canvas) {
+  return static_cast<WebCanvas*>(canvas)->KeyDown(event);
+}
+
+void OnTimer(void* canvas) { static_cast<WebCanvas*>(canvas)->Tick(); }
+
+// The page's pixel order: bytes R, G, B, A, from the surface's 0x00RRGGBB words.
+void ToRgba(const Bitmap& bitmap, std::vector<uint32_t>& rgba) {
+  const size_t count = static_cast<size_t>(bitmap.Width()) * bitmap.Height();
+  rgba.resize(count);
+  const uint32_t* pixels = bitmap.Row(0);
+  for (size_t i = 0; i < count; ++i) {
+    const uint32_t p = pixels[i];
+    rgba[i] = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+  }
+}
+
+const char* KeyTarget(bool systemInputMethod) { return systemInputMethod ? "#ime" : "#screen"; }
+
+}  // namespace
+
+WebCanvas::WebCanvas(Form& form, bool systemInputMethod)
+    : form_(form), systemInputMethod_(systemInputMethod) {}
+
+void WebCanvas::Start() {
+  const FormDescription& description = form_.Description();
+  std::vector<uint32_t> icon;
+  if (!description.Icon.Empty()) {
+    ToRgba(description.Icon, icon);
+    // Pixels of value 0 are the icon's transparent ones.
+    const uint32_t* pixels = description.Icon.Row(0);
+    for (size_t i = 0; i < icon.size(); ++i) {
+      if (pixels[i] == 0) icon[i] = 0;
+    }
+  }
+  WebSetUpPage(description.Caption.c_str(), icon.data(), description.Icon.Width(),
+               description.Icon.Height(), description.ClientWidth, description.ClientHeight,
+               systemInputMethod_);
+  running = this;
+  running_ = true;
+  emscripten_set_keydown_callback(KeyTarget(systemInputMethod_), this, true, OnKeyDown);
+  const double interval = form_.MainTimer().Interval > 0 ? form_.MainTimer().Interval : 1;
+  interval_ = emscripten_set_interval(OnTimer, interval, this);
+  form_.Paint();
+  AfterEvent();
+}
+
+bool WebCanvas::KeyDown(const void* keyEvent) {
+  const auto& key = *static_cast<const EmscriptenKeyboardEvent*>(keyEvent);
+  // A key the browser's input method is working with (keyCode 229) is its own, not the game's.
+  if (!running_ || key.keyCode == 229) return false;
+  const auto stroke = StrokeOf(key);
+  if (!stroke) return false;
+  form_.Key(*stroke);
+  AfterEvent();
+  return KeepFromBrowser(key, *stroke, systemInputMethod_);
+}
+
+void WebCanvas::TextEditing(const std::u16string& preedit) {
+  if (!running_) return;
+  form_.Input().TextEditing(preedit, form_.FocusedReceiver());
+  AfterEvent();
+}
+
+void WebCanvas::TextInput(const std::u16string& committed) {
+  if (!running_) return;
+  form_.Input().TextInput(committed, form_.FocusedReceiver());
+  AfterEvent();
+}
+
+void WebCanvas::Tick() {
+  if (!running_) return;
+  form_.Tick();
+  AfterEvent();
+}
+
+void WebCanvas::AfterEvent() {
+  Upload();
+  if (form_.CloseRequested()) Stop();
+}
+
+void WebCanvas::Upload() {
+  form_.PrepareFrame();
+  ToRgba(form_.Canvas(), rgba_);
+  WebPutPixels(rgba_.data(), form_.Canvas().Width(), form_.Canvas().Height());
+}
+
+void WebCanvas::Stop() {
+  running_ = false;
+  emscripten_set_keydown_callback(KeyTarget(systemInputMethod_), nullptr, true, nullptr);
+  emscripten_clear_interval(interval_);
+  form_.Destroy();
+  WebEnded();
+}
+
+void WebCanvas::ShowError(const std::string& caption, const std::string& message) {
+  WebShowError(caption.c_str(), message.c_str());
+}
+
+}  // namespace platform
+
+// The page's input-method listeners call these with UTF-8 text.
+extern "C" {
+EMSCRIPTEN_KEEPALIVE void WebCanvasEditing(const char* utf8) {
+  if (platform::running) platform::running->TextEditing(platform::Utf8ToWide(utf8));
+}
+EMSCRIPTEN_KEEPALIVE void WebCanvasCommit(const char* utf8) {
+  if (platform::running) platform::running->TextInput(platform::Utf8ToWide(utf8));
+}
+}

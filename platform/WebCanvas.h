@@ -1,0 +1,49 @@
+// WebCanvas: the window in a web page. It shows a form's client surface on the page's <canvas>,
+// turns the browser's key events (by KeyboardEvent.code, the place of the key, as the window does
+// with scancodes) and its input method's composition events into the form's events, and runs the
+// timer with setInterval. The browser owns the event loop: after Start the page calls back into
+// the form, and the surface is uploaded after every handler.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Form.h"
+
+namespace platform {
+
+class WebCanvas {
+ public:
+  // `systemInputMethod`: text comes through the browser's input method and a hidden text field
+  // instead of the game's own keyboard.
+  WebCanvas(Form& form, bool systemInputMethod);
+  WebCanvas(const WebCanvas&) = delete;
+  WebCanvas& operator=(const WebCanvas&) = delete;
+
+  // Titles the page after the caption, gives it the icon, paints the first frame and starts
+  // taking events; returns at once.
+  void Start();
+  // Shows a message on the page in place of the game.
+  static void ShowError(const std::string& caption, const std::string& message);
+
+  // Entry points for the browser's events.
+  bool KeyDown(const void* keyEvent);
+  void TextEditing(const std::u16string& preedit);
+  void TextInput(const std::u16string& committed);
+  void Tick();
+
+ private:
+  // Shows the surface, and ends the game when the form asked to close.
+  void AfterEvent();
+  void Upload();
+  void Stop();
+
+  Form& form_;
+  bool systemInputMethod_;
+  bool running_ = false;
+  long interval_ = 0;
+  std::vector<uint32_t> rgba_;  // the surface in the page's byte order
+};
+
+}  // namespace platform

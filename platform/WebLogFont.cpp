@@ -1,0 +1,16 @@
+// The browser version's event log draws with the game's own bitmap fonts: a page cannot count on
+// a Hangul face being installed, and the bitmap font looks the same on every browser.
+#include "platform/LogFont.h"
+
+namespace platform {
+
+std::unique_ptr<LogFont> LogFont::Find(int) { return nullptr; }
+
+LogFont::~LogFont() = default;
+
+// Never reached: there is no face to draw with.
+void LogFont::Draw(Bitmap&, Rect, int32_t, int32_t, const std::string&, uint32_t) const {
+  static_cast<void>(font_);
+}
+
+}  // namespace platform

@@ -1,0 +1,51 @@
+# The browser version, built with Emscripten (emcmake cmake): the game on a page's canvas, the
+# data files built into the program, libhangul compiled from third_party/. The page, the program
+# and the wasm go to VESK_WEB_DIR, a plain static folder for any web server.
+#
+#   emcmake cmake -S . -B build-wasm -DVESK_CP949_TABLE=build/Cp949Table.inc -DVESK_WEB_DIR=build-web
+enable_language(C)
+set(VESK_CP949_TABLE "" CACHE FILEPATH "code page 949 tables written by the native cp949table")
+set(VESK_WEB_DIR "${PROJECT_BINARY_DIR}/site" CACHE PATH "where the static site goes")
+if(NOT EXISTS "${VESK_CP949_TABLE}")
+  message(FATAL_ERROR "VESK_CP949_TABLE must name the tables the native build's cp949table wrote")
+endif()
+get_filename_component(CP949_TABLE_DIR "${VESK_CP949_TABLE}" DIRECTORY)
+
+set(HANGUL_DIR ${PROJECT_SOURCE_DIR}/third_party/libhangul)
+add_library(hangul STATIC
+  ${HANGUL_DIR}/hangul/hangulctype.c
+  ${HANGUL_DIR}/hangul/hangulinputcontext.c
+  ${HANGUL_DIR}/hangul/hangulkeyboard.c)
+# libhangul's build wants a config.h; none of its settings apply here.
+file(WRITE ${PROJECT_BINARY_DIR}/hangul-config/config.h "")
+target_include_directories(hangul PRIVATE ${PROJECT_BINARY_DIR}/hangul-config)
+target_include_directories(hangul PUBLIC ${HANGUL_DIR}/hangul)
+target_compile_options(hangul PRIVATE -O2 -w)
+
+file(GLOB_RECURSE WEB_SOURCES CONFIGURE_DEPENDS
+  app/*.cpp world/*.cpp text/*.cpp talk/*.cpp platform/*.cpp)
+foreach(native app/main.cpp platform/SdlWindow.cpp platform/LogFont.cpp platform/Png.cpp
+        platform/Headless.cpp platform/Script.cpp app/DataFolder.cpp)
+  list(REMOVE_ITEM WEB_SOURCES ${PROJECT_SOURCE_DIR}/${native})
+endforeach()
+add_executable(vesk ${WEB_SOURCES})
+target_include_directories(vesk PRIVATE ${PROJECT_SOURCE_DIR} ${CP949_TABLE_DIR})
+target_compile_definitions(vesk PRIVATE VESK_VERSION="${PROJECT_VERSION}")
+target_compile_options(vesk PRIVATE -O2 -fexceptions)
+target_link_libraries(vesk PRIVATE hangul)
+set(VESK_DATA_FILES VESK.M TOWN.PAL TOWN.FNT CHARA.PAL CHARA.FNT ascii.fnt H01.fnt)
+set(embed "")
+foreach(file ${VESK_DATA_FILES})
+  list(APPEND embed "SHELL:--embed-file ${PROJECT_SOURCE_DIR}/data/${file}@/data/${file}")
+endforeach()
+target_link_options(vesk PRIVATE -O2 -fexceptions ${embed}
+  -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_RUNTIME_METHODS=ccall,UTF8ToString)
+set_target_properties(vesk PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${VESK_WEB_DIR}
+  LINK_DEPENDS "${PROJECT_SOURCE_DIR}/data/VESK.M")
+
+# The page, and libhangul's source and licence beside it, as its licence asks.
+add_custom_target(page ALL
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different
+          ${PROJECT_SOURCE_DIR}/platform/web/index.html ${VESK_WEB_DIR}/index.html
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${HANGUL_DIR} ${VESK_WEB_DIR}/libhangul
+  VERBATIM)

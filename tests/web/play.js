@@ -1,0 +1,324 @@
+// Plays the browser version in headless Chromium and checks it against the native game's
+// headless runs of the same keys: the same pixels in the map view and both panes, the same event
+// log lines, the same hero and talk state. Also measures the page (first frame, sizes, the cost
+// of a walking key) and leaves a screenshot of it.
+//
+//   node play.js --site DIR --vesk NATIVE_BINARY --source SOURCE_DIR --work DIR --modules DIR
+// Prints one line a check and closes with "N passed, N failed"; exits non-zero on any failure.
+'use strict';
+const childProcess = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const zlib = require('zlib');
+
+const args = {};
+for (let i = 2; i + 1 < process.argv.length; i += 2) {
+  args[process.argv[i].slice(2)] = process.argv[i + 1];
+}
+for (const key of ['site', 'vesk', 'source', 'work', 'modules']) args[key] = path.resolve(args[key]);
+const puppeteer = require(path.join(args.modules, 'node_modules', 'puppeteer-core'));
+const {serve} = require(path.join(args.source, 'tools', 'serve.js'));
+
+const kLog = {left: 0, top: 272, right: 217, bottom: 449};  // drawn with another face natively
+
+// --- Scripts: the native headless runner's script lines, played by both. ---
+
+// A walk of a few hundred arrow keys, the same every run.
+function walkingScript() {
+  const arrows = ['Up', 'Down', 'Left', 'Right'];
+  let seed = 12345;
+  const lines = [];
+  for (let i = 0; i < 300; ++i) {
+    seed = (seed * 1103515245 + 12345) % 2147483648;
+    lines.push(`key ${arrows[(seed >> 16) % 4]} x${1 + ((seed >> 8) % 4)}`);
+  }
+  return lines.join('\n') + '\n';
+}
+
+// The guided path to the secret, the words given to the system input method: each syllable is
+// composed from its first letter, then committed.
+const kWords = ['카르벤', '무라셴', '비밀'];
+const kFirstLetters = {카: 'ㅋ', 르: 'ㄹ', 벤: 'ㅂ', 무: 'ㅁ', 라: 'ㄹ', 셴: 'ㅅ', 비: 'ㅂ', 밀: 'ㅁ'};
+function imeScript() {
+  const lines = ['key Up x23'];
+  for (const word of kWords) {
+    for (const syllable of word) {
+      lines.push(`compose ${kFirstLetters[syllable]}`, `compose ${syllable}`, `text ${syllable}`);
+    }
+    lines.push('key Enter');
+  }
+  return lines.join('\n') + '\n';
+}
+
+// --- The native game. ---
+
+function runNative(name, script, ime) {
+  const dir = path.join(args.work, name);
+  fs.mkdirSync(dir, {recursive: true});
+  const scriptFile = path.join(dir, 'run.script');
+  fs.writeFileSync(scriptFile, script);
+  const result = {};
+  // The caret blinks on the timer, so the browser may show either phase: a run with one tick
+  // more gives the other.
+  for (const [suffix, extra] of [['', ''], ['-tick', 'tick\n']]) {
+    const file = path.join(dir, `run${suffix}.script`);
+    fs.writeFileSync(file, script + extra);
+    childProcess.execFileSync(args.vesk, [
+      '--headless', '--script', file, '--screenshot', path.join(dir, `native${suffix}.png`),
+      '--log', path.join(dir, 'log.txt'), '--state', path.join(dir, 'state.json'),
+      '--ime', ime || 'builtin', '--data', path.join(args.source, 'data')]);
+  }
+  result.log = fs.readFileSync(path.join(dir, 'log.txt'), 'utf8');
+  result.state = JSON.parse(fs.readFileSync(path.join(dir, 'state.json'), 'utf8'));
+  result.pictures = [`/native/${name}/native.png`, `/native/${name}/native-tick.png`];
+  return result;
+}
+
+// --- The page. ---
+
+const kCodes = {
+  Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight', Escape: 'Escape',
+  Enter: 'Enter', Backspace: 'Backspace', Space: 'Space', Tab: 'Tab', RAlt: 'AltRight',
+};
+function codeOf(name) {
+  if (kCodes[name]) return kCodes[name];
+  if (/^[a-z]$/.test(name)) return 'Key' + name.toUpperCase();
+  if (/^[0-9]$/.test(name)) return 'Digit' + name;
+  throw new Error(`no key code for ${name}`);
+}
+
+async function playScript(page, session, script) {
+  for (const line of script.split('\n')) {
+    const [what, ...rest] = line.trim().split(' ');
+    if (what === 'key') {
+      let name = rest[0], count = 1;
+      if (rest[1]) count = Number(rest[1].slice(1));
+      const shifted = name.startsWith('Shift+');
+      if (shifted) name = name.slice(6);
+      for (let i = 0; i < count; ++i) {
+        if (shifted) await page.keyboard.down('ShiftLeft');
+        await page.keyboard.press(codeOf(name));
+        if (shifted) await page.keyboard.up('ShiftLeft');
+      }
+    } else if (what === 'compose') {
+      const text = rest.join(' ');
+      await session.send('Input.imeSetComposition',
+                         {text, selectionStart: text.length, selectionEnd: text.length});
+    } else if (what === 'text') {
+      await session.send('Input.insertText', {text: rest.join(' ')});
+    } else if (what && what !== 'tick' && !what.startsWith('#')) {
+      throw new Error(`cannot play script line: ${line}`);
+    }
+  }
+}
+
+async function openPage(browser, base, query) {
+  const page = await browser.newPage();
+  await page.setViewport({width: 1300, height: 1000});
+  const errors = [];
+  page.on('pageerror', error => errors.push(error.message));
+  page.on('console', message => {
+    if (message.type() === 'error') errors.push(message.text());
+  });
+  await page.goto(base + (query || ''), {waitUntil: 'load'});
+  await page.waitForFunction('Module.firstFrameAt !== undefined', {timeout: 10000});
+  page.errors = errors;
+  return page;
+}
+
+async function report(page) {
+  return page.evaluate(() => ({
+    log: UTF8ToString(Module._WebEventLog()),
+    state: JSON.parse(UTF8ToString(Module._WebState())),
+  }));
+}
+
+// Counts the pixels outside the event log where the canvas differs from the picture at `url`.
+async function differingPixels(page, url) {
+  return page.evaluate(async function(url, log) {
+    const blob = await (await fetch(url)).blob();
+    const bitmap = await createImageBitmap(blob, {colorSpaceConversion: 'none',
+                                                  premultiplyAlpha: 'none'});
+    const canvas = document.getElementById('screen');
+    if (bitmap.width !== canvas.width || bitmap.height !== canvas.height) return -1;
+    const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+    scratch.drawImage(bitmap, 0, 0);
+    const expected = scratch.getImageData(0, 0, bitmap.width, bitmap.height).data;
+    const actual = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let differing = 0;
+    for (let y = 0; y < canvas.height; ++y) {
+      for (let x = 0; x < canvas.width; ++x) {
+        if (x >= log.left && x < log.right && y >= log.top && y < log.bottom) continue;
+        const i = (y * canvas.width + x) * 4;
+        if (actual[i] !== expected[i] || actual[i + 1] !== expected[i + 1] ||
+            actual[i + 2] !== expected[i + 2]) {
+          ++differing;
+        }
+      }
+    }
+    return differing;
+  }, url, kLog);
+}
+
+// The run matches the native one: pixels (in either phase of the caret), log and state.
+async function expectSameAsNative(page, native) {
+  const problems = [];
+  const differing = [];
+  for (const picture of native.pictures) differing.push(await differingPixels(page, picture));
+  if (!differing.includes(0)) problems.push(`pixels differ from the native run: ${differing}`);
+  const {log, state} = await report(page);
+  if (log !== native.log) {
+    const lines = log.split('\n'), nativeLines = native.log.split('\n');
+    const at = lines.findIndex((line, i) => line !== nativeLines[i]);
+    problems.push(`log line ${at + 1} is "${lines[at]}", natively "${nativeLines[at]}"`);
+  }
+  if (JSON.stringify(state) !== JSON.stringify(native.state)) {
+    problems.push(`state differs: ${JSON.stringify(state)} native ${JSON.stringify(native.state)}`);
+  }
+  if (page.errors.length) problems.push(`page errors: ${page.errors.join('; ')}`);
+  if (problems.length) throw new Error(problems.join('\n'));
+}
+
+// --- Checks. ---
+
+const checks = [];
+function check(name, body) { checks.push({name, body}); }
+
+check('walking a few hundred keys draws what the native game draws', async function(browser, base) {
+  const script = walkingScript();
+  const native = runNative('walking', script);
+  const page = await openPage(browser, base);
+  await playScript(page, null, script);
+  await expectSameAsNative(page, native);
+  await page.close();
+});
+
+check('typing the guided path on the built-in keyboard', async function(browser, base) {
+  const script = fs.readFileSync(path.join(args.source, 'docs', 'talking.script'), 'utf8');
+  const native = runNative('builtin', script);
+  const page = await openPage(browser, base);
+  await playScript(page, null, script);
+  await expectSameAsNative(page, native);
+  await page.screenshot({path: path.join(args.work, 'page.png')});
+  await page.close();
+});
+
+check('typing the same words through the browser\'s input method', async function(browser, base) {
+  const script = imeScript();
+  const native = runNative('system', script, 'system');
+  const page = await openPage(browser, base, '?ime=system');
+  const session = await page.createCDPSession();
+  await playScript(page, session, script);
+  await expectSameAsNative(page, native);
+  await page.close();
+});
+
+check('Escape ends the game and the page says so', async function(browser, base) {
+  const page = await openPage(browser, base);
+  await page.keyboard.press('Escape');
+  const before = await report(page);
+  await page.keyboard.press('ArrowUp');
+  const after = await report(page);
+  const message = await page.$eval('#message', e => getComputedStyle(e).display !== 'none' &&
+                                                    e.textContent);
+  if (!before.state.closed) throw new Error('the game did not close');
+  if (JSON.stringify(after) !== JSON.stringify(before)) throw new Error('a key moved the hero after the end');
+  if (!message || !message.includes('Reload')) throw new Error(`no end message: ${message}`);
+  await page.close();
+});
+
+check('keys the game uses do not scroll the page, and it has the focus', async function(browser, base) {
+  const page = await openPage(browser, base);
+  const focused = await page.evaluate(() => document.activeElement.id);
+  if (focused !== 'screen') throw new Error(`the focus is on ${focused}`);
+  const defaults = await page.evaluate(function() {
+    const canvas = document.getElementById('screen');
+    return ['ArrowDown', 'Space', 'Tab', 'Backspace'].filter(function(code) {
+      const event = new KeyboardEvent('keydown', {code, key: code, bubbles: true, cancelable: true});
+      canvas.dispatchEvent(event);
+      return !event.defaultPrevented;
+    });
+  });
+  if (defaults.length) throw new Error(`the browser keeps ${defaults}`);
+  await page.close();
+});
+
+// --- Measurements. ---
+
+async function measure(browser, base) {
+  const lines = [];
+  for (const name of ['vesk.wasm', 'vesk.js', 'index.html']) {
+    const bytes = fs.readFileSync(path.join(args.site, name));
+    lines.push(`${name}: ${bytes.length} bytes, ${zlib.gzipSync(bytes, {level: 9}).length} gzip`);
+  }
+  const loads = [];
+  for (let i = 0; i < 5; ++i) {
+    const page = await openPage(browser, base);
+    loads.push(await page.evaluate('Module.firstFrameAt'));
+    if (i < 4) await page.close();
+    else {
+      // A walking key: the handler, the scene and the upload, timed in the page.
+      const costs = await page.evaluate(function() {
+        const canvas = document.getElementById('screen');
+        const times = [];
+        for (let i = 0; i < 400; ++i) {
+          const code = i % 2 ? 'ArrowLeft' : 'ArrowRight';
+          const event = new KeyboardEvent('keydown', {code, key: code, keyCode: i % 2 ? 37 : 39,
+                                                      bubbles: true, cancelable: true});
+          const start = performance.now();
+          canvas.dispatchEvent(event);
+          times.push(performance.now() - start);
+        }
+        return times.sort((a, b) => a - b);
+      });
+      const at = q => costs[Math.floor(q * (costs.length - 1))].toFixed(2);
+      lines.push(`walking key in the page: median ${at(0.5)} ms, 90th percentile ${at(0.9)} ms`);
+      await page.close();
+    }
+  }
+  loads.sort((a, b) => a - b);
+  lines.push(`page load to first frame: median ${loads[2].toFixed(0)} ms of 5 ` +
+             `(${loads.map(t => t.toFixed(0)).join(', ')})`);
+  return lines;
+}
+
+async function main() {
+  fs.mkdirSync(args.work, {recursive: true});
+  const server = await serve({'/': args.site, '/native/': args.work}, 0);
+  const base = `http://127.0.0.1:${server.address().port}/`;
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vesk-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync',
+           `--user-data-dir=${profile}`],
+  });
+  let passed = 0, failed = 0;
+  try {
+    for (const {name, body} of checks) {
+      try {
+        await body(browser, base);
+        ++passed;
+        console.log(`ok: ${name}`);
+      } catch (error) {
+        ++failed;
+        console.log(`FAILED: ${name}\n  ${String(error.message).replace(/\n/g, '\n  ')}`);
+      }
+    }
+    if (args.measure === 'yes') for (const line of await measure(browser, base)) console.log(`measured: ${line}`);
+  } finally {
+    await browser.close();
+    server.close();
+    fs.rmSync(profile, {recursive: true, force: true});
+  }
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exit(failed ? 1 : 0);
+}
+
+main().catch(function(error) {
+  console.log(`FAILED: ${error.stack}`);
+  console.log('0 passed, 1 failed');
+  process.exit(1);
+});
