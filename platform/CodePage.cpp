@@ -37,14 +37,18 @@ class Converter {
     char* in = const_cast<char*>(input);
     size_t inLeft = size;
     while (inLeft > 0) {
+      char* const start = in;
       char* outPtr = buffer.data();
       size_t outLeft = buffer.size();
       const size_t result = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
       out.append(buffer.data(), outPtr);
       if (result != static_cast<size_t>(-1)) break;
       if (errno == E2BIG) continue;
-      // EILSEQ or EINVAL: an unconvertible or broken sequence at `in`.
+      // EILSEQ or EINVAL: an unconvertible or broken sequence, usually at `in`; but glibc takes
+      // in some broken code page pairs whole before it reports them, and then nothing is left
+      // to skip.
       out += replacement;
+      if (in != start && !ConvertsWhole(start, in)) continue;
       const size_t skipped = std::min(inLeft, skip(in, inLeft));
       in += skipped;
       inLeft -= skipped;
@@ -58,6 +62,18 @@ class Converter {
   }
 
  private:
+  // Whether [begin, end) converts without an error; leaves the descriptor in its first state.
+  bool ConvertsWhole(char* begin, char* end) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::vector<char> scratch((end - begin) * 4 + 16);
+    char* outPtr = scratch.data();
+    size_t outLeft = scratch.size();
+    size_t inLeft = end - begin;
+    const bool whole = iconv(cd_, &begin, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1);
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    return whole;
+  }
+
   iconv_t cd_;
 };
 

@@ -14,11 +14,12 @@
 // The page's side of the window: the canvas, its title and icon, the hidden text field of the
 // browser's input method, and the message shown when the game ends. The page's elements are
 // #screen (the canvas), #ime (the text field) and #message.
+// clang-format off
 
 EM_JS(void, WebPutPixels, (const void* rgba, int width, int height), {
   const canvas = document.getElementById('screen');
   if (!Module.screenImage) {
-    Module.screenContext = canvas.getContext('2d', {alpha : false});
+    Module.screenContext = canvas.getContext('2d', {alpha: false});
     Module.screenImage = Module.screenContext.createImageData(width, height);
   }
   Module.screenImage.data.set(HEAPU8.subarray(rgba, rgba + width * height * 4));
@@ -26,58 +27,48 @@ EM_JS(void, WebPutPixels, (const void* rgba, int width, int height), {
   if (Module.onFrame) Module.onFrame();
 });
 
-EM_JS(void, WebSetUpPage,
-      (const char* caption, const void* icon, int iconWidth, int iconHeight, int width, int height,
-       bool systemInputMethod),
-      {
-        document.title = UTF8ToString(caption);
-        if (iconWidth > 0) {
-          const picture = document.createElement('canvas');
-          picture.width = iconWidth;
-          picture.height = iconHeight;
-          const context = picture.getContext('2d');
-          const image = context.createImageData(iconWidth, iconHeight);
-          image.data.set(HEAPU8.subarray(icon, icon + iconWidth * iconHeight * 4));
-          context.putImageData(image, 0, 0);
-          let link = document.querySelector('link[rel=icon]');
-          if (!link) {
-            link = document.createElement('link');
-            link.rel = 'icon';
-            document.head.appendChild(link);
-          }
-          link.href = picture.toDataURL('image/png');
-        }
-        const canvas = document.getElementById('screen');
-        canvas.width = width;
-        canvas.height = height;
-        const field = document.getElementById('ime');
-        const target = systemInputMethod ? field : canvas;
-        Module.focusGame = function() { target.focus({preventScroll : true}); };
-        canvas.addEventListener(
-            'mousedown', function(event) {
-              event.preventDefault();
-              Module.focusGame();
-            });
-        if (systemInputMethod) {
-          const send = function(name, text) { Module.ccall(name, null, ['string'], [text]); };
-          field.addEventListener(
-              'compositionupdate', function(event) { send("WebCanvasEditing", event.data || ""); });
-          field.addEventListener(
-              'compositionend', function(event) {
-                send("WebCanvasEditing", "");
-                if (event.data) send('WebCanvasCommit', event.data);
-                field.value = "";
-              });
-          // Text typed without a composition: a Latin letter, a digit, a space.
-          field.addEventListener(
-              'input', function(event) {
-                if (event.isComposing || event.inputType != = 'insertText') return;
-                if (event.data) send('WebCanvasCommit', event.data);
-                field.value = "";
-              });
-        }
-        Module.focusGame();
-      });
+EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth, int iconHeight,
+                           int width, int height, bool systemInputMethod), {
+  document.title = UTF8ToString(caption);
+  if (iconWidth > 0) {
+    const picture = document.createElement('canvas');
+    picture.width = iconWidth;
+    picture.height = iconHeight;
+    const context = picture.getContext('2d');
+    const image = context.createImageData(iconWidth, iconHeight);
+    image.data.set(HEAPU8.subarray(icon, icon + iconWidth * iconHeight * 4));
+    context.putImageData(image, 0, 0);
+    document.querySelector('link[rel=icon]').href = picture.toDataURL('image/png');
+  }
+  const canvas = document.getElementById('screen');
+  canvas.width = width;
+  canvas.height = height;
+  const field = document.getElementById('ime');
+  const target = systemInputMethod ? field : canvas;
+  Module.focusGame = function() { target.focus({preventScroll: true}); };
+  canvas.addEventListener('mousedown', function(event) {
+    event.preventDefault();
+    Module.focusGame();
+  });
+  if (systemInputMethod) {
+    const send = function(name, text) { Module.ccall(name, null, ['string'], [text]); };
+    field.addEventListener('compositionupdate', function(event) {
+      send('WebCanvasEditing', event.data || "");
+    });
+    field.addEventListener('compositionend', function(event) {
+      send('WebCanvasEditing', "");
+      if (event.data) send('WebCanvasCommit', event.data);
+      field.value = "";
+    });
+    // Text typed without a composition: a Latin letter, a digit, a space.
+    field.addEventListener('input', function(event) {
+      if (event.isComposing || event.inputType !== 'insertText') return;
+      if (event.data) send('WebCanvasCommit', event.data);
+      field.value = "";
+    });
+  }
+  Module.focusGame();
+});
 
 EM_JS(void, WebEnded, (), {
   if (Module.onGameEnded) Module.onGameEnded();
@@ -86,6 +77,8 @@ EM_JS(void, WebEnded, (), {
 EM_JS(void, WebShowError, (const char* caption, const char* message), {
   if (Module.onError) Module.onError(UTF8ToString(caption), UTF8ToString(message));
 });
+
+// clang-format on
 
 namespace platform {
 namespace {

@@ -26,7 +26,8 @@ const std::vector<uint16_t>& Codes() {
       for (int trail = kCp949FirstTrail; trail <= kCp949LastTrail; ++trail) {
         const char16_t wide =
             PairCharacter(static_cast<uint8_t>(lead), static_cast<uint8_t>(trail));
-        if (wide != 0 && made[wide] == 0) made[wide] = static_cast<uint16_t>(lead << 8 | trail);
+        if (wide != 0 && wide != kCp949Swallowed && made[wide] == 0)
+          made[wide] = static_cast<uint16_t>(lead << 8 | trail);
       }
     }
     for (const Cp949Exception& exception : kCp949Exceptions) {
@@ -73,11 +74,11 @@ std::u16string CodePageToWide(std::string_view text) {
     }
     const char16_t wide =
         i + 1 < text.size() ? PairCharacter(byte, static_cast<uint8_t>(text[i + 1])) : 0;
-    if (wide != 0) {
-      out += wide;
-      ++i;
+    if (wide == 0) {
+      out += u'?';  // the lead byte alone is skipped
     } else {
-      out += u'?';
+      out += wide == kCp949Swallowed ? u'?' : wide;
+      ++i;
     }
   }
   return out;

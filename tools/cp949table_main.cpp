@@ -16,18 +16,22 @@
 namespace {
 
 constexpr int kFirstLead = 0x81, kLastLead = 0xFE, kFirstTrail = 0x41, kLastTrail = 0xFE;
+constexpr char16_t kSwallowed = 0xFFFF;  // a broken pair that iconv takes in whole
 
-// What iconv makes of `input` in one call: the output, or nothing when it stops at an error.
-bool Convert(iconv_t cd, const std::string& input, std::string& output) {
+// What iconv makes of `input` in one call: the output, or false when it stops at an error, with
+// the count of bytes it took in `consumed`.
+bool Convert(iconv_t cd, const std::string& input, std::string& output,
+             size_t* consumed = nullptr) {
   iconv(cd, nullptr, nullptr, nullptr, nullptr);
   char buffer[16];
   char* in = const_cast<char*>(input.data());
   size_t inLeft = input.size();
   char* out = buffer;
   size_t outLeft = sizeof buffer;
-  if (iconv(cd, &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1)) return false;
+  const bool converted = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1);
   output.assign(buffer, out);
-  return true;
+  if (consumed) *consumed = input.size() - inLeft;
+  return converted;
 }
 
 char16_t WideOf(const std::string& utf16) {
@@ -64,12 +68,19 @@ int main(int argc, char** argv) {
   for (int lead = 0x80; lead < 0x100; ++lead) {
     for (int trail = 0; trail < 0x100; ++trail) {
       const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
-      const bool decodes = Convert(decoder, pair, out) && out.size() == 2;
+      size_t consumed = 0;
+      const bool decodes = Convert(decoder, pair, out, &consumed) && out.size() == 2;
+      // glibc takes in some broken pairs whole (a code in the table's range with no character)
+      // before it reports them, and stops at the lead byte of the others.
+      const bool swallowed = !decodes && consumed == 2;
+      if (!decodes && consumed != 0 && consumed != 2) return Fail("iconv stops inside a pair");
       const bool inside =
           lead >= kFirstLead && lead <= kLastLead && trail >= kFirstTrail && trail <= kLastTrail;
-      if (decodes && !inside) return Fail("a pair outside the table is a character");
-      if (decodes && WideOf(out) == 0) return Fail("a pair decodes to U+0000");
-      if (inside) pairs.push_back(decodes ? WideOf(out) : 0);
+      if ((decodes || swallowed) && !inside) return Fail("a pair outside the table is taken");
+      if (decodes && (WideOf(out) == 0 || WideOf(out) == kSwallowed)) {
+        return Fail("a pair decodes to U+0000 or U+FFFF");
+      }
+      if (inside) pairs.push_back(decodes ? WideOf(out) : swallowed ? kSwallowed : 0);
       if (decodes) encodes.emplace(WideOf(out), static_cast<uint16_t>(lead << 8 | trail));
     }
   }
@@ -103,7 +114,9 @@ int main(int argc, char** argv) {
        << "constexpr int kCp949FirstLead = " << kFirstLead << ", kCp949LastLead = " << kLastLead
        << ";\nconstexpr int kCp949FirstTrail = " << kFirstTrail
        << ", kCp949LastTrail = " << kLastTrail << ";\n"
-       << "// The character of each pair, lead by lead; 0: no character.\n"
+       << "// The character of each pair, lead by lead; 0: no character, iconv stops at its lead\n"
+       << "// byte; 0xFFFF: no character, iconv takes in both bytes before it reports it.\n"
+       << "constexpr char16_t kCp949Swallowed = 0xFFFF;\n"
        << "constexpr char16_t kCp949Pairs[] = {";
   for (size_t i = 0; i < pairs.size(); ++i) file << (i % 16 ? " " : "\n") << int(pairs[i]) << ",";
   file << "\n};\n"

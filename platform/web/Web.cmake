@@ -49,3 +49,11 @@ add_custom_target(page ALL
           ${PROJECT_SOURCE_DIR}/platform/web/index.html ${VESK_WEB_DIR}/index.html
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${HANGUL_DIR} ${VESK_WEB_DIR}/libhangul
   VERBATIM)
+
+# The code page conversion as the browser's build runs it, under Node, for the test that compares
+# it with glibc's.
+add_executable(cp949dump tools/cp949dump_main.cpp platform/CodePage.cpp platform/WebCodePage.cpp)
+target_include_directories(cp949dump PRIVATE ${PROJECT_SOURCE_DIR} ${CP949_TABLE_DIR})
+target_compile_options(cp949dump PRIVATE -O2)
+target_link_options(cp949dump PRIVATE -O2 -sENVIRONMENT=node -sNODERAWFS=1)
+set_target_properties(cp949dump PROPERTIES SUFFIX .js)

@@ -30,6 +30,14 @@ TEST(CodePage, CharactersTheCodePageLacksBecomeAQuestionMark) {
   EXPECT_EQ(CodePageToWide("a\xB0"), u"a?");  // a lead byte cut off at the end
 }
 
+TEST(CodePage, ABrokenPairNeverTakesTheCharacterAfterIt) {
+  // 0xA2 0xE8 lies in the code page's range but is no character: iconv takes both bytes in
+  // before it reports it, and 0xC7 0x41 it reports at the lead byte.
+  EXPECT_EQ(CodePageToWide("\xA2\xE8\xB0\xA1"), u"?가");
+  EXPECT_EQ(CodePageToWide("\xC7\x41\xB0\xA1"), u"?A가");
+  EXPECT_EQ(CodePageToWide("\xB0\xA1\xA2\xE8\xA2\xE8"), u"가??");
+}
+
 TEST(CodePage, Utf8ConversionsForTheOutsideWorld) {
   EXPECT_EQ(Utf8ToWide("안녕 hi"), u"안녕 hi");
   EXPECT_EQ(WideToUtf8(u"카르벤"), "카르벤");
