@@ -1,7 +1,7 @@
-// The program entry of the browser version: the page passes its address's options (?ime=system)
-// as the command line, the data files are built into the program under /data, and the game runs
-// on the page's canvas. main returns once the game has started; the browser then calls the game
-// back for every event, so the window and the game live on past it.
+// The program entry of the browser version: the page passes its address's options (?ime=system,
+// ?walk-rate=N) as the command line, the data files are built into the program under /data, and the
+// game runs on the page's canvas. main returns once the game has started; the browser then calls
+// the game back for every event, so the window and the game live on past it.
 #include <emscripten/emscripten.h>
 #include <unistd.h>
 
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     platform::WebCanvas::ShowError(form->Description().Caption, message);
     return 1;
   }
-  canvas = std::make_unique<platform::WebCanvas>(*form, systemInputMethod);
+  canvas = std::make_unique<platform::WebCanvas>(*form, systemInputMethod, options->WalkRate);
   canvas->Start();
   return 0;
 }

@@ -160,6 +160,19 @@ EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void* canvas) {
   return static_cast<WebCanvas*>(canvas)->KeyDown(event);
 }
 
+EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* event, void* canvas) {
+  return static_cast<WebCanvas*>(canvas)->KeyUp(event);
+}
+
+EM_BOOL OnBlur(int, const EmscriptenFocusEvent*, void* canvas) {
+  static_cast<WebCanvas*>(canvas)->LostFocus();
+  return false;
+}
+
+void OnHeldStep(void* canvas) { static_cast<WebCanvas*>(canvas)->HeldStep(); }
+
+uint64_t NowMs() { return static_cast<uint64_t>(emscripten_get_now()); }
+
 void OnTimer(void* canvas) { static_cast<WebCanvas*>(canvas)->Tick(); }
 
 // The page's pixel order: bytes R, G, B, A, from the surface's 0x00RRGGBB words.
@@ -177,8 +190,8 @@ const char* KeyTarget(bool systemInputMethod) { return systemInputMethod ? "#ime
 
 }  // namespace
 
-WebCanvas::WebCanvas(Form& form, bool systemInputMethod)
-    : form_(form), systemInputMethod_(systemInputMethod) {}
+WebCanvas::WebCanvas(Form& form, bool systemInputMethod, int walkRate)
+    : form_(form), systemInputMethod_(systemInputMethod), heldKeys_(walkRate) {}
 
 void WebCanvas::Start() {
   const FormDescription& description = form_.Description();
@@ -196,7 +209,10 @@ void WebCanvas::Start() {
                systemInputMethod_);
   running = this;
   running_ = true;
-  emscripten_set_keydown_callback(KeyTarget(systemInputMethod_), this, true, OnKeyDown);
+  const char* target = KeyTarget(systemInputMethod_);
+  emscripten_set_keydown_callback(target, this, true, OnKeyDown);
+  emscripten_set_keyup_callback(target, this, true, OnKeyUp);
+  emscripten_set_blur_callback(target, this, true, OnBlur);
   const double interval = form_.MainTimer().Interval > 0 ? form_.MainTimer().Interval : 1;
   interval_ = emscripten_set_interval(OnTimer, interval, this);
   form_.Paint();
@@ -209,9 +225,38 @@ bool WebCanvas::KeyDown(const void* keyEvent) {
   if (!running_ || key.keyCode == 229) return false;
   const auto stroke = StrokeOf(key);
   if (!stroke) return false;
-  form_.Key(*stroke);
-  AfterEvent();
+  if (heldKeys_.Down(*stroke, NowMs())) {
+    form_.Key(*stroke);
+    AfterEvent();
+  }
+  ScheduleHeldStep();
   return KeepFromBrowser(key, *stroke, systemInputMethod_);
+}
+
+bool WebCanvas::KeyUp(const void* keyEvent) {
+  const auto& key = *static_cast<const EmscriptenKeyboardEvent*>(keyEvent);
+  if (const auto stroke = StrokeOf(key)) heldKeys_.Up(stroke->VirtualKey);
+  ScheduleHeldStep();
+  return false;
+}
+
+void WebCanvas::HeldStep() {
+  heldStep_ = 0;
+  if (!running_) return;
+  if (const auto step = heldKeys_.Due(NowMs())) {
+    form_.Key(*step);
+    AfterEvent();
+  }
+  ScheduleHeldStep();
+}
+
+void WebCanvas::ScheduleHeldStep() {
+  if (heldStep_ != 0) emscripten_clear_timeout(heldStep_);
+  heldStep_ = 0;
+  const auto due = heldKeys_.NextDue();
+  if (!running_ || !due) return;
+  const uint64_t now = NowMs();
+  heldStep_ = emscripten_set_timeout(OnHeldStep, *due > now ? double(*due - now) : 0.0, this);
 }
 
 void WebCanvas::TextEditing(const std::u16string& preedit) {
@@ -245,8 +290,12 @@ void WebCanvas::Upload() {
 
 void WebCanvas::Stop() {
   running_ = false;
-  emscripten_set_keydown_callback(KeyTarget(systemInputMethod_), nullptr, true, nullptr);
+  const char* target = KeyTarget(systemInputMethod_);
+  emscripten_set_keydown_callback(target, nullptr, true, nullptr);
+  emscripten_set_keyup_callback(target, nullptr, true, nullptr);
+  emscripten_set_blur_callback(target, nullptr, true, nullptr);
   emscripten_clear_interval(interval_);
+  ScheduleHeldStep();
   form_.Destroy();
   WebEnded();
 }

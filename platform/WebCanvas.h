@@ -10,14 +10,15 @@
 #include <vector>
 
 #include "platform/Form.h"
+#include "platform/HeldKeys.h"
 
 namespace platform {
 
 class WebCanvas {
  public:
   // `systemInputMethod`: text comes through the browser's input method and a hidden text field
-  // instead of the game's own keyboard.
-  WebCanvas(Form& form, bool systemInputMethod);
+  // instead of the game's own keyboard. `walkRate`: steps a second of a held arrow.
+  WebCanvas(Form& form, bool systemInputMethod, int walkRate);
   WebCanvas(const WebCanvas&) = delete;
   WebCanvas& operator=(const WebCanvas&) = delete;
 
@@ -29,6 +30,9 @@ class WebCanvas {
 
   // Entry points for the browser's events.
   bool KeyDown(const void* keyEvent);
+  bool KeyUp(const void* keyEvent);
+  void LostFocus() { heldKeys_.ReleaseAll(); }
+  void HeldStep();
   void TextEditing(const std::u16string& preedit);
   void TextInput(const std::u16string& committed);
   void Tick();
@@ -38,11 +42,15 @@ class WebCanvas {
   void AfterEvent();
   void Upload();
   void Stop();
+  // Asks for a call of HeldStep when a held arrow's next step is due.
+  void ScheduleHeldStep();
 
   Form& form_;
   bool systemInputMethod_;
   bool running_ = false;
   long interval_ = 0;
+  HeldKeys heldKeys_;
+  long heldStep_ = 0;           // the pending setTimeout of the next step, 0 for none
   std::vector<uint32_t> rgba_;  // the surface in the page's byte order
 };
 

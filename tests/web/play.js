@@ -269,6 +269,7 @@ async function measure(browser, base) {
           const start = performance.now();
           canvas.dispatchEvent(event);
           times.push(performance.now() - start);
+          canvas.dispatchEvent(new KeyboardEvent('keyup', {code, key: code, bubbles: true}));
         }
         return times.sort((a, b) => a - b);
       });
