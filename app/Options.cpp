@@ -11,6 +11,8 @@ const char* UsageText() {
          "                     desktop's key repeat)\n"
          "  --ime builtin      type Korean with the game's own 2-set keyboard (default)\n"
          "  --ime system       type through the desktop's input method (IBus, Fcitx)\n"
+         "  --renderer software    scale the picture on the CPU (default; light without a GPU)\n"
+         "  --renderer accelerated scale it with SDL's GPU renderer\n"
          "  --data DIR         run in DIR (where VESK.M and the other data files are)\n"
          "  --headless --script FILE [--screenshot OUT.png] [--log OUT.txt] [--state OUT.json]\n"
          "                     run FILE's events with no window and write the results\n"
@@ -70,6 +72,12 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       if (!value(options.Ime)) return std::nullopt;
       if (options.Ime != "builtin" && options.Ime != "system") {
         error = "--ime takes builtin or system";
+        return std::nullopt;
+      }
+    } else if (arg == "--renderer") {
+      if (!value(options.Renderer)) return std::nullopt;
+      if (options.Renderer != "software" && options.Renderer != "accelerated") {
+        error = "--renderer takes software or accelerated";
         return std::nullopt;
       }
     } else if (arg == "--help" || arg == "-h") {

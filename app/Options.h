@@ -18,7 +18,8 @@ struct Options {
   std::optional<bool> Fullscreen;  // --fullscreen or --windowed
   int WalkRate = platform::HeldKeys::kDefaultStepsPerSecond;  // steps a second of a held arrow; 0:
                                                               // the desktop's auto-repeat
-  std::string Ime;  // builtin (the game's Hangul keyboard), system, or empty: not given
+  std::string Ime;       // builtin (the game's Hangul keyboard), system, or empty: not given
+  std::string Renderer;  // software or accelerated; empty: VESK_RENDERER, else software
   bool Help = false;
   bool Version = false;
 };

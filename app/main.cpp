@@ -103,6 +103,7 @@ int RunWindowedGame(const Options& options) {
   display.Fullscreen = settings.Fullscreen.value_or(false);
   display.WalkRate = options.WalkRate;
   display.SystemInputMethod = settings.InputMethod == "system";
+  display.Renderer = options.Renderer;
   platform::SdlWindow window(form, display);
   std::string error;
   if (!window.Open(error)) {

@@ -38,10 +38,17 @@ constexpr uint32_t PixelToColor(uint32_t pixel) { return ColorToPixel(pixel); }
 
 constexpr uint32_t kWhite = 0x00FFFFFF;
 
+class ChangeLog;
+
 class Bitmap {
  public:
   Bitmap() = default;  // empty: no size, no pixels
   Bitmap(int32_t width, int32_t height);
+  // A copy has the same pixels, a stamp of its own and no change log.
+  Bitmap(const Bitmap& other);
+  Bitmap(Bitmap&& other) noexcept;
+  Bitmap& operator=(const Bitmap& other);
+  Bitmap& operator=(Bitmap&& other) noexcept;
 
   // Gives the bitmap a new size and paints it whole white. A size of 0 (or less) empties it.
   void SetSize(int32_t width, int32_t height);
@@ -50,8 +57,9 @@ class Bitmap {
   int32_t Height() const { return height_; }
   bool Empty() const { return pixels_.empty(); }
 
-  // Row y (0 = top); x-th word is pixel x. y must lie inside the bitmap.
-  uint32_t* Row(int32_t y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  // Row y (0 = top); x-th word is pixel x. y must lie inside the bitmap. Taking a row to write
+  // counts as changing all of it.
+  uint32_t* Row(int32_t y);
   const uint32_t* Row(int32_t y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   bool Contains(int32_t x, int32_t y) const {
     return x >= 0 && y >= 0 && x < width_ && y < height_;
@@ -73,11 +81,25 @@ class Bitmap {
   // Draws the whole of `source` with its top-left corner at (x, y).
   void Draw(int32_t x, int32_t y, const Bitmap& source);
 
+  // A number that marks the present contents: every change, and every new bitmap or copy, gets
+  // one never used before, so equal stamps mean equal pixels.
+  uint64_t Stamp() const { return stamp_; }
+  // From now on every write that changes a pixel is recorded in `log` (which outlives the
+  // bitmap, or is detached with nullptr), and writes that would change none cost a comparison.
+  void SetChangeLog(ChangeLog* log) { changes_ = log; }
+
  private:
+  static uint64_t NewStamp();
+  uint32_t* Line(int32_t y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  void CopyRows(int32_t dx, int32_t dy, const Bitmap& source, int32_t sx, int32_t sy, int32_t width,
+                int32_t height);
+
   int32_t width_ = 0;
   int32_t height_ = 0;
   uint32_t fillColor_ = kWhite;
   std::vector<uint32_t> pixels_;
+  uint64_t stamp_ = NewStamp();
+  ChangeLog* changes_ = nullptr;
 };
 
 }  // namespace platform

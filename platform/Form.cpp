@@ -4,8 +4,10 @@ namespace platform {
 
 Form::Form(FormDescription description)
     : description_(std::move(description)),
+      changes_(description_.ClientHeight),
       canvas_(description_.ClientWidth, description_.ClientHeight),
       inputMethod_(std::make_unique<DirectInput>()) {
+  canvas_.SetChangeLog(&changes_);
   canvas_.SetFillColor(description_.Background);
   canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()));
   canvas_.SetFillColor(kWhite);
@@ -52,6 +54,11 @@ Timer& Form::MainTimer() { return *timer_; }
 void Form::PrepareFrame() {
   if (log_) log_->Paint(canvas_);
   indicator_.Paint(canvas_, inputMethod_->Mode());
+}
+
+std::vector<Rect> Form::TakeChanges() {
+  PrepareFrame();
+  return changes_.TakeAreas();
 }
 
 }  // namespace platform

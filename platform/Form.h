@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Bitmap.h"
+#include "platform/ChangeLog.h"
 #include "platform/EventLog.h"
 #include "platform/InputMethod.h"
 #include "platform/Keys.h"
@@ -63,6 +65,9 @@ class Form {
   Timer& MainTimer();
   // Brings the surface up to date with the toolkit's own controls before a backend shows it.
   void PrepareFrame();
+  // Prepares the frame and returns the areas of the surface that changed since the last call (the
+  // whole surface on the first): all that a backend needs to put on the screen.
+  std::vector<Rect> TakeChanges();
 
  protected:
   // Registered by the derived window's constructor.
@@ -73,6 +78,7 @@ class Form {
 
  private:
   FormDescription description_;
+  ChangeLog changes_;  // what changed on the surface since a backend last showed it
   Bitmap canvas_;
   bool closeRequested_ = false;
   EventLog* log_ = nullptr;

@@ -11,10 +11,15 @@ namespace platform {
 
 struct SdlWindow::Sdl {
   SDL_Window* window = nullptr;
-  SDL_Renderer* renderer = nullptr;
-  SDL_Texture* texture = nullptr;
+  std::unique_ptr<SdlScreen> screen;
   bool videoStarted = false;
 };
+
+std::optional<ScreenKind> ScreenKindNamed(const std::string& name) {
+  if (name == "software") return ScreenKind::Software;
+  if (name == "accelerated") return ScreenKind::Accelerated;
+  return std::nullopt;
+}
 
 namespace {
 
@@ -90,8 +95,7 @@ SdlWindow::SdlWindow(Form& form, DisplayOptions options)
     : form_(form), options_(options), heldKeys_(options.WalkRate), sdl_(std::make_unique<Sdl>()) {}
 
 SdlWindow::~SdlWindow() {
-  if (sdl_->texture) SDL_DestroyTexture(sdl_->texture);
-  if (sdl_->renderer) SDL_DestroyRenderer(sdl_->renderer);
+  sdl_->screen.reset();
   if (sdl_->window) SDL_DestroyWindow(sdl_->window);
   if (sdl_->videoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
@@ -99,7 +103,6 @@ SdlWindow::~SdlWindow() {
 bool SdlWindow::Open(std::string& error) {
   const FormDescription& description = form_.Description();
   SDL_SetHint(SDL_HINT_APP_NAME, description.Title.c_str());
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = std::string("cannot open a window: ") + SDL_GetError();
@@ -143,27 +146,25 @@ bool SdlWindow::Open(std::string& error) {
       SDL_FreeSurface(icon);
     }
   }
-  sdl_->renderer = SDL_CreateRenderer(sdl_->window, -1, SDL_RENDERER_PRESENTVSYNC);
-  if (!sdl_->renderer) sdl_->renderer = SDL_CreateRenderer(sdl_->window, -1, SDL_RENDERER_SOFTWARE);
-  if (!sdl_->renderer) {
-    error = std::string("cannot draw in the window: ") + SDL_GetError();
+  std::string renderer = options_.Renderer;
+  if (renderer.empty()) {
+    const char* chosen = SDL_getenv("VESK_RENDERER");
+    renderer = chosen && *chosen ? chosen : "software";
+  }
+  const auto kind = ScreenKindNamed(renderer);
+  if (!kind) {
+    error = "unknown renderer \"" + renderer + "\" (software or accelerated)";
     return false;
   }
-  // The picture keeps its logical size and is scaled by whole pixels, centred on black.
-  SDL_RenderSetLogicalSize(sdl_->renderer, width, height);
-  SDL_RenderSetIntegerScale(sdl_->renderer, SDL_TRUE);
-  sdl_->texture = SDL_CreateTexture(sdl_->renderer, SDL_PIXELFORMAT_RGB888,
-                                    SDL_TEXTUREACCESS_STREAMING, width, height);
-  if (!sdl_->texture) {
-    error = std::string("cannot draw in the window: ") + SDL_GetError();
-    return false;
-  }
+  sdl_->screen = SdlScreen::Make(sdl_->window, *kind, width, height, error);
+  if (!sdl_->screen) return false;
   if (options_.SystemInputMethod) {
     // The desktop's input method shows its candidate window at the input pane.
-    int left = 0, top = 0, right = 0, bottom = 0;
-    SDL_RenderLogicalToWindow(sdl_->renderer, 225, 350, &left, &top);
-    SDL_RenderLogicalToWindow(sdl_->renderer, 625, 446, &right, &bottom);
-    SDL_Rect pane{left, top, right - left, bottom - top};
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(sdl_->window, &windowWidth, &windowHeight);
+    const Placement place = PlacePicture(width, height, windowWidth, windowHeight);
+    SDL_Rect pane{place.Left + 225 * place.Scale, place.Top + 350 * place.Scale, 400 * place.Scale,
+                  96 * place.Scale};
     SDL_SetTextInputRect(&pane);
     SDL_StartTextInput();
   } else {
@@ -177,15 +178,7 @@ void SdlWindow::Show() {
   SDL_RaiseWindow(sdl_->window);
 }
 
-void SdlWindow::Upload() {
-  form_.PrepareFrame();
-  const Bitmap& canvas = form_.Canvas();
-  SDL_UpdateTexture(sdl_->texture, nullptr, canvas.Row(0), canvas.Width() * 4);
-  SDL_SetRenderDrawColor(sdl_->renderer, 0, 0, 0, 255);
-  SDL_RenderClear(sdl_->renderer);
-  SDL_RenderCopy(sdl_->renderer, sdl_->texture, nullptr, nullptr);
-  SDL_RenderPresent(sdl_->renderer);
-}
+void SdlWindow::ShowChanges() { sdl_->screen->Show(form_.Canvas(), form_.TakeChanges()); }
 
 void SdlWindow::HandleKey(const void* keyEvent) {
   const auto& key = *static_cast<const SDL_KeyboardEvent*>(keyEvent);
@@ -199,67 +192,81 @@ void SdlWindow::HandleKey(const void* keyEvent) {
   if (heldKeys_.Down(*stroke, SDL_GetTicks64())) form_.Key(*stroke);
 }
 
+bool SdlWindow::Handle(const void* sdlEvent) {
+  const SDL_Event& event = *static_cast<const SDL_Event*>(sdlEvent);
+  switch (event.type) {
+    case SDL_QUIT:
+      form_.CloseButton();
+      return true;
+    case SDL_WINDOWEVENT:
+      switch (event.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          heldKeys_.ReleaseAll();
+          return false;
+        case SDL_WINDOWEVENT_CLOSE:
+          form_.CloseButton();
+          return true;
+        case SDL_WINDOWEVENT_EXPOSED:
+          form_.Paint();
+          sdl_->screen->Invalidate();
+          return true;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          sdl_->screen->Invalidate();
+          return true;
+        default:
+          return false;
+      }
+    case SDL_KEYDOWN:
+      HandleKey(&event.key);
+      return true;
+    case SDL_KEYUP:
+      HandleKey(&event.key);
+      return false;
+    case SDL_TEXTEDITING:
+      if (!options_.SystemInputMethod) return false;
+      form_.Input().TextEditing(Utf8ToWide(event.edit.text), form_.FocusedReceiver());
+      return true;
+    case SDL_TEXTINPUT:
+      if (!options_.SystemInputMethod) return false;
+      form_.Input().TextInput(Utf8ToWide(event.text.text), form_.FocusedReceiver());
+      return true;
+    default:
+      return false;
+  }
+}
+
 void SdlWindow::Run() {
   const Uint32 interval = std::max<Uint32>(1, form_.MainTimer().Interval);
   Uint32 nextTick = SDL_GetTicks() + interval;
   form_.Paint();
-  Upload();
+  ShowChanges();
   while (!form_.CloseRequested()) {
-    // A held arrow's next step, also while the desktop's own repeats keep the queue busy.
-    if (auto step = heldKeys_.Due(SDL_GetTicks64())) {
-      form_.Key(*step);
-      Upload();
-      continue;
-    }
-    const Uint32 now = SDL_GetTicks();
-    SDL_Event event;
     // Sleep in the wait until an event comes, the timer is due or a held arrow steps again.
+    const Uint32 now = SDL_GetTicks();
     int timeout = SDL_TICKS_PASSED(now, nextTick) ? 0 : static_cast<int>(nextTick - now);
     if (auto step = heldKeys_.NextDue()) {
       const Uint64 now64 = SDL_GetTicks64();
       timeout = std::min<int>(timeout, *step > now64 ? static_cast<int>(*step - now64) : 0);
     }
-    if (!SDL_WaitEventTimeout(&event, timeout)) {
-      if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) {
-        nextTick += interval;
-        if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) nextTick = SDL_GetTicks() + interval;
-        form_.Tick();
-        Upload();
-      }
-      continue;
+    SDL_Event event;
+    bool handled = false;
+    if (SDL_WaitEventTimeout(&event, timeout)) {
+      handled = Handle(&event);
+      // Everything else already waiting goes first, so the picture never lags behind the input.
+      while (!form_.CloseRequested() && SDL_PollEvent(&event)) handled |= Handle(&event);
     }
-    switch (event.type) {
-      case SDL_QUIT:
-        form_.CloseButton();
-        break;
-      case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) heldKeys_.ReleaseAll();
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
-          form_.CloseButton();
-        } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-          form_.Paint();
-        } else {
-          continue;
-        }
-        break;
-      case SDL_KEYDOWN:
-        HandleKey(&event.key);
-        break;
-      case SDL_KEYUP:
-        HandleKey(&event.key);
-        continue;
-      case SDL_TEXTEDITING:
-        if (!options_.SystemInputMethod) continue;
-        form_.Input().TextEditing(Utf8ToWide(event.edit.text), form_.FocusedReceiver());
-        break;
-      case SDL_TEXTINPUT:
-        if (!options_.SystemInputMethod) continue;
-        form_.Input().TextInput(Utf8ToWide(event.text.text), form_.FocusedReceiver());
-        break;
-      default:
-        continue;
+    // A held arrow's next step, also while the desktop's own repeats keep the queue busy.
+    if (auto step = heldKeys_.Due(SDL_GetTicks64()); step && !form_.CloseRequested()) {
+      form_.Key(*step);
+      handled = true;
     }
-    Upload();
+    if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) {
+      nextTick += interval;
+      if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) nextTick = SDL_GetTicks() + interval;
+      form_.Tick();
+      handled = true;
+    }
+    if (handled) ShowChanges();
   }
 }
 

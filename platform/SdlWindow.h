@@ -1,14 +1,16 @@
-// SdlWindow: the real window. It shows a form's client surface through SDL2, turns SDL's events
+// SdlWindow: the real window. It shows a form's client surface through SDL2 and turns SDL's events
 // into the form's events (keys, held arrows at the game's own pace, the desktop input method's
-// text, paint, close, the timer) and uploads the surface after every handler. Between events it
-// sleeps in the wait.
+// text, paint, close, the timer). Every event already waiting is handled before the picture is
+// shown, once, and only what changed reaches the screen. Between events it sleeps in the wait.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/Form.h"
 #include "platform/HeldKeys.h"
+#include "platform/SdlScreen.h"
 
 namespace platform {
 
@@ -17,7 +19,12 @@ struct DisplayOptions {
   bool Fullscreen = false;
   bool SystemInputMethod = false;                   // text through the desktop's input method
   int WalkRate = HeldKeys::kDefaultStepsPerSecond;  // steps a second of a held arrow
+  // "software" or "accelerated"; empty: the VESK_RENDERER environment variable, else software.
+  std::string Renderer;
 };
+
+// The way of showing that a renderer name stands for; nothing for an unknown name.
+std::optional<ScreenKind> ScreenKindNamed(const std::string& name);
 
 class SdlWindow {
  public:
@@ -37,8 +44,10 @@ class SdlWindow {
   static void ShowError(const std::string& caption, const std::string& message);
 
  private:
-  void Upload();
+  // Handles one SDL event; false when it was none of the form's.
+  bool Handle(const void* event);
   void HandleKey(const void* keyEvent);
+  void ShowChanges();
   Form& form_;
   DisplayOptions options_;
   HeldKeys heldKeys_;
