@@ -73,7 +73,7 @@ void BM_WalkingKey(benchmark::State& state) {
   bool strayed = false;
   TimeAgainstCopy(state, SceneRefreshBytes(), [&] {
     game.Form().Key(away ? back : forth);
-    game.Form().PrepareFrame();
+    game.Form().TakeChanges();
     away = !away;
     const bool atHome = Hero->X == homeX && Hero->Y == homeY;
     strayed |= away == atHome;
@@ -112,7 +112,7 @@ void BM_KeyWithEventMessage(benchmark::State& state) {
   const platform::KeyStroke bump = Stroke(towards.Key);
   TimeAgainstCopy(state, SceneRefreshBytes(), [&] {
     game.Form().Key(bump);
-    game.Form().PrepareFrame();
+    game.Form().TakeChanges();
   });
 }
 BENCHMARK(BM_KeyWithEventMessage)->UseManualTime()->Unit(benchmark::kMicrosecond);
