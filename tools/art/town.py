@@ -764,7 +764,13 @@ def magic_circle():
 
 
 def fountain():
-    g = cobbles()
+    """A round basin on a square stone plinth of its own, so that it sits as well on a paved
+    square as in a flower bed."""
+    g = fill(GY)
+    g.hline(0, 23, 0, LG)
+    g.vline(0, 0, 23, LG)
+    g.hline(1, 23, 23, DG)
+    g.vline(23, 1, 23, DG)
     f = Grid()
     f.disc(11.5, 12.5, 11, 10, LG)
     f.disc(11.5, 12.5, 8.4, 7.4, BL)
