@@ -16,14 +16,21 @@
 // #screen (the canvas), #ime (the text field) and #message.
 // clang-format off
 
-EM_JS(void, WebPutPixels, (const void* rgba, int width, int height), {
-  const canvas = document.getElementById('screen');
-  if (!Module.screenImage) {
-    Module.screenContext = canvas.getContext('2d', {alpha: false});
-    Module.screenImage = Module.screenContext.createImageData(width, height);
+// Puts the area (left, top)-(right, bottom) of the picture on the canvas. The picture stays in
+// the program's memory, shared with the page without a copy.
+EM_JS(void, WebPutPixels, (const void* rgba, int width, int height, int left, int top, int right,
+                           int bottom), {
+  if (!Module.screenContext) {
+    Module.screenContext = document.getElementById('screen').getContext('2d', {alpha: false});
   }
-  Module.screenImage.data.set(HEAPU8.subarray(rgba, rgba + width * height * 4));
-  Module.screenContext.putImageData(Module.screenImage, 0, 0);
+  const image = Module.screenImage;
+  if (!image || image.data.buffer !== HEAPU8.buffer || Module.screenPixels !== rgba) {
+    Module.screenPixels = rgba;
+    Module.screenImage =
+        new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height);
+  }
+  Module.screenContext.putImageData(Module.screenImage, 0, 0, left, top, right - left,
+                                    bottom - top);
   if (Module.onFrame) Module.onFrame();
 });
 
@@ -175,14 +182,17 @@ uint64_t NowMs() { return static_cast<uint64_t>(emscripten_get_now()); }
 
 void OnTimer(void* canvas) { static_cast<WebCanvas*>(canvas)->Tick(); }
 
-// The page's pixel order: bytes R, G, B, A, from the surface's 0x00RRGGBB words.
-void ToRgba(const Bitmap& bitmap, std::vector<uint32_t>& rgba) {
-  const size_t count = static_cast<size_t>(bitmap.Width()) * bitmap.Height();
-  rgba.resize(count);
-  const uint32_t* pixels = bitmap.Row(0);
-  for (size_t i = 0; i < count; ++i) {
-    const uint32_t p = pixels[i];
-    rgba[i] = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+// Copies `area` of the bitmap into `rgba` (a picture of the bitmap's size) in the page's pixel
+// order: bytes R, G, B, A, from the surface's 0x00RRGGBB words.
+void ToRgba(const Bitmap& bitmap, const Rect& area, std::vector<uint32_t>& rgba) {
+  rgba.resize(static_cast<size_t>(bitmap.Width()) * bitmap.Height());
+  for (int32_t y = area.Top; y < area.Bottom; ++y) {
+    const uint32_t* pixels = bitmap.Row(y);
+    uint32_t* out = rgba.data() + static_cast<size_t>(y) * bitmap.Width();
+    for (int32_t x = area.Left; x < area.Right; ++x) {
+      const uint32_t p = pixels[x];
+      out[x] = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+    }
   }
 }
 
@@ -197,7 +207,8 @@ void WebCanvas::Start() {
   const FormDescription& description = form_.Description();
   std::vector<uint32_t> icon;
   if (!description.Icon.Empty()) {
-    ToRgba(description.Icon, icon);
+    const Bitmap& picture = description.Icon;
+    ToRgba(picture, RectAt(0, 0, picture.Width(), picture.Height()), icon);
     // Pixels of value 0 are the icon's transparent ones.
     const uint32_t* pixels = description.Icon.Row(0);
     for (size_t i = 0; i < icon.size(); ++i) {
@@ -283,9 +294,13 @@ void WebCanvas::AfterEvent() {
 }
 
 void WebCanvas::Upload() {
-  form_.PrepareFrame();
-  ToRgba(form_.Canvas(), rgba_);
-  WebPutPixels(rgba_.data(), form_.Canvas().Width(), form_.Canvas().Height());
+  // Only what changed since the last upload; a tick that draws nothing uploads nothing.
+  const Bitmap& canvas = form_.Canvas();
+  for (const Rect& area : form_.TakeChanges()) {
+    ToRgba(canvas, area, rgba_);
+    WebPutPixels(rgba_.data(), canvas.Width(), canvas.Height(), area.Left, area.Top, area.Right,
+                 area.Bottom);
+  }
 }
 
 void WebCanvas::Stop() {

@@ -2,7 +2,7 @@
 // turns the browser's key events (by KeyboardEvent.code, the place of the key, as the window does
 // with scancodes) and its input method's composition events into the form's events, and runs the
 // timer with setInterval. The browser owns the event loop: after Start the page calls back into
-// the form, and the surface is uploaded after every handler.
+// the form, and what changed on the surface is uploaded after every handler.
 #pragma once
 
 #include <cstdint>
