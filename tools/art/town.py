@@ -360,11 +360,12 @@ def rune_mark():
 
 
 def ruins_floor():
-    """Old flagstones, worn and cracked, moss in the seams; a few marks only, because the
-    floor covers whole courtyards."""
-    g = flagstones(GY, DG, LG, DG, seed=44)
-    g.points([(3, 3), (4, 4), (4, 5), (5, 6), (15, 14), (16, 15), (16, 16), (17, 17)], NI)
-    g.points([(14, 2), (15, 2), (14, 3)], DB)  # a chipped corner
+    """The castle's own flagstones, long sunk in the swamp: worn and cracked, moss in the seams;
+    a few marks only, because the floor covers whole courtyards, and the same stones, so the
+    old pillars and statues stand on them as in the castle."""
+    g = castle_floor()
+    g.points([(3, 3), (4, 4), (4, 5), (5, 6), (15, 14), (16, 15), (16, 16), (17, 17)], DG)
+    g.points([(14, 2), (15, 2), (14, 3)], GY)  # a chipped corner
     for x, y in ((0, 11), (1, 11), (11, 6), (11, 7), (23, 20), (8, 23), (11, 18), (12, 11)):
         g.set(x, y, GN)
     return g
