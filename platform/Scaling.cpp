@@ -15,6 +15,13 @@ Placement PlacePicture(int32_t pictureWidth, int32_t pictureHeight, int32_t wind
   return place;
 }
 
+int32_t FittingScale(int32_t pictureWidth, int32_t pictureHeight, int32_t usableWidth,
+                     int32_t usableHeight, int32_t frameWidth, int32_t frameHeight) {
+  if (pictureWidth <= 0 || pictureHeight <= 0) return 1;
+  return std::max(1, std::min((usableWidth - frameWidth) / pictureWidth,
+                              (usableHeight - frameHeight) / pictureHeight));
+}
+
 Rect ScaledArea(Rect area, const Placement& place, const PixelTarget& target) {
   return {std::clamp(place.Left + area.Left * place.Scale, 0, target.Width),
           std::clamp(place.Top + area.Top * place.Scale, 0, target.Height),

@@ -20,6 +20,11 @@ struct Placement {
 Placement PlacePicture(int32_t pictureWidth, int32_t pictureHeight, int32_t windowWidth,
                        int32_t windowHeight);
 
+// The largest whole scale (at least 1) at which a window showing the picture, with its frame
+// round it, fits the usable area of the screen (the desktop less its panels).
+int32_t FittingScale(int32_t pictureWidth, int32_t pictureHeight, int32_t usableWidth,
+                     int32_t usableHeight, int32_t frameWidth, int32_t frameHeight);
+
 // The window's pixels: 32-bit words in the same 0x00RRGGBB layout as a bitmap's.
 struct PixelTarget {
   uint32_t* Pixels = nullptr;

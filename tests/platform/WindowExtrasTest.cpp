@@ -1,0 +1,97 @@
+// What the window does for the player beyond the game: the scale it starts at, the keys it keeps
+// for itself, and screenshots.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "platform/Png.h"
+#include "platform/Scaling.h"
+#include "platform/Screenshot.h"
+#include "platform/WindowKeys.h"
+
+using namespace platform;
+
+TEST(WindowScale, TheLargestWholeScaleWhoseFramedWindowFitsTheUsableArea) {
+  // 1920 x 1080 less a 40-pixel panel, a frame of 2 x 4 beside and 30 + 4 above and below: 2x
+  // (1264 x 906) fits, 3x (1896 x 1359) does not.
+  EXPECT_EQ(FittingScale(632, 453, 1920, 1040, 8, 34), 2);
+  EXPECT_EQ(FittingScale(632, 453, 3840, 2160, 8, 34), 4);
+  // Exactly fitting counts; a frame that leaves no room falls back to 1.
+  EXPECT_EQ(FittingScale(632, 453, 1264 + 8, 906 + 34, 8, 34), 2);
+  EXPECT_EQ(FittingScale(632, 453, 1263 + 8, 906 + 34, 8, 34), 1);
+  EXPECT_EQ(FittingScale(632, 453, 800, 600, 8, 34), 1);
+  EXPECT_EQ(FittingScale(632, 453, 0, 0, 0, 0), 1);
+}
+
+TEST(WindowKeys, F11AndAltEnterSwitchFullscreenF12TakesAScreenshotAndNothingElseIsTheWindows) {
+  const auto key = [](const char* name, ShiftState shift = 0) {
+    KeyStroke stroke = *StrokeForName(name, false);
+    stroke.Shift |= shift;
+    return WindowKeyOf(stroke);
+  };
+  EXPECT_EQ(key("F11"), WindowKey::ToggleFullscreen);
+  EXPECT_EQ(key("Enter", kAlt), WindowKey::ToggleFullscreen);
+  EXPECT_EQ(key("F12"), WindowKey::Screenshot);
+  EXPECT_EQ(key("Enter"), WindowKey::None);
+  EXPECT_EQ(key("F10"), WindowKey::None);
+  EXPECT_EQ(key("a", kAlt), WindowKey::None);
+}
+
+namespace {
+// Sets an environment variable for as long as it lives.
+class Environment {
+ public:
+  Environment(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old, had_ = true;
+    setenv(name, value.c_str(), 1);
+  }
+  ~Environment() {
+    if (had_) {
+      setenv(name_, old_.c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::string old_;
+  bool had_ = false;
+};
+}  // namespace
+
+TEST(Screenshot, ThePicturesFolderComesFromTheEnvironmentTheUserDirsOrHome) {
+  testing_support::ScratchDir dir;
+  const auto home = dir.Path() / "home";
+  Environment homeVar("HOME", home.string());
+  Environment config("XDG_CONFIG_HOME", (dir.Path() / "config").string());
+  Environment none("XDG_PICTURES_DIR", "");
+  EXPECT_EQ(PicturesFolder(), home / "Pictures");
+  std::filesystem::create_directories(dir.Path() / "config");
+  dir.Write("config/user-dirs.dirs",
+            "# written by xdg-user-dirs-update\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
+  EXPECT_EQ(PicturesFolder(), home / "Bilder");
+  Environment set("XDG_PICTURES_DIR", (dir.Path() / "shots").string());
+  EXPECT_EQ(PicturesFolder(), dir.Path() / "shots");
+}
+
+TEST(Screenshot, IsSavedAtThePicturesOwnSizeAndNeverOverwritesAnother) {
+  testing_support::ScratchDir dir;
+  Bitmap picture(632, 453);
+  picture.SetPixel(5, 7, 0x000000FF);
+  std::string error;
+  const auto first = SaveScreenshot(picture, dir.Path() / "new" / "folder", error);
+  ASSERT_FALSE(first.empty()) << error;
+  const auto second = SaveScreenshot(picture, dir.Path() / "new" / "folder", error);
+  ASSERT_FALSE(second.empty()) << error;
+  EXPECT_NE(first, second);
+  const auto saved = LoadPng(first.string());
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->Width(), 632);
+  EXPECT_EQ(saved->Height(), 453);
+  EXPECT_EQ(saved->Pixel(5, 7), 0x00FF0000u);
+  EXPECT_TRUE(SaveScreenshot(picture, "", error).empty());
+  EXPECT_FALSE(error.empty());
+}
