@@ -4,7 +4,7 @@
 
 const char* UsageText() {
   return "Usage: vesk [options]\n"
-         "  --scale N          draw every pixel N x N (default: the largest that fits)\n"
+         "  --scale N          draw every pixel N x N (default and most: what fits the screen)\n"
          "  --fullscreen       fill the screen, scaled by whole pixels, centred\n"
          "  --windowed         play in a window\n"
          "  --walk-rate N      steps a second while an arrow is held (default 8; 0: the\n"
@@ -20,7 +20,8 @@ const char* UsageText() {
          "The game remembers the scale, fullscreen, the Hangul/Latin mode and --ime in\n"
          "$XDG_CONFIG_HOME/vesk/vesk.conf; options given here win and are remembered.\n"
          "Keys: arrows walk; Escape closes; in a talk type and press Enter; an empty line ends\n"
-         "the talk. Hangul/Latin input: the Hangul key, Right Alt or Shift+Space.\n";
+         "the talk. Hangul/Latin input: the Hangul key, Right Alt or Shift+Space. F11 or\n"
+         "Alt+Enter: fullscreen or window. F12: a screenshot in the pictures folder.\n";
 }
 
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {

@@ -6,9 +6,12 @@ xvfb_pid=""
 vesk_pid=""
 window=""
 
+config_home=""
+
 stop_all() {
   if [ -n "$vesk_pid" ] && kill -0 "$vesk_pid" 2>/dev/null; then kill "$vesk_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  if [ -n "$config_home" ]; then rm -rf "$config_home"; fi
 }
 
 # start_xvfb WIDTHxHEIGHT: a virtual screen of that size on the first display number with neither
@@ -33,9 +36,11 @@ start_xvfb() {
 }
 
 # start_game PROGRAM [OPTIONS...]: starts the game, waits for its window and gives it the keyboard
-# focus; the first frames get a moment to settle.
+# focus; the first frames get a moment to settle. The player's settings neither steer the run nor
+# learn from it.
 start_game() {
-  "$@" >/dev/null 2>&1 &
+  config_home=$(mktemp -d)
+  XDG_CONFIG_HOME=$config_home "$@" >/dev/null 2>&1 &
   vesk_pid=$!
   tries=0
   while [ -z "$window" ]; do

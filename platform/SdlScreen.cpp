@@ -54,7 +54,11 @@ class SoftwareScreen : public SdlScreen {
     whole_ = false;
   }
 
-  Placement Place() const override { return place_; }
+  Placement Place() const override {
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
+    return PlacePicture(width_, height_, windowWidth, windowHeight);
+  }
 
  private:
   static bool SameLayout(const SDL_Surface* surface) {

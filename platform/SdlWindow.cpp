@@ -3,9 +3,12 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <iostream>
 
 #include "platform/CodePage.h"
 #include "platform/Keys.h"
+#include "platform/Screenshot.h"
+#include "platform/WindowKeys.h"
 
 namespace platform {
 
@@ -22,6 +25,15 @@ std::optional<ScreenKind> ScreenKindNamed(const std::string& name) {
 }
 
 namespace {
+
+// Room for the window manager's frame round the client area when fitting the window to the
+// screen: borders at the sides and below, a title bar above.
+constexpr int kFrameSide = 5;
+constexpr int kFrameTop = 35;
+constexpr int kFrameWidth = 2 * kFrameSide;
+constexpr int kFrameHeight = kFrameTop + kFrameSide;
+// How long the caption names a screenshot just saved.
+constexpr Uint64 kCaptionMs = 4000;
 
 // The stroke of an SDL key event: keys by their place on the keyboard (the Hangul keyboard reads
 // the US letter of a key whatever the desktop layout), with Shift applied.
@@ -111,34 +123,32 @@ bool SdlWindow::Open(std::string& error) {
   sdl_->videoStarted = true;
 
   const int width = description.ClientWidth, height = description.ClientHeight;
-  SDL_DisplayMode desktop{};
-  const bool knowsDesktop = SDL_GetDesktopDisplayMode(0, &desktop) == 0;
-  int scale = options_.Scale;
-  if (scale <= 0) {
-    // The largest integer scale whose window fits in three quarters of the desktop.
-    scale = 1;
-    while (knowsDesktop && width * (scale + 1) * 4 <= desktop.w * 3 &&
-           height * (scale + 1) * 4 <= desktop.h * 3) {
-      ++scale;
-    }
+  const int scale = ChooseScale();
+  windowed_ = {0, 0, width * scale, height * scale};
+  SDL_Rect usable{0, 0, 0, 0};
+  if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+    // Centred in the usable area, frame included.
+    windowed_.X = usable.x + kFrameSide + (usable.w - kFrameWidth - windowed_.Width) / 2;
+    windowed_.Y = usable.y + kFrameTop + (usable.h - kFrameHeight - windowed_.Height) / 2;
+  } else {
+    windowed_.X = windowed_.Y = SDL_WINDOWPOS_CENTERED;
   }
-  Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
-  int windowWidth = width * scale, windowHeight = height * scale;
+  Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
+  SDL_Rect place{windowed_.X, windowed_.Y, windowed_.Width, windowed_.Height};
+  SDL_DisplayMode desktop{};
   if (options_.Fullscreen) {
     // Made at the desktop's size, so the picture fills the screen even where no window manager
     // carries out the fullscreen request.
     flags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
-    if (knowsDesktop) {
-      windowWidth = desktop.w;
-      windowHeight = desktop.h;
-    }
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) place = {0, 0, desktop.w, desktop.h};
   }
-  sdl_->window = SDL_CreateWindow(description.Caption.c_str(), SDL_WINDOWPOS_CENTERED,
-                                  SDL_WINDOWPOS_CENTERED, windowWidth, windowHeight, flags);
+  sdl_->window =
+      SDL_CreateWindow(description.Caption.c_str(), place.x, place.y, place.w, place.h, flags);
   if (!sdl_->window) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
   }
+  SDL_SetWindowMinimumSize(sdl_->window, width, height);
   if (!description.Icon.Empty()) {
     if (SDL_Surface* icon = SurfaceOf(description.Icon)) {
       SDL_SetColorKey(icon, SDL_TRUE, 0);
@@ -159,18 +169,71 @@ bool SdlWindow::Open(std::string& error) {
   sdl_->screen = SdlScreen::Make(sdl_->window, *kind, width, height, error);
   if (!sdl_->screen) return false;
   if (options_.SystemInputMethod) {
-    // The desktop's input method shows its candidate window at the input pane.
-    int windowWidth = 0, windowHeight = 0;
-    SDL_GetWindowSize(sdl_->window, &windowWidth, &windowHeight);
-    const Placement place = PlacePicture(width, height, windowWidth, windowHeight);
-    SDL_Rect pane{place.Left + 225 * place.Scale, place.Top + 350 * place.Scale, 400 * place.Scale,
-                  96 * place.Scale};
-    SDL_SetTextInputRect(&pane);
+    PlaceTextInput();
     SDL_StartTextInput();
   } else {
     SDL_StopTextInput();
   }
   return true;
+}
+
+int SdlWindow::ChooseScale() const {
+  const FormDescription& description = form_.Description();
+  SDL_Rect usable{0, 0, 0, 0};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return std::max(options_.Scale, 1);
+  const int fitting = FittingScale(description.ClientWidth, description.ClientHeight, usable.w,
+                                   usable.h, kFrameWidth, kFrameHeight);
+  if (options_.Scale <= 0) return fitting;
+  if (options_.Scale > fitting) {
+    std::cerr << "vesk: scale " << options_.Scale << " does not fit the screen (" << usable.w
+              << " x " << usable.h << " usable); using " << fitting << "\n";
+    return fitting;
+  }
+  return options_.Scale;
+}
+
+void SdlWindow::PlaceTextInput() {
+  // The desktop's input method shows its candidate window at the input pane, wherever the
+  // picture stands in the window now.
+  const Placement place = sdl_->screen->Place();
+  SDL_Rect pane{place.Left + 225 * place.Scale, place.Top + 350 * place.Scale, 400 * place.Scale,
+                96 * place.Scale};
+  SDL_SetTextInputRect(&pane);
+}
+
+void SdlWindow::ToggleFullscreen() {
+  options_.Fullscreen = !options_.Fullscreen;
+  if (options_.Fullscreen) {
+    // The desktop's size first, as at the start, for a desktop with no window manager to carry
+    // out the fullscreen request.
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(sdl_->window), &desktop) == 0) {
+      SDL_SetWindowBordered(sdl_->window, SDL_FALSE);
+      SDL_SetWindowPosition(sdl_->window, 0, 0);
+      SDL_SetWindowSize(sdl_->window, desktop.w, desktop.h);
+    }
+    SDL_SetWindowFullscreen(sdl_->window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  } else {
+    // Back to a framed window of the size it had, also after starting in fullscreen.
+    SDL_SetWindowFullscreen(sdl_->window, 0);
+    SDL_SetWindowBordered(sdl_->window, SDL_TRUE);
+    SDL_SetWindowSize(sdl_->window, windowed_.Width, windowed_.Height);
+    SDL_SetWindowPosition(sdl_->window, windowed_.X, windowed_.Y);
+  }
+  sdl_->screen->Invalidate();
+}
+
+void SdlWindow::TakeScreenshot() {
+  std::string error;
+  const auto path = SaveScreenshot(form_.Canvas(), PicturesFolder(), error);
+  if (path.empty()) {
+    std::cerr << "vesk: no screenshot: " << error << "\n";
+    return;
+  }
+  std::cerr << "vesk: screenshot " << path.string() << "\n";
+  const std::string caption = form_.Description().Caption + " — " + path.string();
+  SDL_SetWindowTitle(sdl_->window, caption.c_str());
+  captionUntil_ = SDL_GetTicks64() + kCaptionMs;
 }
 
 void SdlWindow::Show() {
@@ -184,6 +247,14 @@ void SdlWindow::HandleKey(const void* keyEvent) {
   const auto& key = *static_cast<const SDL_KeyboardEvent*>(keyEvent);
   auto stroke = StrokeOf(key.keysym);
   if (!stroke) return;
+  if (const WindowKey own = WindowKeyOf(*stroke); own != WindowKey::None) {
+    // The window's own keys never reach the game.
+    if (key.type == SDL_KEYDOWN && !key.repeat) {
+      if (own == WindowKey::ToggleFullscreen) ToggleFullscreen();
+      if (own == WindowKey::Screenshot) TakeScreenshot();
+    }
+    return;
+  }
   if (key.type == SDL_KEYUP) {
     heldKeys_.Up(stroke->VirtualKey);
     return;
@@ -212,6 +283,9 @@ bool SdlWindow::Handle(const void* sdlEvent) {
           return true;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
           sdl_->screen->Invalidate();
+          if (options_.SystemInputMethod) PlaceTextInput();
+          if (!options_.Fullscreen)
+            SDL_GetWindowSize(sdl_->window, &windowed_.Width, &windowed_.Height);
           return true;
         default:
           return false;
@@ -244,9 +318,10 @@ void SdlWindow::Run() {
     // Sleep in the wait until an event comes, the timer is due or a held arrow steps again.
     const Uint32 now = SDL_GetTicks();
     int timeout = SDL_TICKS_PASSED(now, nextTick) ? 0 : static_cast<int>(nextTick - now);
-    if (auto step = heldKeys_.NextDue()) {
+    for (const auto due : {heldKeys_.NextDue(), captionUntil_}) {
+      if (!due) continue;
       const Uint64 now64 = SDL_GetTicks64();
-      timeout = std::min<int>(timeout, *step > now64 ? static_cast<int>(*step - now64) : 0);
+      timeout = std::min<int>(timeout, *due > now64 ? static_cast<int>(*due - now64) : 0);
     }
     SDL_Event event;
     bool handled = false;
@@ -259,6 +334,10 @@ void SdlWindow::Run() {
     if (auto step = heldKeys_.Due(SDL_GetTicks64()); step && !form_.CloseRequested()) {
       form_.Key(*step);
       handled = true;
+    }
+    if (captionUntil_ && SDL_GetTicks64() >= *captionUntil_) {
+      SDL_SetWindowTitle(sdl_->window, form_.Description().Caption.c_str());
+      captionUntil_.reset();
     }
     if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) {
       nextTick += interval;

@@ -15,7 +15,7 @@
 namespace platform {
 
 struct DisplayOptions {
-  int Scale = 0;  // 0: the largest integer scale that fits three quarters of the desktop
+  int Scale = 0;  // 0: the largest whole scale whose window fits the usable screen
   bool Fullscreen = false;
   bool SystemInputMethod = false;                   // text through the desktop's input method
   int WalkRate = HeldKeys::kDefaultStepsPerSecond;  // steps a second of a held arrow
@@ -48,9 +48,20 @@ class SdlWindow {
   bool Handle(const void* event);
   void HandleKey(const void* keyEvent);
   void ShowChanges();
+  // The window's scale: the player's, lowered (with a line on stderr) when its window would not
+  // fit the usable screen, else the largest that fits.
+  int ChooseScale() const;
+  void PlaceTextInput();
+  void ToggleFullscreen();
+  void TakeScreenshot();
   Form& form_;
   DisplayOptions options_;
   HeldKeys heldKeys_;
+  // The window's place and size when it is not fullscreen.
+  struct Place {
+    int X = 0, Y = 0, Width = 0, Height = 0;
+  } windowed_;
+  std::optional<uint64_t> captionUntil_;  // when the caption stops naming a screenshot
   struct Sdl;
   std::unique_ptr<Sdl> sdl_;
 };

@@ -2,6 +2,7 @@
 // (xdotool), then the window's pixels read back from the X server and held against the headless
 // run of the same keys, scaled. This checks everything between the game's picture and the screen:
 // only the changed areas are shown, scaled by whole pixels, and nothing is left out.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -19,6 +20,7 @@
 #include "TestSupport.h"
 #include "XWindowPixels.h"
 #include "platform/Png.h"
+#include "platform/Scaling.h"
 
 extern char** environ;
 
@@ -38,12 +40,32 @@ std::string ScriptName(const std::string& key) { return key == "Return" ? "Enter
 // A started program that is stopped when the owner goes.
 class Process {
  public:
-  explicit Process(const std::vector<std::string>& arguments) {
+  // `errors`: a file that takes what the program writes on stderr, or empty.
+  explicit Process(const std::vector<std::string>& arguments, const std::string& errors = "") {
     std::vector<char*> argv;
-    for (const std::string& argument : arguments)
+    for (const std::string& argument : arguments) {
       argv.push_back(const_cast<char*>(argument.c_str()));
+    }
     argv.push_back(nullptr);
-    if (posix_spawnp(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!errors.empty()) {
+      posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                       0644);
+    }
+    if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+  // Waits up to `seconds` for the program to end by itself.
+  bool Ended(int seconds) {
+    for (int tries = 0; tries < seconds * 10; ++tries) {
+      if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+        pid_ = -1;
+        return true;
+      }
+      usleep(100000);
+    }
+    return false;
   }
   ~Process() {
     if (pid_ <= 0) return;
@@ -67,6 +89,27 @@ std::string Output(const std::string& command) {
     pclose(pipe);
   }
   return text;
+}
+
+// Window pixels that differ from the picture whole-pixel scaled and centred on black.
+struct Mismatch {
+  int Pixels = 0, FirstX = -1, FirstY = -1;
+};
+Mismatch Compare(const platform::Bitmap& shown, const platform::Bitmap& picture) {
+  const platform::Placement place =
+      platform::PlacePicture(picture.Width(), picture.Height(), shown.Width(), shown.Height());
+  Mismatch mismatch;
+  for (int y = 0; y < shown.Height(); ++y) {
+    for (int x = 0; x < shown.Width(); ++x) {
+      const int px = x - place.Left, py = y - place.Top;
+      const bool inside = px >= 0 && py >= 0 && px < picture.Width() * place.Scale &&
+                          py < picture.Height() * place.Scale;
+      const uint32_t expected = inside ? picture.Pixel(px / place.Scale, py / place.Scale) : 0;
+      if (shown.Pixel(x, y) == expected) continue;
+      if (mismatch.Pixels++ == 0) mismatch.FirstX = x, mismatch.FirstY = y;
+    }
+  }
+  return mismatch;
 }
 
 void Pause(int milliseconds) {
@@ -94,18 +137,23 @@ class RealWindow : public ::testing::TestWithParam<int> {
     ASSERT_TRUE(answers) << "Xvfb did not start on " << display_;
     setenv("DISPLAY", display_.c_str(), 1);
     setenv("SDL_VIDEODRIVER", "x11", 1);
+    // The player's own settings neither steer these runs nor learn from them.
+    config_ = std::make_unique<ScratchDir>();
+    setenv("XDG_CONFIG_HOME", config_->Path().c_str(), 1);
   }
   void TearDown() override {
     game_.reset();
     server_.reset();
     setenv("SDL_VIDEODRIVER", "dummy", 1);
+    unsetenv("XDG_CONFIG_HOME");
+    config_.reset();
   }
 
   // Starts the game and waits until its window is shown and has the keyboard.
-  unsigned long StartGame(const std::vector<std::string>& options) {
+  unsigned long StartGame(const std::vector<std::string>& options, const std::string& errors = "") {
     std::vector<std::string> arguments = {VESK_BINARY, "--data", SourcePath("data").string()};
     arguments.insert(arguments.end(), options.begin(), options.end());
-    game_ = std::make_unique<Process>(arguments);
+    game_ = std::make_unique<Process>(arguments, errors);
     std::string id;
     for (int tries = 0; tries < 100 && id.empty() && game_->Running(); ++tries) {
       id = Output("xdotool search --onlyvisible --pid " + std::to_string(game_->Pid()) +
@@ -125,7 +173,31 @@ class RealWindow : public ::testing::TestWithParam<int> {
     ASSERT_EQ(std::system(command.c_str()), 0);
   }
 
+  // Waits until the window, sized as `width` x `height`, shows `picture` whole-pixel scaled and
+  // centred on black (slower under the sanitizers); a window that never does fails after a
+  // generous wait, and its last look is kept in the temporary folder.
+  void ExpectShows(unsigned long window, const platform::Bitmap& picture, int width, int height,
+                   const std::string& name) {
+    platform::Bitmap shown;
+    Mismatch mismatch;
+    for (int tries = 0; tries < 60; ++tries) {
+      Pause(250);
+      ASSERT_TRUE(game_->Running());
+      shown = WindowPixels(display_, window);
+      if (shown.Width() != width || shown.Height() != height) continue;
+      mismatch = Compare(shown, picture);
+      if (mismatch.Pixels == 0) return;
+    }
+    EXPECT_EQ(shown.Width(), width) << name;
+    EXPECT_EQ(shown.Height(), height) << name;
+    EXPECT_EQ(mismatch.Pixels, 0) << name << ": first at " << mismatch.FirstX << ", "
+                                  << mismatch.FirstY;
+    platform::SavePng(
+        shown, (std::filesystem::temp_directory_path() / ("vesk-" + name + ".png")).string());
+  }
+
   std::string display_;
+  std::unique_ptr<ScratchDir> config_;
   std::unique_ptr<Process> server_, game_;
 };
 
@@ -148,21 +220,6 @@ platform::Bitmap HeadlessPicture(const ScratchDir& dir) {
   return platform::LoadPng(shot).value_or(platform::Bitmap());
 }
 
-// Window pixels that are not the picture's pixel scaled.
-struct Mismatch {
-  int Pixels = 0, FirstX = -1, FirstY = -1;
-};
-Mismatch Compare(const platform::Bitmap& shown, const platform::Bitmap& picture, int scale) {
-  Mismatch mismatch;
-  for (int y = 0; y < shown.Height(); ++y) {
-    for (int x = 0; x < shown.Width(); ++x) {
-      if (shown.Pixel(x, y) == picture.Pixel(x / scale, y / scale)) continue;
-      if (mismatch.Pixels++ == 0) mismatch.FirstX = x, mismatch.FirstY = y;
-    }
-  }
-  return mismatch;
-}
-
 }  // namespace
 
 TEST_P(RealWindow, ShowsExactlyTheHeadlessPictureScaledAfterTheSameKeys) {
@@ -170,29 +227,38 @@ TEST_P(RealWindow, ShowsExactlyTheHeadlessPictureScaledAfterTheSameKeys) {
   ScratchDir dir;
   const platform::Bitmap expected = HeadlessPicture(dir);
   ASSERT_EQ(expected.Width(), 632);
-
   const unsigned long window = StartGame({"--scale", std::to_string(scale)});
   ASSERT_NE(window, 0u) << "the game showed no window";
   Keys(AllKeys());
-  // The window settles on the picture once the game has caught up with the keys (slower under
-  // the sanitizers); a window that never shows it fails after a generous wait.
-  platform::Bitmap shown;
-  Mismatch mismatch;
-  for (int tries = 0; tries < 60; ++tries) {
-    Pause(250);
-    ASSERT_TRUE(game_->Running());
-    shown = WindowPixels(display_, window);
-    ASSERT_EQ(shown.Width(), 632 * scale);
-    ASSERT_EQ(shown.Height(), 453 * scale);
-    mismatch = Compare(shown, expected, scale);
-    if (mismatch.Pixels == 0) break;
-  }
-  EXPECT_EQ(mismatch.Pixels, 0) << "first at " << mismatch.FirstX << ", " << mismatch.FirstY;
-  if (mismatch.Pixels) {
-    platform::SavePng(shown, (std::filesystem::temp_directory_path() /
-                              ("vesk-real-window-" + std::to_string(scale) + ".png"))
-                                 .string());
-  }
+  ExpectShows(window, expected, 632 * scale, 453 * scale, "real-window-" + std::to_string(scale));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, RealWindow, ::testing::Values(1, 2, 3));
+
+using RealWindowSize = RealWindow;
+
+TEST_F(RealWindowSize, FitsTheScreenFollowsResizingAndSwitchesToFullscreenAndBack) {
+  ScratchDir dir;
+  const platform::Bitmap expected = HeadlessPicture(dir);
+  // On a 2560 x 1600 screen, scale 3 is the largest whose framed window fits.
+  const unsigned long window = StartGame({});
+  ASSERT_NE(window, 0u) << "the game showed no window";
+  Keys(AllKeys());
+  ExpectShows(window, expected, 632 * 3, 453 * 3, "fitted");
+  std::system(("xdotool windowsize " + std::to_string(window) + " 1500 1000").c_str());
+  ExpectShows(window, expected, 1500, 1000, "resized");  // 2x, centred
+  Keys({"F11"});
+  ExpectShows(window, expected, 2560, 1600, "fullscreen");
+  Keys({"alt+Return"});
+  ExpectShows(window, expected, 1500, 1000, "windowed-again");
+}
+
+TEST_F(RealWindowSize, AScaleTooLargeForTheScreenIsLoweredWithOneLine) {
+  const auto errors = (config_->Path() / "stderr.txt").string();
+  const unsigned long window = StartGame({"--scale", "9"}, errors);
+  ASSERT_NE(window, 0u) << "the game showed no window";
+  Keys({"Escape"});
+  EXPECT_TRUE(game_->Ended(10));
+  EXPECT_EQ(ReadFile(errors),
+            "vesk: scale 9 does not fit the screen (2560 x 1600 usable); using 3\n");
+}
