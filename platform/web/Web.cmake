@@ -24,7 +24,8 @@ target_compile_options(hangul PRIVATE -O2 -w)
 
 file(GLOB_RECURSE WEB_SOURCES CONFIGURE_DEPENDS
   app/*.cpp world/*.cpp text/*.cpp talk/*.cpp platform/*.cpp)
-foreach(native app/main.cpp platform/SdlWindow.cpp platform/SdlScreen.cpp platform/LogFont.cpp platform/Png.cpp
+foreach(native app/main.cpp platform/SdlWindow.cpp platform/SdlScreen.cpp platform/Screenshot.cpp
+        platform/LogFont.cpp platform/Png.cpp
         platform/Headless.cpp platform/Script.cpp app/DataFolder.cpp)
   list(REMOVE_ITEM WEB_SOURCES ${PROJECT_SOURCE_DIR}/${native})
 endforeach()
