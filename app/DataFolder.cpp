@@ -1,13 +1,11 @@
 #include "app/DataFolder.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
 #include "platform/DataFile.h"
+#include "platform/Paths.h"
 
 namespace fs = std::filesystem;
 
@@ -21,11 +19,6 @@ bool HoldsMap(const fs::path& folder) {
   return fs::is_regular_file(folder / "VESK.M", ignored);
 }
 
-fs::path ProgramFolder() {
-  std::error_code ignored;
-  return fs::read_symlink("/proc/self/exe", ignored).parent_path();
-}
-
 // The game opens its data files for reading and writing, so files a package installed read-only
 // would all count as absent. Such a folder is mirrored into the player's own data folder
 // ($XDG_DATA_HOME/vesk, else ~/.local/share/vesk), refreshing copies the package has updated;
@@ -35,11 +28,8 @@ bool UsableInPlace(const fs::path& folder) {
 }
 
 fs::path PlayerDataFolder() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return fs::path(xdg) / "vesk";
-  if (const char* home = std::getenv("HOME"); home && *home) {
-    return fs::path(home) / ".local" / "share" / "vesk";
-  }
-  return {};
+  const fs::path shared = platform::UserDataFolder();
+  return shared.empty() ? fs::path() : shared / "vesk";
 }
 
 bool Mirror(const fs::path& from, const fs::path& to, std::string& problem) {
@@ -87,7 +77,7 @@ bool EnterDataFolder(const std::string& requested, std::string& error, std::stri
   }
   if (HoldsMap(fs::current_path(failed))) return true;
   // An installed game finds its data beside its program; a build tree uses the sources' data/.
-  const std::vector<fs::path> candidates = {ProgramFolder() / ".." / "share" / "vesk",
+  const std::vector<fs::path> candidates = {platform::ProgramFolder() / ".." / "share" / "vesk",
                                             VESK_INSTALL_DATA_DIR, VESK_SOURCE_DATA_DIR};
   for (const fs::path& folder : candidates) {
     if (!HoldsMap(folder)) continue;

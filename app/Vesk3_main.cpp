@@ -24,12 +24,12 @@ platform::FormDescription MainWindowDescription() {
   platform::FormDescription description;
   description.Caption = "베스크 10주년 기념";
   description.Title = "10주년 기념";
-  description.ClientWidth = 632;
-  description.ClientHeight = 453;
+  description.ClientWidth = layout::kClientWidth;
+  description.ClientHeight = layout::kClientHeight;
   description.Background = platform::kButtonFace;
   description.Icon = ApplicationIcon();
-  // At the right end of the strip of background between the console and the input pane.
-  description.ModeField = platform::RectAt(589, 336, 36, 14);
+  description.ModeField = layout::kModeField;
+  description.TextInputArea = layout::kInputPane;
   return description;
 }
 
@@ -40,8 +40,8 @@ std::vector<std::string> InitialLogLines() {
 }  // namespace
 
 TForm1::TForm1()
-    : platform::Form(MainWindowDescription()),
-      Memo1(platform::RectAt(0, 272, 217, 177), InitialLogLines()) {
+    : platform::Form(MainWindowDescription()), Memo1(layout::kEventLog, InitialLogLines()) {
+  Form1 = this;
   Register(Memo1, Edit1, Timer1);
   Memo1.SetFallbackDrawer(BitmapFontLogDrawer());
   Indicator().SetFallbackDrawer(BitmapFontLogDrawer());
@@ -53,18 +53,25 @@ TForm1::TForm1()
   Timer1.OnTimer = [this] { Timer1Timer(); };
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  FormDestroy();
+  Form1 = nullptr;
+}
 
 void TForm1::FormCreate() {
   Talking = false;
   // Edit1 keeps the focus but lies outside the client area; the receiver is invisible anyway.
-  WorldView = std::make_unique<TWorldView>(0, 0, 9, 11, Canvas());
-  ConsoleWindow = std::make_unique<TConsoleWindow>(225, 0, 400, 336, Canvas());
-  InputWindow = std::make_unique<TInputWindow>(225, 350, 400, 96, Canvas());
+  WorldView = std::make_unique<TWorldView>(layout::kViewOrigin.X, layout::kViewOrigin.Y,
+                                           layout::kViewColumns, layout::kViewRows, Canvas());
+  const platform::Rect console = layout::kConsolePane, input = layout::kInputPane;
+  ConsoleWindow = std::make_unique<TConsoleWindow>(console.Left, console.Top, console.Width(),
+                                                   console.Height(), Canvas());
+  InputWindow = std::make_unique<TInputWindow>(input.Left, input.Top, input.Width(), input.Height(),
+                                               Canvas());
   ConsoleWindow->TextColor = kConsoleTextColor;
   InputWindow->TextColor = kInputTextColor;
   WorldMap = std::make_unique<TWorldMap>("VESK.M");
-  Hero = std::make_unique<TCharacter>(50, 50);
+  Hero = std::make_unique<TCharacter>(layout::kStartCell.X, layout::kStartCell.Y);
 }
 
 namespace {

@@ -28,7 +28,6 @@ int main(int argc, char** argv) {
   std::string error;
   const auto options = ParseOptions(argc, argv, error);
   form = std::make_unique<TForm1>();
-  Form1 = form.get();
   if (!options) {
     platform::WebCanvas::ShowError(form->Description().Caption, error);
     return 2;

@@ -15,8 +15,8 @@
 #include "platform/Headless.h"
 #include "platform/Png.h"
 #include "platform/Script.h"
-#include "platform/SdlWindow.h"
 #include "platform/SystemInputMethod.h"
+#include "platform/Window.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ bool StartGame(TForm1& form, bool withDisplay) {
   if (!failure) return true;
   const std::string message = "cannot start: " + std::string(failure->what());
   std::cerr << "vesk: " << message << "\n";
-  if (withDisplay) platform::SdlWindow::ShowError(form.Description().Caption, message);
+  if (withDisplay) platform::ShowError(form.Description().Caption, message);
   return false;
 }
 
@@ -70,7 +70,6 @@ int RunHeadlessGame(const Options& options) {
   // A script starts like a fresh install: the player's saved settings play no part in it.
   const platform::Settings settings = WithCommandLine(options, {});
   TForm1 form;
-  Form1 = &form;
   platform::HangulKeyboard* keyboard = nullptr;
   form.SetInputMethod(InputMethodFor(settings, keyboard));
   if (!StartGame(form, false)) return 1;
@@ -80,8 +79,6 @@ int RunHeadlessGame(const Options& options) {
   if (!options.Screenshot.empty()) written &= platform::SavePng(form.Canvas(), options.Screenshot);
   if (!options.Log.empty()) written &= WriteText(options.Log, EventLogText());
   if (!options.State.empty()) written &= WriteText(options.State, StateJson(form.CloseRequested()));
-  form.Destroy();
-  Form1 = nullptr;
   if (!written) {
     std::cerr << "vesk: cannot write the results of the run\n";
     return 1;
@@ -95,7 +92,6 @@ int RunWindowedGame(const Options& options) {
   platform::Settings settings = WithCommandLine(options, store.Load(message));
   if (!message.empty()) std::cerr << "vesk: " << message << "\n";
   TForm1 form;
-  Form1 = &form;
   platform::HangulKeyboard* keyboard = nullptr;
   form.SetInputMethod(InputMethodFor(settings, keyboard));
   platform::DisplayOptions display;
@@ -104,25 +100,20 @@ int RunWindowedGame(const Options& options) {
   display.WalkRate = options.WalkRate;
   display.SystemInputMethod = settings.InputMethod == "system";
   display.Renderer = options.Renderer;
-  platform::SdlWindow window(form, display);
-  std::string error;
-  if (!window.Open(error)) {
-    std::cerr << "vesk: " << error << "\n";
+  bool started = false;
+  const auto run =
+      platform::RunWindowed(form, display, [&] { return started = StartGame(form, true); });
+  if (!run.Opened) {
+    std::cerr << "vesk: " << run.Error << "\n";
     return 1;
   }
-  if (!StartGame(form, true)) return 1;
-  window.Show();
-  window.Run();
+  if (!started) return 1;
   // What the player changed while playing is kept for the next run.
   if (keyboard && keyboard->HangulMode() != settings.HangulMode.value_or(true)) {
     settings.HangulMode = keyboard->HangulMode();
   }
-  if (window.Fullscreen() != settings.Fullscreen.value_or(false)) {
-    settings.Fullscreen = window.Fullscreen();
-  }
+  if (run.Fullscreen != settings.Fullscreen.value_or(false)) settings.Fullscreen = run.Fullscreen;
   if (!store.Keep(settings, message)) std::cerr << "vesk: " << message << "\n";
-  form.Destroy();
-  Form1 = nullptr;
   return 0;
 }
 

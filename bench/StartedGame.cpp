@@ -16,24 +16,15 @@ size_t BitmapBytes(const platform::Bitmap& bitmap) {
 }  // namespace
 
 StartedGame::StartedGame() {
-  Form1 = &form_;
   form_.SetInputMethod(std::make_unique<platform::HangulKeyboard>());
-  if (auto failure = CreateGameObjects(form_)) {
-    Form1 = nullptr;
-    throw *failure;
-  }
+  if (auto failure = CreateGameObjects(form_)) throw *failure;
   form_.Paint();
   form_.PrepareFrame();
 }
 
-StartedGame::~StartedGame() {
-  form_.Destroy();
-  Form1 = nullptr;
-}
-
 size_t SceneRefreshBytes() {
   constexpr size_t kCellBytes = TWorldView::kCellSize * TWorldView::kCellSize * 4;
-  constexpr size_t kViewCells = 9 * 11;
+  constexpr size_t kViewCells = layout::kViewColumns * layout::kViewRows;
   return kViewCells * kCellBytes + kCellBytes + BitmapBytes(WorldView->ViewBitmap) +
          BitmapBytes(ConsoleWindow->Bitmap) + BitmapBytes(InputWindow->Bitmap);
 }

@@ -12,7 +12,6 @@ class StartedGame {
  public:
   // A data file that opens but is broken throws platform::InOutError, naming the file.
   StartedGame();
-  ~StartedGame();
   StartedGame(const StartedGame&) = delete;
   StartedGame& operator=(const StartedGame&) = delete;
 

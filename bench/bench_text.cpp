@@ -3,6 +3,7 @@
 // last row, which scrolls the whole pane up by one row.
 #include <benchmark/benchmark.h>
 
+#include "app/Vesk3_main.h"
 #include "bench/CopyBaseline.h"
 #include "platform/Bitmap.h"
 #include "platform/CodePage.h"
@@ -10,8 +11,6 @@
 
 namespace {
 
-constexpr int32_t kWindowWidth = 632;
-constexpr int32_t kWindowHeight = 453;
 constexpr size_t kLineBytes = 50;
 constexpr size_t kCellBytes = 8 * 16 * 4;
 constexpr int32_t kConsoleRows = 20;  // usable rows of the 336-pixel console
@@ -20,8 +19,9 @@ const char* const kLine = "왕: 어서 오게, Vesk의 용사여! 10주년을 �
 
 // The console pane at its place on a window surface of its own.
 struct Console {
-  platform::Bitmap Window{kWindowWidth, kWindowHeight};
-  TConsoleWindow Pane{225, 0, 400, 336, Window};
+  platform::Bitmap Window{layout::kClientWidth, layout::kClientHeight};
+  TConsoleWindow Pane{layout::kConsolePane.Left, layout::kConsolePane.Top,
+                      layout::kConsolePane.Width(), layout::kConsolePane.Height(), Window};
   Console() { Pane.TextColor = 0x206080; }
   ~Console() { Pane.Release(); }
 };

@@ -19,7 +19,6 @@ TForm1& StartedForm() {
   static TForm1* form = [] {
     fuzz_support::EnterScratchDataFolder();
     auto* made = new TForm1;  // lives for the whole fuzzing run, like the game's window
-    Form1 = made;
     made->SetInputMethod(std::make_unique<platform::HangulKeyboard>());
     made->Create();
     made->Paint();

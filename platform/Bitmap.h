@@ -26,7 +26,7 @@ struct Rect {
   int32_t Height() const { return Bottom - Top; }
 };
 
-inline Rect RectAt(int32_t left, int32_t top, int32_t width, int32_t height) {
+constexpr Rect RectAt(int32_t left, int32_t top, int32_t width, int32_t height) {
   return Rect{left, top, left + width, top + height};
 }
 

@@ -29,6 +29,9 @@ struct FormDescription {
   uint32_t Background = 0;  // colour word
   Bitmap Icon;              // the window's icon, 32 x 32; pixels of value 0 are transparent
   Rect ModeField;           // where the typing mode shows; empty: nowhere
+  // Where the form shows the text being typed; a desktop input method puts its candidate window
+  // there.
+  Rect TextInputArea;
 };
 
 // The system's button-face colour (the classic grey-beige of dialog windows), a colour word.

@@ -1,5 +1,7 @@
 #include "platform/HangulKeyboard.h"
 
+#include <hangul.h>
+
 #include <stdexcept>
 
 namespace platform {
@@ -42,6 +44,10 @@ bool IsModifier(const KeyStroke& stroke) {
 }
 
 }  // namespace
+
+void HangulKeyboard::ContextDeleter::operator()(HangulInputContext* context) const {
+  hangul_ic_delete(context);
+}
 
 HangulKeyboard::HangulKeyboard() : context_(hangul_ic_new(kTwoSetLayout)) {
   if (!context_) throw std::runtime_error("libhangul has no 2-set keyboard (\"2\")");

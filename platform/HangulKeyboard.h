@@ -5,12 +5,13 @@
 // switch between Hangul and Latin input; in Latin mode every key types its own character.
 #pragma once
 
-#include <hangul.h>
-
 #include <memory>
 #include <string>
 
 #include "platform/InputMethod.h"
+
+// libhangul's composing state, kept out of sight of the game.
+typedef struct _HangulInputContext HangulInputContext;
 
 namespace platform {
 
@@ -32,7 +33,7 @@ class HangulKeyboard : public InputMethod {
 
  private:
   struct ContextDeleter {
-    void operator()(HangulInputContext* context) const { hangul_ic_delete(context); }
+    void operator()(HangulInputContext* context) const;
   };
 
   void ForgetDropped(const TextReceiver& receiver);

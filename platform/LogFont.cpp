@@ -49,11 +49,13 @@ std::unique_ptr<LogFont> LogFont::Find(int pixelHeight) {
   return std::unique_ptr<LogFont>(new LogFont(font, file));
 }
 
-LogFont::~LogFont() { TTF_CloseFont(static_cast<TTF_Font*>(font_)); }
+void LogFont::FontCloser::operator()(TTF_Font* font) const { TTF_CloseFont(font); }
+
+LogFont::~LogFont() = default;
 
 int32_t LogFont::Width(const std::string& utf8) const {
   int width = 0, height = 0;
-  if (TTF_SizeUTF8(static_cast<TTF_Font*>(font_), utf8.c_str(), &width, &height) != 0) return 0;
+  if (TTF_SizeUTF8(font_.get(), utf8.c_str(), &width, &height) != 0) return 0;
   return width;
 }
 
@@ -62,7 +64,7 @@ void LogFont::Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::
   if (utf8.empty()) return;
   const SDL_Color ink{static_cast<Uint8>(color & 0xFF), static_cast<Uint8>((color >> 8) & 0xFF),
                       static_cast<Uint8>((color >> 16) & 0xFF), 255};
-  SDL_Surface* rendered = TTF_RenderUTF8_Blended(static_cast<TTF_Font*>(font_), utf8.c_str(), ink);
+  SDL_Surface* rendered = TTF_RenderUTF8_Blended(font_.get(), utf8.c_str(), ink);
   if (!rendered) return;
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(rendered);

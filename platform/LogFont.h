@@ -8,6 +8,9 @@
 
 #include "platform/Bitmap.h"
 
+// SDL_ttf's open face.
+typedef struct _TTF_Font TTF_Font;
+
 namespace platform {
 
 class LogFont {
@@ -25,8 +28,12 @@ class LogFont {
             uint32_t color) const;
 
  private:
-  LogFont(void* font, std::string file) : font_(font), file_(std::move(file)) {}
-  void* font_;  // TTF_Font
+  struct FontCloser {
+    void operator()(TTF_Font* font) const;
+  };
+
+  LogFont(TTF_Font* font, std::string file) : font_(font), file_(std::move(file)) {}
+  std::unique_ptr<TTF_Font, FontCloser> font_;
   std::string file_;
 };
 

@@ -8,14 +8,17 @@
 #include "platform/CodePage.h"
 #include "platform/Keys.h"
 #include "platform/Screenshot.h"
+#include "platform/SdlHandles.h"
 #include "platform/WindowKeys.h"
 
 namespace platform {
 
 struct SdlWindow::Sdl {
-  SDL_Window* window = nullptr;
+  // Members are released in reverse order: the screen before the window, the video subsystem
+  // last.
+  SdlVideo video;
+  SdlWindowHandle window;
   std::unique_ptr<SdlScreen> screen;
-  bool videoStarted = false;
 };
 
 std::optional<ScreenKind> ScreenKindNamed(const std::string& name) {
@@ -95,32 +98,28 @@ std::optional<KeyStroke> StrokeOf(const SDL_Keysym& key) {
   return stroke;
 }
 
-SDL_Surface* SurfaceOf(const Bitmap& bitmap) {
-  return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(bitmap.Row(0)), bitmap.Width(),
-                                            bitmap.Height(), 32, bitmap.Width() * 4,
-                                            SDL_PIXELFORMAT_RGB888);
+SdlSurfaceHandle SurfaceOf(const Bitmap& bitmap) {
+  return SdlSurfaceHandle(SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<uint32_t*>(bitmap.Row(0)), bitmap.Width(), bitmap.Height(), 32, bitmap.Width() * 4,
+      SDL_PIXELFORMAT_RGB888));
 }
 
 }  // namespace
 
 SdlWindow::SdlWindow(Form& form, DisplayOptions options)
-    : form_(form), options_(options), heldKeys_(options.WalkRate), sdl_(std::make_unique<Sdl>()) {}
+    : form_(form), options_(options), heldKeys_(options.WalkRate) {}
 
-SdlWindow::~SdlWindow() {
-  sdl_->screen.reset();
-  if (sdl_->window) SDL_DestroyWindow(sdl_->window);
-  if (sdl_->videoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
-}
+SdlWindow::~SdlWindow() = default;
 
 bool SdlWindow::Open(std::string& error) {
   const FormDescription& description = form_.Description();
   SDL_SetHint(SDL_HINT_APP_NAME, description.Title.c_str());
   SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+  sdl_ = std::make_unique<Sdl>();
+  if (!sdl_->video.Started()) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
   }
-  sdl_->videoStarted = true;
 
   const int width = description.ClientWidth, height = description.ClientHeight;
   const int scale = ChooseScale();
@@ -142,18 +141,17 @@ bool SdlWindow::Open(std::string& error) {
     flags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
     if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) place = {0, 0, desktop.w, desktop.h};
   }
-  sdl_->window =
-      SDL_CreateWindow(description.Caption.c_str(), place.x, place.y, place.w, place.h, flags);
+  sdl_->window.reset(
+      SDL_CreateWindow(description.Caption.c_str(), place.x, place.y, place.w, place.h, flags));
   if (!sdl_->window) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
   }
-  SDL_SetWindowMinimumSize(sdl_->window, width, height);
+  SDL_SetWindowMinimumSize(sdl_->window.get(), width, height);
   if (!description.Icon.Empty()) {
-    if (SDL_Surface* icon = SurfaceOf(description.Icon)) {
-      SDL_SetColorKey(icon, SDL_TRUE, 0);
-      SDL_SetWindowIcon(sdl_->window, icon);
-      SDL_FreeSurface(icon);
+    if (const SdlSurfaceHandle icon = SurfaceOf(description.Icon)) {
+      SDL_SetColorKey(icon.get(), SDL_TRUE, 0);
+      SDL_SetWindowIcon(sdl_->window.get(), icon.get());
     }
   }
   std::string renderer = options_.Renderer;
@@ -166,7 +164,7 @@ bool SdlWindow::Open(std::string& error) {
     error = "unknown renderer \"" + renderer + "\" (software or accelerated)";
     return false;
   }
-  sdl_->screen = SdlScreen::Make(sdl_->window, *kind, width, height, error);
+  sdl_->screen = SdlScreen::Make(sdl_->window.get(), *kind, width, height, error);
   if (!sdl_->screen) return false;
   if (options_.SystemInputMethod) {
     PlaceTextInput();
@@ -193,11 +191,12 @@ int SdlWindow::ChooseScale() const {
 }
 
 void SdlWindow::PlaceTextInput() {
-  // The desktop's input method shows its candidate window at the input pane, wherever the
-  // picture stands in the window now.
+  // The desktop's input method shows its candidate window where the form shows typed text,
+  // wherever the picture stands in the window now.
   const Placement place = sdl_->screen->Place();
-  SDL_Rect pane{place.Left + 225 * place.Scale, place.Top + 350 * place.Scale, 400 * place.Scale,
-                96 * place.Scale};
+  const Rect area = form_.Description().TextInputArea;
+  SDL_Rect pane{place.Left + area.Left * place.Scale, place.Top + area.Top * place.Scale,
+                area.Width() * place.Scale, area.Height() * place.Scale};
   SDL_SetTextInputRect(&pane);
 }
 
@@ -207,18 +206,18 @@ void SdlWindow::ToggleFullscreen() {
     // The desktop's size first, as at the start, for a desktop with no window manager to carry
     // out the fullscreen request.
     SDL_DisplayMode desktop{};
-    if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(sdl_->window), &desktop) == 0) {
-      SDL_SetWindowBordered(sdl_->window, SDL_FALSE);
-      SDL_SetWindowPosition(sdl_->window, 0, 0);
-      SDL_SetWindowSize(sdl_->window, desktop.w, desktop.h);
+    if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(sdl_->window.get()), &desktop) == 0) {
+      SDL_SetWindowBordered(sdl_->window.get(), SDL_FALSE);
+      SDL_SetWindowPosition(sdl_->window.get(), 0, 0);
+      SDL_SetWindowSize(sdl_->window.get(), desktop.w, desktop.h);
     }
-    SDL_SetWindowFullscreen(sdl_->window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_SetWindowFullscreen(sdl_->window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
   } else {
     // Back to a framed window of the size it had, also after starting in fullscreen.
-    SDL_SetWindowFullscreen(sdl_->window, 0);
-    SDL_SetWindowBordered(sdl_->window, SDL_TRUE);
-    SDL_SetWindowSize(sdl_->window, windowed_.Width, windowed_.Height);
-    SDL_SetWindowPosition(sdl_->window, windowed_.X, windowed_.Y);
+    SDL_SetWindowFullscreen(sdl_->window.get(), 0);
+    SDL_SetWindowBordered(sdl_->window.get(), SDL_TRUE);
+    SDL_SetWindowSize(sdl_->window.get(), windowed_.Width, windowed_.Height);
+    SDL_SetWindowPosition(sdl_->window.get(), windowed_.X, windowed_.Y);
   }
   sdl_->screen->Invalidate();
 }
@@ -232,19 +231,18 @@ void SdlWindow::TakeScreenshot() {
   }
   std::cerr << "vesk: screenshot " << path.string() << "\n";
   const std::string caption = form_.Description().Caption + " — " + path.string();
-  SDL_SetWindowTitle(sdl_->window, caption.c_str());
+  SDL_SetWindowTitle(sdl_->window.get(), caption.c_str());
   captionUntil_ = SDL_GetTicks64() + kCaptionMs;
 }
 
 void SdlWindow::Show() {
-  SDL_ShowWindow(sdl_->window);
-  SDL_RaiseWindow(sdl_->window);
+  SDL_ShowWindow(sdl_->window.get());
+  SDL_RaiseWindow(sdl_->window.get());
 }
 
 void SdlWindow::ShowChanges() { sdl_->screen->Show(form_.Canvas(), form_.TakeChanges()); }
 
-void SdlWindow::HandleKey(const void* keyEvent) {
-  const auto& key = *static_cast<const SDL_KeyboardEvent*>(keyEvent);
+void SdlWindow::HandleKey(const SDL_KeyboardEvent& key) {
   auto stroke = StrokeOf(key.keysym);
   if (!stroke) return;
   if (const WindowKey own = WindowKeyOf(*stroke); own != WindowKey::None) {
@@ -263,8 +261,7 @@ void SdlWindow::HandleKey(const void* keyEvent) {
   if (heldKeys_.Down(*stroke, SDL_GetTicks64())) form_.Key(*stroke);
 }
 
-bool SdlWindow::Handle(const void* sdlEvent) {
-  const SDL_Event& event = *static_cast<const SDL_Event*>(sdlEvent);
+bool SdlWindow::Handle(const SDL_Event& event) {
   switch (event.type) {
     case SDL_QUIT:
       form_.CloseButton();
@@ -285,16 +282,16 @@ bool SdlWindow::Handle(const void* sdlEvent) {
           sdl_->screen->Invalidate();
           if (options_.SystemInputMethod) PlaceTextInput();
           if (!options_.Fullscreen)
-            SDL_GetWindowSize(sdl_->window, &windowed_.Width, &windowed_.Height);
+            SDL_GetWindowSize(sdl_->window.get(), &windowed_.Width, &windowed_.Height);
           return true;
         default:
           return false;
       }
     case SDL_KEYDOWN:
-      HandleKey(&event.key);
+      HandleKey(event.key);
       return true;
     case SDL_KEYUP:
-      HandleKey(&event.key);
+      HandleKey(event.key);
       return false;
     case SDL_TEXTEDITING:
       if (!options_.SystemInputMethod) return false;
@@ -326,9 +323,9 @@ void SdlWindow::Run() {
     SDL_Event event;
     bool handled = false;
     if (SDL_WaitEventTimeout(&event, timeout)) {
-      handled = Handle(&event);
+      handled = Handle(event);
       // Everything else already waiting goes first, so the picture never lags behind the input.
-      while (!form_.CloseRequested() && SDL_PollEvent(&event)) handled |= Handle(&event);
+      while (!form_.CloseRequested() && SDL_PollEvent(&event)) handled |= Handle(event);
     }
     // A held arrow's next step, also while the desktop's own repeats keep the queue busy.
     if (auto step = heldKeys_.Due(SDL_GetTicks64()); step && !form_.CloseRequested()) {
@@ -336,7 +333,7 @@ void SdlWindow::Run() {
       handled = true;
     }
     if (captionUntil_ && SDL_GetTicks64() >= *captionUntil_) {
-      SDL_SetWindowTitle(sdl_->window, form_.Description().Caption.c_str());
+      SDL_SetWindowTitle(sdl_->window.get(), form_.Description().Caption.c_str());
       captionUntil_.reset();
     }
     if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) {
@@ -349,11 +346,24 @@ void SdlWindow::Run() {
   }
 }
 
-void SdlWindow::ShowError(const std::string& caption, const std::string& message) {
-  const bool started = SDL_WasInit(SDL_INIT_VIDEO) != 0;
-  if (!started && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
+WindowedRun RunWindowed(Form& form, const DisplayOptions& options,
+                        const std::function<bool()>& start) {
+  WindowedRun run;
+  SdlWindow window(form, options);
+  run.Opened = window.Open(run.Error);
+  if (run.Opened && start()) {
+    window.Show();
+    window.Run();
+  }
+  run.Fullscreen = window.Fullscreen();
+  return run;
+}
+
+void ShowError(const std::string& caption, const std::string& message) {
+  // Started for the message box, or counted once more while a window has it running.
+  const SdlVideo video;
+  if (!video.Started()) return;
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), message.c_str(), nullptr);
-  if (!started) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 // into the form's events (keys, held arrows at the game's own pace, the desktop input method's
 // text, paint, close, the timer). Every event already waiting is handled before the picture is
 // shown, once, and only what changed reaches the screen. Between events it sleeps in the wait.
+// The program reaches it only through RunWindowed (Window.h).
 #pragma once
 
 #include <memory>
@@ -11,17 +12,12 @@
 #include "platform/Form.h"
 #include "platform/HeldKeys.h"
 #include "platform/SdlScreen.h"
+#include "platform/Window.h"
+
+union SDL_Event;
+struct SDL_KeyboardEvent;
 
 namespace platform {
-
-struct DisplayOptions {
-  int Scale = 0;  // 0: the largest whole scale whose window fits the usable screen
-  bool Fullscreen = false;
-  bool SystemInputMethod = false;                   // text through the desktop's input method
-  int WalkRate = HeldKeys::kDefaultStepsPerSecond;  // steps a second of a held arrow
-  // "software" or "accelerated"; empty: the VESK_RENDERER environment variable, else software.
-  std::string Renderer;
-};
 
 // The way of showing that a renderer name stands for; nothing for an unknown name.
 std::optional<ScreenKind> ScreenKindNamed(const std::string& name);
@@ -38,15 +34,13 @@ class SdlWindow {
   void Show();
   // Runs the event loop until the form asks to close.
   void Run();
-  // Whether the window fills the screen now, for the settings kept after the run.
+  // Whether the window fills the screen now.
   bool Fullscreen() const { return options_.Fullscreen; }
-  // Shows an error in a message box when a display exists.
-  static void ShowError(const std::string& caption, const std::string& message);
 
  private:
   // Handles one SDL event; false when it was none of the form's.
-  bool Handle(const void* event);
-  void HandleKey(const void* keyEvent);
+  bool Handle(const SDL_Event& event);
+  void HandleKey(const SDL_KeyboardEvent& key);
   void ShowChanges();
   // The window's scale: the player's, lowered (with a line on stderr) when its window would not
   // fit the usable screen, else the largest that fits.

@@ -1,9 +1,10 @@
 #include "platform/Settings.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+
+#include "platform/Paths.h"
 
 namespace platform {
 namespace {
@@ -113,15 +114,8 @@ std::string FormatSettings(const Settings& settings) {
 }
 
 fs::path SettingsStore::DefaultPath() {
-  fs::path folder;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') {
-    folder = xdg;
-  } else if (const char* home = std::getenv("HOME"); home && *home) {
-    folder = fs::path(home) / ".config";
-  } else {
-    return {};
-  }
-  return folder / "vesk" / "vesk.conf";
+  const fs::path folder = UserConfigFolder();
+  return folder.empty() ? fs::path() : folder / "vesk" / "vesk.conf";
 }
 
 SettingsStore::SettingsStore(fs::path path) : path_(std::move(path)) {}

@@ -7,13 +7,13 @@ namespace platform {
 
 std::unique_ptr<LogFont> LogFont::Find(int) { return nullptr; }
 
+void LogFont::FontCloser::operator()(TTF_Font*) const {}
+
 LogFont::~LogFont() = default;
 
 // Never reached: there is no face to measure or draw with.
 int32_t LogFont::Width(const std::string&) const { return 0; }
 
-void LogFont::Draw(Bitmap&, Rect, int32_t, int32_t, const std::string&, uint32_t) const {
-  static_cast<void>(font_);
-}
+void LogFont::Draw(Bitmap&, Rect, int32_t, int32_t, const std::string&, uint32_t) const {}
 
 }  // namespace platform

@@ -10,11 +10,11 @@
 
 namespace {
 
-// The view is 9 x 11 cells with the centred cell at column 4, row 5.
-constexpr int32_t kViewColumns = 9;
-constexpr int32_t kViewRows = 11;
-constexpr int32_t kCentreColumn = 4;
-constexpr int32_t kCentreRow = 5;
+// The main window's view, with the hero in its centre cell.
+constexpr int32_t kViewColumns = layout::kViewColumns;
+constexpr int32_t kViewRows = layout::kViewRows;
+constexpr int32_t kCentreColumn = layout::kCentreCell.X;
+constexpr int32_t kCentreRow = layout::kCentreCell.Y;
 
 }  // namespace
 

@@ -17,13 +17,8 @@ class Caret : public ::testing::Test {
  protected:
   Caret() {
     for (const char* name : {"ascii.fnt", "H01.fnt", "VESK.M"}) dir_.CopyData(name);
-    Form1 = &form_;
     EXPECT_FALSE(CreateGameObjects(form_));
     StartTalk(50, 27);
-  }
-  ~Caret() override {
-    form_.Destroy();
-    Form1 = nullptr;
   }
   void Press(const std::string& keys) {
     for (size_t i = 0; i < keys.size(); ++i) {

@@ -44,15 +44,10 @@ class ModeField : public ::testing::Test {
          {"ascii.fnt", "H01.fnt", "VESK.M", "TOWN.PAL", "TOWN.FNT", "CHARA.PAL", "CHARA.FNT"}) {
       dir_.CopyData(name);
     }
-    Form1 = &form_;
     form_.SetInputMethod(std::move(method));
     ASSERT_FALSE(CreateGameObjects(form_));
     form_.Paint();
     form_.PrepareFrame();
-  }
-  ~ModeField() override {
-    form_.Destroy();
-    Form1 = nullptr;
   }
   platform::Bitmap Frame() {
     form_.PrepareFrame();

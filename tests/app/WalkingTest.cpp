@@ -16,10 +16,6 @@ constexpr uint8_t kGrass = 27;
 class Walking : public ::testing::Test {
  protected:
   Walking() { cells_.assign(10000, kGrass); }
-  ~Walking() override {
-    if (form_) form_->Destroy();
-    Form1 = nullptr;
-  }
 
   void Put(int x, int y, uint8_t byte) { cells_[y * 100 + x] = byte; }
   void Start() {
@@ -29,7 +25,6 @@ class Walking : public ::testing::Test {
     file.append(cells_.begin(), cells_.end());
     dir_.Write("VESK.M", file);
     form_ = std::make_unique<TForm1>();
-    Form1 = form_.get();
     form_->Create();
   }
   void Press(const std::string& name) { form_->Key(*platform::StrokeForName(name, false)); }

@@ -62,15 +62,12 @@ void ExpectStartOrCleanStop(TForm1& form, const DataFileInfo& file, bool mayStop
 // The first frame of a game started in the current folder.
 platform::Bitmap FirstFrame() {
   TForm1 form;
-  Form1 = &form;
   platform::Bitmap frame;
   if (!StartGameObjects(form)) {
     form.Paint();
     form.PrepareFrame();
     frame = form.Canvas();
-    form.Destroy();
   }
-  Form1 = nullptr;
   return frame;
 }
 
@@ -84,7 +81,6 @@ TEST(BrokenDataFiles, EveryCutPadAndNoiseStartsWholeOrStopsOnTheFile) {
   ScratchDir dir;
   CopyAllData();
   TForm1 form;
-  Form1 = &form;
   QuietStderr quiet;
   for (const DataFileInfo& file : GameDataFiles()) {
     const std::string real = ReadFile(SourcePath("data/" + file.Name));
@@ -110,7 +106,6 @@ TEST(BrokenDataFiles, EveryCutPadAndNoiseStartsWholeOrStopsOnTheFile) {
     std::fprintf(stdout, "%-9s %6d cases: %6d started, %6d stopped naming the file\n",
                  file.Name.c_str(), tally.Cases, tally.Started, tally.Stopped);
   }
-  Form1 = nullptr;
 }
 
 TEST(BrokenDataFiles, ReadOnlyFoldersAndDanglingLinksCountAsAbsent) {

@@ -57,7 +57,6 @@ TEST(Soak, ARandomSessionKeepsTheHeroOnTheGridAndMemoryFlat) {
   ScratchDir dir;
   CopyAllData();
   TForm1 form;
-  Form1 = &form;
   form.SetInputMethod(std::make_unique<platform::HangulKeyboard>());
   ASSERT_FALSE(StartGameObjects(form));
   form.Paint();
@@ -106,6 +105,4 @@ TEST(Soak, ARandomSessionKeepsTheHeroOnTheGridAndMemoryFlat) {
                events, talks, form.Memo1.Lines().size(), checkpoint, heapGrowth, logGrowth);
   EXPECT_GT(steps, events / 100);  // the hero did get about
   EXPECT_LT(heapGrowth, logGrowth + 256 * 1024);
-  form.Destroy();
-  Form1 = nullptr;
 }

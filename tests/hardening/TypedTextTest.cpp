@@ -25,14 +25,9 @@ class TypedText : public ::testing::Test {
  protected:
   TypedText() {
     CopyAllData();
-    Form1 = &form;
     EXPECT_FALSE(StartGameObjects(form));
     form.Paint();
     form.PrepareFrame();
-  }
-  ~TypedText() override {
-    form.Destroy();
-    Form1 = nullptr;
   }
 
   // Types `text` to the king, one change a character, or pastes it as one change, and presses

@@ -72,7 +72,6 @@ bool CellsInkedOnlyIn(const platform::Bitmap& pane, int32_t row, int32_t firstCo
 TalkTest::TalkTest() {
   dir.Write("ascii.fnt", ScatteredInk(THangul::kAsciiFontSize, 1));
   dir.Write("H01.fnt", ScatteredInk(THangul::kHangulFontSize, 2));
-  Form1 = &form;
   FreshPanes();
   ResetRandom();
 }
@@ -80,7 +79,6 @@ TalkTest::TalkTest() {
 TalkTest::~TalkTest() {
   InputWindow.reset();
   ConsoleWindow.reset();
-  Form1 = nullptr;
 }
 
 void TalkTest::FreshPanes() {
