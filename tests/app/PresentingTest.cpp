@@ -48,13 +48,8 @@ class Presenting : public ::testing::Test {
       dir_.CopyData(name);
     }
     form_ = std::make_unique<TForm1>();
-    Form1 = form_.get();
     EXPECT_FALSE(CreateGameObjects(*form_));
     form_->Paint();
-  }
-  ~Presenting() override {
-    form_->Destroy();
-    Form1 = nullptr;
   }
 
   void Press(const std::string& name, int times = 1) {
