@@ -98,7 +98,11 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
 }
 
 platform::Settings WithCommandLine(const Options& options, platform::Settings saved) {
-  if (options.Scale != 0) saved.Scale = options.Scale;
+  if (options.Scale != 0) {
+    // A scale asked for replaces the window size the player had dragged.
+    saved.Scale = options.Scale;
+    saved.Window.reset();
+  }
   if (options.Fullscreen) saved.Fullscreen = *options.Fullscreen;
   if (!options.Ime.empty()) saved.InputMethod = options.Ime;
   return saved;

@@ -97,6 +97,10 @@ int RunWindowedGame(const Options& options) {
   platform::DisplayOptions display;
   display.Scale = settings.Scale.value_or(0);
   display.Fullscreen = settings.Fullscreen.value_or(false);
+  if (settings.Window) {
+    display.WindowWidth = settings.Window->Width;
+    display.WindowHeight = settings.Window->Height;
+  }
   display.WalkRate = options.WalkRate;
   display.SystemInputMethod = settings.InputMethod == "system";
   display.Renderer = options.Renderer;
@@ -113,6 +117,11 @@ int RunWindowedGame(const Options& options) {
     settings.HangulMode = keyboard->HangulMode();
   }
   if (run.Fullscreen != settings.Fullscreen.value_or(false)) settings.Fullscreen = run.Fullscreen;
+  // A window the player resized keeps its size; that choice replaces a scale asked for before.
+  if (run.ResizedWidth > 0) {
+    settings.Window = platform::WindowSize{run.ResizedWidth, run.ResizedHeight};
+    settings.Scale.reset();
+  }
   if (!store.Keep(settings, message)) std::cerr << "vesk: " << message << "\n";
   return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <tuple>
 
 #include "platform/CodePage.h"
 #include "platform/Keys.h"
@@ -125,7 +126,17 @@ bool SdlWindow::Open(std::string& error) {
   const int scale = ChooseScale();
   windowed_ = {0, 0, width * scale, height * scale};
   SDL_Rect usable{0, 0, 0, 0};
-  if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+  const bool knowsUsable = SDL_GetDisplayUsableBounds(0, &usable) == 0;
+  if (options_.Scale <= 0 && options_.WindowWidth > 0 && options_.WindowHeight > 0) {
+    // The size the player left the window at, as far as the screen still holds it.
+    const int widest = knowsUsable ? std::max(width, usable.w - kFrameWidth) : options_.WindowWidth;
+    const int tallest =
+        knowsUsable ? std::max(height, usable.h - kFrameHeight) : options_.WindowHeight;
+    windowed_.Width = std::clamp(options_.WindowWidth, width, widest);
+    windowed_.Height = std::clamp(options_.WindowHeight, height, tallest);
+  }
+  openedAt_ = {windowed_.Width, windowed_.Height};
+  if (knowsUsable) {
     // Centred in the usable area, frame included.
     windowed_.X = usable.x + kFrameSide + (usable.w - kFrameWidth - windowed_.Width) / 2;
     windowed_.Y = usable.y + kFrameTop + (usable.h - kFrameHeight - windowed_.Height) / 2;
@@ -188,6 +199,12 @@ int SdlWindow::ChooseScale() const {
     return fitting;
   }
   return options_.Scale;
+}
+
+std::optional<std::pair<int, int>> SdlWindow::ResizedTo() const {
+  const std::pair<int, int> now{windowed_.Width, windowed_.Height};
+  if (now == openedAt_) return std::nullopt;
+  return now;
 }
 
 void SdlWindow::PlaceTextInput() {
@@ -356,6 +373,7 @@ WindowedRun RunWindowed(Form& form, const DisplayOptions& options,
     window.Run();
   }
   run.Fullscreen = window.Fullscreen();
+  if (const auto size = window.ResizedTo()) std::tie(run.ResizedWidth, run.ResizedHeight) = *size;
   return run;
 }
 

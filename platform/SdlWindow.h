@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/Form.h"
 #include "platform/HeldKeys.h"
@@ -36,6 +37,8 @@ class SdlWindow {
   void Run();
   // Whether the window fills the screen now.
   bool Fullscreen() const { return options_.Fullscreen; }
+  // The windowed size when the player has resized the window during the run.
+  std::optional<std::pair<int, int>> ResizedTo() const;
 
  private:
   // Handles one SDL event; false when it was none of the form's.
@@ -55,6 +58,7 @@ class SdlWindow {
   struct Place {
     int X = 0, Y = 0, Width = 0, Height = 0;
   } windowed_;
+  std::pair<int, int> openedAt_;          // the windowed size the run started with
   std::optional<uint64_t> captionUntil_;  // when the caption stops naming a screenshot
   struct Sdl;
   std::unique_ptr<Sdl> sdl_;

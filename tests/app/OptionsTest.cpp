@@ -31,6 +31,13 @@ TEST(Options, TheCommandLineWinsOverSavedSettingsAndLeavesTheRest) {
   ASSERT_TRUE(none);
   EXPECT_EQ(WithCommandLine(*none, saved), saved);
   EXPECT_EQ(none->WalkRate, 8);
+  // A scale on the command line replaces a dragged window size.
+  saved.Window = platform::WindowSize{900, 700};
+  const auto scaled = Parse({"--scale", "2"}, error);
+  ASSERT_TRUE(scaled);
+  EXPECT_EQ(WithCommandLine(*scaled, saved).Scale, 2);
+  EXPECT_FALSE(WithCommandLine(*scaled, saved).Window);
+  EXPECT_EQ(WithCommandLine(*none, saved).Window, saved.Window);
   for (const char* rate : {"-1", "61", "fast", ""}) {
     EXPECT_FALSE(Parse({"--walk-rate", rate}, error)) << rate;
     EXPECT_EQ(error, "--walk-rate takes a whole number from 0 to 60");
