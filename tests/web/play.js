@@ -215,6 +215,9 @@ check('typing the same words through the browser\'s input method', async functio
   const script = imeScript();
   const native = runNative('system', script, 'system');
   const page = await openPage(browser, base, '?ime=system');
+  // The input method types into the hidden text field, which holds the focus.
+  const focused = await page.evaluate(() => document.activeElement.id);
+  if (focused !== 'ime') throw new Error(`the focus is on ${focused}`);
   const session = await page.createCDPSession();
   await playScript(page, session, script);
   await expectSameAsNative(page, native);
@@ -235,10 +238,14 @@ check('Escape ends the game and the page says so', async function(browser, base)
   await page.close();
 });
 
-check('keys the game uses do not scroll the page, and it has the focus', async function(browser, base) {
+check('the game has the focus, a click gives it back, and its keys do not scroll the page', async function(browser, base) {
   const page = await openPage(browser, base);
   const focused = await page.evaluate(() => document.activeElement.id);
   if (focused !== 'screen') throw new Error(`the focus is on ${focused}`);
+  await page.evaluate(() => document.activeElement.blur());
+  await page.click('#screen');
+  const refocused = await page.evaluate(() => document.activeElement.id);
+  if (refocused !== 'screen') throw new Error(`after a click the focus is on ${refocused}`);
   const defaults = await page.evaluate(function() {
     const canvas = document.getElementById('screen');
     return ['ArrowDown', 'Space', 'Tab', 'Backspace'].filter(function(code) {
