@@ -22,27 +22,43 @@ target_include_directories(hangul PRIVATE ${PROJECT_BINARY_DIR}/hangul-config)
 target_include_directories(hangul PUBLIC ${HANGUL_DIR}/hangul)
 target_compile_options(hangul PRIVATE -O2 -w)
 
-file(GLOB_RECURSE WEB_SOURCES CONFIGURE_DEPENDS
-  app/*.cpp world/*.cpp text/*.cpp talk/*.cpp platform/*.cpp)
-foreach(native app/main.cpp platform/SdlWindow.cpp platform/SdlScreen.cpp platform/Screenshot.cpp
-        platform/LogFont.cpp platform/Png.cpp
-        platform/Headless.cpp platform/Script.cpp app/DataFolder.cpp)
-  list(REMOVE_ITEM WEB_SOURCES ${PROJECT_SOURCE_DIR}/${native})
+# The game and the platform layer as for the desktop, but for the files that need the desktop's
+# libraries (SDL2, fontconfig): the browser has its own window (WebCanvas) and draws the window's
+# controls with the game's bitmap font (WebLogFont). Static libraries, so that the program takes
+# in only what the browser's entry uses.
+file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS platform/*.cpp)
+foreach(source ${PLATFORM_SOURCES})
+  file(STRINGS ${source} desktop REGEX "#include <(SDL[^>]*|fontconfig/[^>]*)>")
+  if(desktop)
+    list(REMOVE_ITEM PLATFORM_SOURCES ${source})
+  endif()
 endforeach()
-add_executable(vesk ${WEB_SOURCES})
-target_include_directories(vesk PRIVATE ${PROJECT_SOURCE_DIR} ${CP949_TABLE_DIR})
-target_compile_definitions(vesk PRIVATE VESK_VERSION="${PROJECT_VERSION}")
+add_library(vesk_platform STATIC ${PLATFORM_SOURCES})
+target_include_directories(vesk_platform PUBLIC ${PROJECT_SOURCE_DIR})
+target_include_directories(vesk_platform PRIVATE ${CP949_TABLE_DIR})
+target_compile_options(vesk_platform PRIVATE -O2 -fexceptions)
+target_link_libraries(vesk_platform PUBLIC hangul)
+
+file(GLOB GAME_SOURCES CONFIGURE_DEPENDS app/*.cpp world/*.cpp text/*.cpp talk/*.cpp)
+list(REMOVE_ITEM GAME_SOURCES ${PROJECT_SOURCE_DIR}/app/main.cpp
+                              ${PROJECT_SOURCE_DIR}/app/WebMain.cpp)
+add_library(vesk_game STATIC ${GAME_SOURCES})
+target_link_libraries(vesk_game PUBLIC vesk_platform)
+target_compile_definitions(vesk_game PUBLIC VESK_VERSION="${PROJECT_VERSION}"
+  VESK_SOURCE_DATA_DIR="/data" VESK_INSTALL_DATA_DIR="/data")
+target_compile_options(vesk_game PRIVATE -O2 -fexceptions)
+
+add_executable(vesk app/WebMain.cpp)
 target_compile_options(vesk PRIVATE -O2 -fexceptions)
-target_link_libraries(vesk PRIVATE hangul)
-set(VESK_DATA_FILES VESK.M TOWN.PAL TOWN.FNT CHARA.PAL CHARA.FNT ascii.fnt H01.fnt)
-set(embed "")
-foreach(file ${VESK_DATA_FILES})
-  list(APPEND embed "SHELL:--embed-file ${PROJECT_SOURCE_DIR}/data/${file}@/data/${file}")
-endforeach()
-target_link_options(vesk PRIVATE -O2 -fexceptions ${embed}
+target_link_libraries(vesk PRIVATE vesk_game)
+# The data files are built into the program, under /data; their sources stay out.
+file(GLOB DATA_FILES LIST_DIRECTORIES false CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
+target_link_options(vesk PRIVATE -O2 -fexceptions
+  "SHELL:--embed-file ${PROJECT_SOURCE_DIR}/data@/data"
+  "SHELL:--exclude-file ${PROJECT_SOURCE_DIR}/data/src"
   -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_RUNTIME_METHODS=ccall,UTF8ToString)
 set_target_properties(vesk PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${VESK_WEB_DIR}
-  LINK_DEPENDS "${PROJECT_SOURCE_DIR}/data/VESK.M")
+  LINK_DEPENDS "${DATA_FILES}")
 
 # The page, and libhangul's source and licence beside it, as its licence asks.
 add_custom_target(page ALL
@@ -53,8 +69,8 @@ add_custom_target(page ALL
 
 # The code page conversion as the browser's build runs it, under Node, for the test that compares
 # it with glibc's.
-add_executable(cp949dump tools/cp949dump_main.cpp platform/CodePage.cpp platform/WebCodePage.cpp)
-target_include_directories(cp949dump PRIVATE ${PROJECT_SOURCE_DIR} ${CP949_TABLE_DIR})
+add_executable(cp949dump tools/cp949dump_main.cpp)
 target_compile_options(cp949dump PRIVATE -O2)
+target_link_libraries(cp949dump PRIVATE vesk_platform)
 target_link_options(cp949dump PRIVATE -O2 -sENVIRONMENT=node -sNODERAWFS=1)
 set_target_properties(cp949dump PROPERTIES SUFFIX .js)
