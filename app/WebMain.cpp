@@ -15,6 +15,7 @@
 #include "platform/HangulKeyboard.h"
 #include "platform/SystemInputMethod.h"
 #include "platform/WebCanvas.h"
+#include "platform/Window.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
   const auto options = ParseOptions(argc, argv, error);
   form = std::make_unique<TForm1>();
   if (!options) {
-    platform::WebCanvas::ShowError(form->Description().Caption, error);
+    platform::ShowError(form->Description().Caption, error);
     return 2;
   }
   const bool systemInputMethod = options->Ime == "system";
@@ -39,13 +40,13 @@ int main(int argc, char** argv) {
     form->SetInputMethod(std::make_unique<platform::HangulKeyboard>());
   }
   if (chdir("/data") != 0) {
-    platform::WebCanvas::ShowError(form->Description().Caption, "the data files are missing");
+    platform::ShowError(form->Description().Caption, "the data files are missing");
     return 1;
   }
   if (const auto failure = CreateGameObjects(*form)) {
     const std::string message = "cannot start: " + std::string(failure->what());
     std::cerr << "vesk: " << message << "\n";
-    platform::WebCanvas::ShowError(form->Description().Caption, message);
+    platform::ShowError(form->Description().Caption, message);
     return 1;
   }
   canvas = std::make_unique<platform::WebCanvas>(*form, systemInputMethod, options->WalkRate);

@@ -10,6 +10,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/Keys.h"
+#include "platform/Window.h"
 
 // The page's side of the window: the canvas, its title and icon, the hidden text field of the
 // browser's input method, and the message shown when the game ends. The page's elements are
@@ -35,7 +36,8 @@ EM_JS(void, WebPutPixels, (const void* rgba, int width, int height, int left, in
 });
 
 EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth, int iconHeight,
-                           int width, int height, bool systemInputMethod), {
+                           int width, int height, bool systemInputMethod, int textLeft,
+                           int textTop, int textRight, int textBottom), {
   document.title = UTF8ToString(caption);
   if (iconWidth > 0) {
     const picture = document.createElement('canvas');
@@ -50,7 +52,13 @@ EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth,
   const canvas = document.getElementById('screen');
   canvas.width = width;
   canvas.height = height;
+  // The text field lies over the area where typed text shows, so that the input method's
+  // candidate window opens beside it.
   const field = document.getElementById('ime');
+  field.style.left = (100 * textLeft / width) + '%';
+  field.style.top = (100 * textTop / height) + '%';
+  field.style.width = (100 * (textRight - textLeft) / width) + '%';
+  field.style.height = (100 * (textBottom - textTop) / height) + '%';
   const target = systemInputMethod ? field : canvas;
   Module.focusGame = function() { target.focus({preventScroll: true}); };
   canvas.addEventListener('mousedown', function(event) {
@@ -217,7 +225,8 @@ void WebCanvas::Start() {
   }
   WebSetUpPage(description.Caption.c_str(), icon.data(), description.Icon.Width(),
                description.Icon.Height(), description.ClientWidth, description.ClientHeight,
-               systemInputMethod_);
+               systemInputMethod_, description.TextInputArea.Left, description.TextInputArea.Top,
+               description.TextInputArea.Right, description.TextInputArea.Bottom);
   running = this;
   running_ = true;
   const char* target = KeyTarget(systemInputMethod_);
@@ -315,7 +324,8 @@ void WebCanvas::Stop() {
   WebEnded();
 }
 
-void WebCanvas::ShowError(const std::string& caption, const std::string& message) {
+// The page shows the message in place of the game.
+void ShowError(const std::string& caption, const std::string& message) {
   WebShowError(caption.c_str(), message.c_str());
 }
 

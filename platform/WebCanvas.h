@@ -25,9 +25,6 @@ class WebCanvas {
   // Titles the page after the caption, gives it the icon, paints the first frame and starts
   // taking events; returns at once.
   void Start();
-  // Shows a message on the page in place of the game.
-  static void ShowError(const std::string& caption, const std::string& message);
-
   // Entry points for the browser's events.
   bool KeyDown(const void* keyEvent);
   bool KeyUp(const void* keyEvent);

@@ -37,7 +37,7 @@ add_library(vesk_platform STATIC ${PLATFORM_SOURCES})
 target_include_directories(vesk_platform PUBLIC ${PROJECT_SOURCE_DIR})
 target_include_directories(vesk_platform PRIVATE ${CP949_TABLE_DIR})
 target_compile_options(vesk_platform PRIVATE -O2 -fexceptions)
-target_link_libraries(vesk_platform PUBLIC hangul)
+target_link_libraries(vesk_platform PRIVATE hangul)
 
 file(GLOB GAME_SOURCES CONFIGURE_DEPENDS app/*.cpp world/*.cpp text/*.cpp talk/*.cpp)
 list(REMOVE_ITEM GAME_SOURCES ${PROJECT_SOURCE_DIR}/app/main.cpp
