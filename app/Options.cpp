@@ -12,7 +12,7 @@ const char* UsageText() {
          "  --ime builtin      type Korean with the game's own 2-set keyboard (default)\n"
          "  --ime system       type through the desktop's input method (IBus, Fcitx)\n"
          "  --renderer software    scale the picture on the CPU (default; light without a GPU)\n"
-         "  --renderer accelerated scale it with SDL's GPU renderer\n"
+         "  --renderer accelerated scale it on the GPU\n"
          "  --data DIR         run in DIR (where VESK.M and the other data files are)\n"
          "  --headless --script FILE [--screenshot OUT.png] [--log OUT.txt] [--state OUT.json]\n"
          "                     run FILE's events with no window and write the results\n"

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "platform/SdlHandles.h"
+
 namespace platform {
 namespace {
 
@@ -64,10 +66,10 @@ void LogFont::Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::
   if (utf8.empty()) return;
   const SDL_Color ink{static_cast<Uint8>(color & 0xFF), static_cast<Uint8>((color >> 8) & 0xFF),
                       static_cast<Uint8>((color >> 16) & 0xFF), 255};
-  SDL_Surface* rendered = TTF_RenderUTF8_Blended(font_.get(), utf8.c_str(), ink);
+  const SdlSurfaceHandle rendered(TTF_RenderUTF8_Blended(font_.get(), utf8.c_str(), ink));
   if (!rendered) return;
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(rendered);
+  const SdlSurfaceHandle argb(
+      SDL_ConvertSurfaceFormat(rendered.get(), SDL_PIXELFORMAT_ARGB8888, 0));
   if (!argb) return;
   clip.Left = std::max(clip.Left, 0);
   clip.Top = std::max(clip.Top, 0);
@@ -94,7 +96,6 @@ void LogFont::Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::
       target[tx] = blended;
     }
   }
-  SDL_FreeSurface(argb);
 }
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "platform/SdlHandles.h"
+
 namespace platform {
 namespace {
 
@@ -13,9 +15,6 @@ class SoftwareScreen : public SdlScreen {
  public:
   SoftwareScreen(SDL_Window* window, int32_t width, int32_t height)
       : window_(window), width_(width), height_(height) {}
-  ~SoftwareScreen() override {
-    if (staging_) SDL_FreeSurface(staging_);
-  }
 
   void Show(const Bitmap& picture, const std::vector<Rect>& changed) override {
     if (!whole_ && changed.empty()) return;
@@ -67,22 +66,19 @@ class SoftwareScreen : public SdlScreen {
   }
 
   SDL_Surface* Staging(const SDL_Surface* surface) {
-    if (staging_ && (staging_->w != surface->w || staging_->h != surface->h)) {
-      SDL_FreeSurface(staging_);
-      staging_ = nullptr;
-    }
+    if (staging_ && (staging_->w != surface->w || staging_->h != surface->h)) staging_.reset();
     if (!staging_) {
-      staging_ =
-          SDL_CreateRGBSurfaceWithFormat(0, surface->w, surface->h, 32, SDL_PIXELFORMAT_RGB888);
+      staging_.reset(
+          SDL_CreateRGBSurfaceWithFormat(0, surface->w, surface->h, 32, SDL_PIXELFORMAT_RGB888));
     }
-    return staging_;
+    return staging_.get();
   }
 
   SDL_Window* window_;
   int32_t width_, height_;
   int surfaceWidth_ = 0, surfaceHeight_ = 0;
   Placement place_;
-  SDL_Surface* staging_ = nullptr;
+  SdlSurfaceHandle staging_;
   std::vector<SDL_Rect> rects_;
 };
 
@@ -90,40 +86,41 @@ class SoftwareScreen : public SdlScreen {
 // vertical sync: a present must never hold up the handling of input.
 class AcceleratedScreen : public SdlScreen {
  public:
-  AcceleratedScreen(SDL_Renderer* renderer, SDL_Texture* texture, int32_t width, int32_t height)
-      : renderer_(renderer), texture_(texture), width_(width), height_(height) {}
-  ~AcceleratedScreen() override {
-    SDL_DestroyTexture(texture_);
-    SDL_DestroyRenderer(renderer_);
-  }
+  AcceleratedScreen(SdlRendererHandle renderer, SdlTextureHandle texture, int32_t width,
+                    int32_t height)
+      : renderer_(std::move(renderer)),
+        texture_(std::move(texture)),
+        width_(width),
+        height_(height) {}
 
   void Show(const Bitmap& picture, const std::vector<Rect>& changed) override {
     if (!whole_ && changed.empty()) return;
     const int pitch = picture.Width() * 4;
     if (whole_) {
-      SDL_UpdateTexture(texture_, nullptr, picture.Row(0), pitch);
+      SDL_UpdateTexture(texture_.get(), nullptr, picture.Row(0), pitch);
     } else {
       for (const Rect& area : changed) {
         const SDL_Rect rect = ToSdl(area);
-        SDL_UpdateTexture(texture_, &rect, picture.Row(area.Top) + area.Left, pitch);
+        SDL_UpdateTexture(texture_.get(), &rect, picture.Row(area.Top) + area.Left, pitch);
       }
     }
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
+    SDL_RenderClear(renderer_.get());
+    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
+    SDL_RenderPresent(renderer_.get());
     whole_ = false;
   }
 
   Placement Place() const override {
     int windowWidth = 0, windowHeight = 0;
-    SDL_GetRendererOutputSize(renderer_, &windowWidth, &windowHeight);
+    SDL_GetRendererOutputSize(renderer_.get(), &windowWidth, &windowHeight);
     return PlacePicture(width_, height_, windowWidth, windowHeight);
   }
 
  private:
-  SDL_Renderer* renderer_;
-  SDL_Texture* texture_;
+  // The texture goes before its renderer.
+  SdlRendererHandle renderer_;
+  SdlTextureHandle texture_;
   int32_t width_, height_;
 };
 
@@ -138,22 +135,22 @@ std::unique_ptr<SdlScreen> SdlScreen::Make(SDL_Window* window, ScreenKind kind, 
     return std::make_unique<SoftwareScreen>(window, width, height);
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+  SdlRendererHandle renderer(SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED));
   if (!renderer) {
     error = std::string("cannot draw in the window: ") + SDL_GetError();
     return nullptr;
   }
   // The picture keeps its logical size and is scaled by whole pixels, centred on black.
-  SDL_RenderSetLogicalSize(renderer, width, height);
-  SDL_RenderSetIntegerScale(renderer, SDL_TRUE);
-  SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888,
-                                           SDL_TEXTUREACCESS_STREAMING, width, height);
+  SDL_RenderSetLogicalSize(renderer.get(), width, height);
+  SDL_RenderSetIntegerScale(renderer.get(), SDL_TRUE);
+  SdlTextureHandle texture(SDL_CreateTexture(renderer.get(), SDL_PIXELFORMAT_RGB888,
+                                             SDL_TEXTUREACCESS_STREAMING, width, height));
   if (!texture) {
     error = std::string("cannot draw in the window: ") + SDL_GetError();
-    SDL_DestroyRenderer(renderer);
     return nullptr;
   }
-  return std::make_unique<AcceleratedScreen>(renderer, texture, width, height);
+  return std::make_unique<AcceleratedScreen>(std::move(renderer), std::move(texture), width,
+                                             height);
 }
 
 }  // namespace platform

@@ -9,12 +9,13 @@
 #include <system_error>
 
 #include "app/Icon.h"
+#include "platform/SdlHandles.h"
 
 namespace {
 
 bool SavePicture(const platform::Bitmap& icon, const std::string& path) {
-  SDL_Surface* surface =
-      SDL_CreateRGBSurfaceWithFormat(0, icon.Width(), icon.Height(), 32, SDL_PIXELFORMAT_ARGB8888);
+  const platform::SdlSurfaceHandle surface(
+      SDL_CreateRGBSurfaceWithFormat(0, icon.Width(), icon.Height(), 32, SDL_PIXELFORMAT_ARGB8888));
   if (!surface) return false;
   for (int32_t y = 0; y < icon.Height(); ++y) {
     auto* row =
@@ -24,9 +25,7 @@ bool SavePicture(const platform::Bitmap& icon, const std::string& path) {
       row[x] = pixel == kIconTransparent ? 0 : (0xFF000000u | pixel);
     }
   }
-  const bool saved = IMG_SavePNG(surface, path.c_str()) == 0;
-  SDL_FreeSurface(surface);
-  return saved;
+  return IMG_SavePNG(surface.get(), path.c_str()) == 0;
 }
 
 }  // namespace
