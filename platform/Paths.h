@@ -13,5 +13,8 @@ std::filesystem::path UserDataFolder();
 // The folder for the user's own settings ($XDG_CONFIG_HOME when it is an absolute path, else
 // ~/.config), or an empty path when neither is known.
 std::filesystem::path UserConfigFolder();
+// The user's pictures folder: $XDG_PICTURES_DIR, else the one named in the desktop's
+// user-dirs.dirs (in the settings folder), else ~/Pictures; empty when none is known.
+std::filesystem::path PicturesFolder();
 
 }  // namespace platform

@@ -1,5 +1,6 @@
-// Screenshot: the client area saved as a PNG picture in the player's pictures folder, at the
-// picture's own size whatever the window's scale, under a name that tells when it was taken.
+// Screenshot: the client area saved as a PNG picture (in the player's pictures folder, Paths.h),
+// at the picture's own size whatever the window's scale, under a name that tells when it was
+// taken.
 #pragma once
 
 #include <filesystem>
@@ -8,10 +9,6 @@
 #include "platform/Bitmap.h"
 
 namespace platform {
-
-// $XDG_PICTURES_DIR, else the pictures folder named in the desktop's user-dirs.dirs, else
-// ~/Pictures; empty when none is known.
-std::filesystem::path PicturesFolder();
 
 // Saves `picture` in `folder` (made when missing) as vesk-YYYY-MM-DD-HHMMSS.png, with -2, -3...
 // added rather than overwriting a file. Returns the file's path, or an empty path with `error`

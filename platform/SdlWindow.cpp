@@ -8,6 +8,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/Keys.h"
+#include "platform/Paths.h"
 #include "platform/Screenshot.h"
 #include "platform/SdlHandles.h"
 #include "platform/WindowKeys.h"

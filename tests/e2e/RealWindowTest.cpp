@@ -257,8 +257,13 @@ TEST_F(RealWindowSize, AScaleTooLargeForTheScreenIsLoweredWithOneLine) {
   const auto errors = (config_->Path() / "stderr.txt").string();
   const unsigned long window = StartGame({"--scale", "9"}, errors);
   ASSERT_NE(window, 0u) << "the game showed no window";
-  Keys({"Escape"});
-  EXPECT_TRUE(game_->Ended(10));
+  // Escape closes it (again if a key sent while the window was still settling went astray).
+  bool ended = false;
+  for (int tries = 0; tries < 10 && !ended; ++tries) {
+    Keys({"Escape"});
+    ended = game_->Ended(1);
+  }
+  EXPECT_TRUE(ended);
   const std::string said = ReadFile(errors);
   const std::string line = "vesk: scale 9 does not fit the screen (2560 x 1600 usable); using 3\n";
   EXPECT_EQ(said.find(line), 0u) << said;

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "TestSupport.h"
+#include "platform/Paths.h"
 #include "platform/Png.h"
 #include "platform/Scaling.h"
 #include "platform/Screenshot.h"
