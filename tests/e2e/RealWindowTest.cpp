@@ -40,8 +40,10 @@ std::string ScriptName(const std::string& key) { return key == "Return" ? "Enter
 // A started program that is stopped when the owner goes.
 class Process {
  public:
-  // `errors`: a file that takes what the program writes on stderr, or empty.
-  explicit Process(const std::vector<std::string>& arguments, const std::string& errors = "") {
+  // `errors`: a file that takes what the program writes on stderr, or empty. `report`: a pipe's
+  // writing end that the program gets as its descriptor 3, or -1.
+  explicit Process(const std::vector<std::string>& arguments, const std::string& errors = "",
+                   int report = -1) {
     std::vector<char*> argv;
     for (const std::string& argument : arguments) {
       argv.push_back(const_cast<char*>(argument.c_str()));
@@ -53,6 +55,7 @@ class Process {
       posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                        0644);
     }
+    if (report >= 0) posix_spawn_file_actions_adddup2(&actions, report, 3);
     if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
   }
@@ -121,20 +124,22 @@ class RealWindow : public ::testing::TestWithParam<int> {
   void SetUp() override {
     ASSERT_EQ(std::system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null"), 0)
         << "the real-window test needs Xvfb and xdotool (./build.sh installs them)";
-    int number = 99;
-    while (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number)) ||
-           std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) {
-      ++number;
-    }
-    display_ = ":" + std::to_string(number);
-    server_ = std::make_unique<Process>(std::vector<std::string>{
-        "Xvfb", display_, "-screen", "0", "2560x1600x24", "-nolisten", "tcp"});
-    bool answers = false;
-    for (int tries = 0; tries < 100 && !answers; ++tries) {
-      answers = XServerAnswers(display_);
-      if (!answers) Pause(50);
-    }
-    ASSERT_TRUE(answers) << "Xvfb did not start on " << display_;
+    // Xvfb picks a free display itself and names it, so tests running side by side never share
+    // one.
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    server_ =
+        std::make_unique<Process>(std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen",
+                                                           "0", "2560x1600x24", "-nolisten", "tcp"},
+                                  "/dev/null", pipeEnds[1]);
+    close(pipeEnds[1]);
+    std::string number;
+    char digit = 0;
+    while (read(pipeEnds[0], &digit, 1) == 1 && digit != '\n') number += digit;
+    close(pipeEnds[0]);
+    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
+    display_ = ":" + number;
+    ASSERT_TRUE(XServerAnswers(display_)) << "Xvfb does not answer on " << display_;
     setenv("DISPLAY", display_.c_str(), 1);
     setenv("SDL_VIDEODRIVER", "x11", 1);
     // The player's own settings neither steer these runs nor learn from them.
