@@ -14,25 +14,23 @@ stop_all() {
   if [ -n "$config_home" ]; then rm -rf "$config_home"; fi
 }
 
-# start_xvfb WIDTHxHEIGHT: a virtual screen of that size on the first display number with neither
-# a lock file nor a socket; exports DISPLAY.
+# start_xvfb WIDTHxHEIGHT: a virtual screen of that size on a display Xvfb picks itself (so runs
+# side by side never share one); exports DISPLAY.
 start_xvfb() {
   command -v Xvfb >/dev/null || fail "Xvfb is not installed"
   command -v xdotool >/dev/null || fail "xdotool is not installed"
-  display=99
-  while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-  done
-  Xvfb ":$display" -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
+  display_file=$(mktemp)
+  Xvfb -displayfd 1 -screen 0 "${1}x24" -nolisten tcp >"$display_file" 2>/dev/null &
   xvfb_pid=$!
   tries=0
-  until [ -e "/tmp/.X11-unix/X$display" ]; do
+  until [ -s "$display_file" ] && grep -q '^[0-9]*$' "$display_file"; do
     tries=$((tries + 1))
-    [ "$tries" -le 50 ] || fail "Xvfb did not start on display :$display"
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start on display :$display"
+    [ "$tries" -le 50 ] || fail "Xvfb did not start"
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
     sleep 0.1
   done
-  export DISPLAY=":$display"
+  export DISPLAY=":$(cat "$display_file")"
+  rm -f "$display_file"
 }
 
 # start_game PROGRAM [OPTIONS...]: starts the game, waits for its window and gives it the keyboard
