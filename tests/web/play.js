@@ -226,6 +226,18 @@ check('typing the same words through the browser\'s input method', async functio
   await page.close();
 });
 
+check('a key pressed while the input method composes comes after the syllable', async function(browser, base) {
+  // Enter reaches the page while 안 is still being composed: the syllable goes to the line first,
+  // so the king hears 안, then 녕.
+  const script = ['key Up x23', 'compose ㅇ', 'compose 아', 'compose 안', 'key Enter',
+                  'compose ㄴ', 'compose 녀', 'compose 녕', 'key Enter'].join('\n') + '\n';
+  const native = runNative('ordering', script, 'system');
+  const page = await openPage(browser, base, 'ime=system');
+  await playScript(page, await page.createCDPSession(), script);
+  await expectSameAsNative(page, native);
+  await page.close();
+});
+
 check('Escape ends the game and the page says so', async function(browser, base) {
   const page = await openPage(browser, base);
   await page.keyboard.press('Escape');
