@@ -3,14 +3,19 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <tuple>
+#include <vector>
 
 #include "platform/CodePage.h"
+#include "platform/IbusForwardedKeys.h"
 #include "platform/Keys.h"
 #include "platform/Paths.h"
 #include "platform/Screenshot.h"
 #include "platform/SdlHandles.h"
+#include "platform/SystemInputMethod.h"
+#include "platform/TextAheadOfKey.h"
 #include "platform/WindowKeys.h"
 
 namespace platform {
@@ -21,6 +26,9 @@ struct SdlWindow::Sdl {
   SdlVideo video;
   SdlWindowHandle window;
   std::unique_ptr<SdlScreen> screen;
+  uint32_t forwardedKeyEvent = 0;  // the event type of the keys IBus sends back
+  // Last, so it stops before the window and SDL go.
+  std::unique_ptr<IbusForwardedKeys> forwardedKeys;
 };
 
 std::optional<ScreenKind> ScreenKindNamed(const std::string& name) {
@@ -98,6 +106,25 @@ std::optional<KeyStroke> StrokeOf(const SDL_Keysym& key) {
   stroke->Shift = (shift ? kShift : 0) | ((key.mod & KMOD_ALT) ? kAlt : 0) |
                   ((key.mod & KMOD_CTRL) ? kCtrl : 0);
   return stroke;
+}
+
+// Whether the desktop is set up to type through IBus.
+bool DesktopUsesIbus() {
+  for (const char* name : {"SDL_IM_MODULE", "XMODIFIERS", "GTK_IM_MODULE"}) {
+    const char* value = std::getenv(name);
+    if (value && std::string(value).find("ibus") != std::string::npos) return true;
+  }
+  return false;
+}
+
+bool IsText(const SDL_Event& event) {
+  return event.type == SDL_TEXTEDITING || event.type == SDL_TEXTINPUT;
+}
+
+// The character a key typed past the input method, queued by SDL right behind the key itself.
+bool IsOwnText(const SDL_Event& event, const KeyStroke& stroke) {
+  return event.type == SDL_TEXTINPUT && static_cast<unsigned char>(stroke.Ascii) >= 0x20 &&
+         event.text.text[0] == stroke.Ascii && event.text.text[1] == '\0';
 }
 
 SdlSurfaceHandle SurfaceOf(const Bitmap& bitmap) {
@@ -181,6 +208,16 @@ bool SdlWindow::Open(std::string& error) {
   if (options_.SystemInputMethod) {
     PlaceTextInput();
     SDL_StartTextInput();
+    sdl_->forwardedKeyEvent = SDL_RegisterEvents(1);
+    if (sdl_->forwardedKeyEvent != static_cast<uint32_t>(-1)) {
+      sdl_->forwardedKeys = std::make_unique<IbusForwardedKeys>(sdl_->forwardedKeyEvent);
+      if (!sdl_->forwardedKeys->Problem().empty() && DesktopUsesIbus()) {
+        std::cerr << "vesk: " << sdl_->forwardedKeys->Problem()
+                  << "; if Enter and the arrows do nothing in Hangul mode, turn off ibus-hangul's "
+                     "forwarding: gsettings set org.freedesktop.ibus.engine.hangul "
+                     "use-event-forwarding false\n";
+      }
+    }
   } else {
     SDL_StopTextInput();
   }
@@ -276,7 +313,70 @@ void SdlWindow::HandleKey(const SDL_KeyboardEvent& key) {
     return;
   }
   stroke->Repeat = key.repeat != 0;
-  if (heldKeys_.Down(*stroke, SDL_GetTicks64())) form_.Key(*stroke);
+  if (heldKeys_.Down(*stroke, SDL_GetTicks64())) PressKey(*stroke);
+}
+
+void SdlWindow::HandleForwardedKey(void* eventData) {
+  const ForwardedKey key = IbusForwardedKeys::Take(eventData);
+  if (!(SDL_GetWindowFlags(sdl_->window.get()) & SDL_WINDOW_INPUT_FOCUS)) return;
+  if (!sdl_->forwardedKeys->IsFocusedContext(key.Context)) return;
+  const auto stroke = StrokeOfKeysym(key.Keysym, key.State);
+  if (!stroke) return;
+  // ibus-hangul takes the key's release without sending it back, so a key sent back is pressed
+  // and let go at once: a held arrow walks at the desktop's repeat rate.
+  const bool pressed = !key.Released && heldKeys_.Down(*stroke, SDL_GetTicks64());
+  heldKeys_.Up(stroke->VirtualKey);
+  if (!pressed) return;
+  PressKey(*stroke);
+  // A key IBus sends back was never typed past it, so its character comes from here.
+  if (static_cast<unsigned char>(stroke->Ascii) >= 0x20) {
+    form_.Input().TextInput(std::u16string(1, static_cast<char16_t>(stroke->Ascii)),
+                            form_.FocusedReceiver());
+  }
+}
+
+void SdlWindow::PressKey(const KeyStroke& stroke) {
+  if (options_.SystemInputMethod && !SystemInputMethod::BelongsToComposition(stroke)) {
+    BringPendingTextAhead(stroke);
+  }
+  form_.Key(stroke);
+}
+
+void SdlWindow::BringPendingTextAhead(const KeyStroke& stroke) {
+  // Reads the input method's signals that reached the program before the key did.
+  SDL_PumpEvents();
+  std::vector<SDL_Event> waiting;
+  SDL_Event chunk[64];
+  int count = 0;
+  while ((count = SDL_PeepEvents(chunk, 64, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0) {
+    waiting.insert(waiting.end(), chunk, chunk + count);
+  }
+  const size_t first = !waiting.empty() && IsOwnText(waiting[0], stroke) ? 1 : 0;
+  std::vector<QueuedText> texts;
+  for (size_t i = first; i < waiting.size(); ++i) {
+    if (waiting[i].type == SDL_TEXTEDITING)
+      texts.push_back({false, Utf8ToWide(waiting[i].edit.text)});
+    if (waiting[i].type == SDL_TEXTINPUT) texts.push_back({true, Utf8ToWide(waiting[i].text.text)});
+  }
+  size_t ahead = TextAheadOfKey(form_.FocusedReceiver().Composition(), texts);
+  std::vector<SDL_Event> behind;
+  for (size_t i = 0; i < waiting.size(); ++i) {
+    if (i >= first && ahead > 0 && IsText(waiting[i])) {
+      HandleText(waiting[i]);
+      --ahead;
+    } else {
+      behind.push_back(waiting[i]);
+    }
+  }
+  SDL_PeepEvents(behind.data(), static_cast<int>(behind.size()), SDL_ADDEVENT, 0, 0);
+}
+
+void SdlWindow::HandleText(const SDL_Event& event) {
+  if (event.type == SDL_TEXTEDITING) {
+    form_.Input().TextEditing(Utf8ToWide(event.edit.text), form_.FocusedReceiver());
+  } else {
+    form_.Input().TextInput(Utf8ToWide(event.text.text), form_.FocusedReceiver());
+  }
 }
 
 bool SdlWindow::Handle(const SDL_Event& event) {
@@ -312,15 +412,14 @@ bool SdlWindow::Handle(const SDL_Event& event) {
       HandleKey(event.key);
       return false;
     case SDL_TEXTEDITING:
-      if (!options_.SystemInputMethod) return false;
-      form_.Input().TextEditing(Utf8ToWide(event.edit.text), form_.FocusedReceiver());
-      return true;
     case SDL_TEXTINPUT:
       if (!options_.SystemInputMethod) return false;
-      form_.Input().TextInput(Utf8ToWide(event.text.text), form_.FocusedReceiver());
+      HandleText(event);
       return true;
     default:
-      return false;
+      if (event.type != sdl_->forwardedKeyEvent || event.type == 0) return false;
+      HandleForwardedKey(event.user.data1);
+      return true;
   }
 }
 

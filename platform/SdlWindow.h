@@ -51,6 +51,12 @@ class SdlWindow {
   void PlaceTextInput();
   void ToggleFullscreen();
   void TakeScreenshot();
+  void HandleForwardedKey(void* eventData);
+  void HandleText(const SDL_Event& event);
+  // Hands a key to the form; with the desktop's input method, its text that came before the key
+  // is handled first.
+  void PressKey(const KeyStroke& stroke);
+  void BringPendingTextAhead(const KeyStroke& stroke);
   Form& form_;
   DisplayOptions options_;
   HeldKeys heldKeys_;

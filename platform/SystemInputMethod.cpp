@@ -5,15 +5,6 @@
 namespace platform {
 namespace {
 
-// Keys that belong to the composition when they get here at all: letters build the syllable,
-// Backspace takes a jamo off it, and the modifiers are held down for the doubled consonants.
-bool BelongsToComposition(const KeyStroke& stroke) {
-  const char c = stroke.Ascii;
-  const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-  return letter || stroke.VirtualKey == vk::Back || stroke.VirtualKey == vk::Shift ||
-         stroke.VirtualKey == vk::Control || stroke.VirtualKey == vk::Menu;
-}
-
 bool IsControlCharacter(char c) {
   const unsigned char code = static_cast<unsigned char>(c);
   return code != 0 && (code < 0x20 || code == 0x7F);
@@ -28,6 +19,13 @@ bool IsKeyText(const std::u16string& text) {
 }
 
 }  // namespace
+
+bool SystemInputMethod::BelongsToComposition(const KeyStroke& stroke) {
+  const char c = stroke.Ascii;
+  const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  return letter || stroke.VirtualKey == vk::Back || stroke.VirtualKey == vk::Shift ||
+         stroke.VirtualKey == vk::Control || stroke.VirtualKey == vk::Menu;
+}
 
 void SystemInputMethod::CommitAhead(TextReceiver& receiver) {
   committedAhead_ = receiver.Composition();

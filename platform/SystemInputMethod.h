@@ -30,6 +30,9 @@ class SystemInputMethod : public InputMethod {
   TypingMode Mode() const override {
     return answered_ ? TypingMode::Desktop : TypingMode::DesktopSilent;
   }
+  // Keys that belong to the composition when they get here at all: letters build the syllable,
+  // Backspace takes a jamo off it, and the modifiers are held down for the doubled consonants.
+  static bool BelongsToComposition(const KeyStroke& stroke);
 
  private:
   // Notes that the input method composed or committed something a plain key cannot type; the

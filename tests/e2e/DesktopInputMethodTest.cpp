@@ -1,0 +1,131 @@
+// Korean typed through the desktop's real input methods (IBus with ibus-hangul, Fcitx5 with
+// fcitx5-hangul) into the game's real window: the talk to the king must end up exactly as the
+// same words give in a headless run, at a calm pace and at 5 ms a key with Enter right behind the
+// last jamo, with keys pressed while composing, Backspace, and walking afterwards.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "DesktopSession.h"
+#include "RealWorld.h"
+#include "TestSupport.h"
+#include "platform/Png.h"
+
+using namespace testing_support;
+
+namespace {
+
+// One line of the talk: the keys as typed on the 2-set layout and the text they make.
+struct TypedLine {
+  std::vector<std::string> Keys;  // xdotool key names
+  std::string Text;
+  int DelayMs = 30;
+};
+
+std::vector<std::string> Typed(const std::string& latin) {
+  std::vector<std::string> keys;
+  for (const char c : latin) {
+    keys.push_back(c >= 'A' && c <= 'Z' ? "shift+" + std::string(1, static_cast<char>(c + 32))
+                                        : std::string(1, c));
+  }
+  return keys;
+}
+
+std::vector<std::string> Joined(std::vector<std::string> keys,
+                                const std::vector<std::string>& more) {
+  keys.insert(keys.end(), more.begin(), more.end());
+  return keys;
+}
+
+// The talk every case types: calm lines, fast lines, keys while composing, Backspace.
+std::vector<TypedLine> TalkLines() {
+  return {
+      {Typed("zkfmqps"), "카르벤", 30},
+      {Typed("anfktPs"), "무라셴", 5},
+      {Typed("zkfmqps"), "카르벤", 5},
+      {Typed("anfktPs"), "무라셴", 5},
+      // Backspace takes the last jamo off the syllable being composed.
+      {Joined(Typed("qlalr"), {"BackSpace", "f"}), "비밀", 5},
+      // A digit while composing commits the syllable ahead of itself.
+      {Typed("gks1"), "한1", 30},
+  };
+}
+
+bool SamePixels(const platform::Bitmap& a, const platform::Bitmap& b, int left, int top, int width,
+                int height) {
+  for (int y = top; y < top + height; ++y)
+    for (int x = left; x < left + width; ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+  return true;
+}
+
+// Where the picture of the real window must match the headless one: the map view and the
+// console pane (the input pane's caret blinks on its own time).
+bool SameMapAndConsole(const platform::Bitmap& window, const platform::Bitmap& expected) {
+  return window.Width() == expected.Width() && SamePixels(window, expected, 0, 0, 216, 264) &&
+         SamePixels(window, expected, 225, 0, 400, 336);
+}
+
+class DesktopInputMethodTest : public ::testing::TestWithParam<DesktopInputMethod> {
+ protected:
+  // The headless picture after walking to the king, the talk's lines typed as text, an empty line
+  // that ends the talk, and `walkAway`.
+  platform::Bitmap Expected(const std::vector<std::string>& walkAway) {
+    std::string script = KeyScript(WalkKeys({50, 50}, {50, 28})) + "key Up\n";
+    for (const TypedLine& line : TalkLines()) script += "text " + line.Text + "\nkey Enter\n";
+    script += "key Enter\n" + KeyScript(walkAway);
+    dir_.Write("script.txt", script);
+    const GameRun run =
+        RunGame({"--headless", "--script", "script.txt", "--data", SourcePath("data").string(),
+                 "--screenshot", (dir_.Path() / "expected.png").string()});
+    EXPECT_EQ(run.Status, 0) << run.Errors;
+    const auto shot = platform::LoadPng((dir_.Path() / "expected.png").string());
+    return shot ? *shot : platform::Bitmap();
+  }
+
+  ScratchDir dir_;
+};
+
+TEST_P(DesktopInputMethodTest, TheTalkTypedThroughTheInputMethodIsTheTalkTypedAsText) {
+  DesktopSession desktop(GetParam());
+  ASSERT_EQ(desktop.Problem(), "");
+  ASSERT_TRUE(
+      desktop.StartGame({"--ime", "system", "--scale", "1", "--data", SourcePath("data").string()}))
+      << desktop.StopGame();
+
+  desktop.Keys(Joined(WalkKeys({50, 50}, {50, 28}), {"Up"}), 40);
+  // ibus-hangul starts in Latin mode; Shift+Space switches, as a player does.
+  if (GetParam() == DesktopInputMethod::Ibus) desktop.Keys({"shift+space"}, 50);
+  for (const TypedLine& line : TalkLines()) {
+    desktop.Keys(Joined(line.Keys, {"Return"}), line.DelayMs);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the king answers
+  }
+  // An empty line ends the talk; the arrows walk again with the input method on.
+  const std::vector<std::string> walkAway{"Down", "Down", "Left"};
+  desktop.Keys(Joined({"Return"}, walkAway), 60);
+
+  const platform::Bitmap expected = Expected(walkAway);
+  platform::Bitmap window;
+  for (int attempt = 0; attempt < 50 && !SameMapAndConsole(window, expected); ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    window = desktop.WindowPicture();
+  }
+  const bool same = SameMapAndConsole(window, expected);
+  const auto picture =
+      std::filesystem::temp_directory_path() /
+      ("vesk-" + std::string(GetParam() == DesktopInputMethod::Ibus ? "ibus" : "fcitx5") +
+       "-window.png");
+  if (!same) platform::SavePng(window, picture.string());
+  const std::string errors = desktop.StopGame();
+  EXPECT_TRUE(same) << "the window differs from the headless run; see " << picture.string() << "\n"
+                    << errors;
+}
+
+INSTANTIATE_TEST_SUITE_P(, DesktopInputMethodTest,
+                         ::testing::Values(DesktopInputMethod::Ibus, DesktopInputMethod::Fcitx5),
+                         [](const auto& info) {
+                           return info.param == DesktopInputMethod::Ibus ? "Ibus" : "Fcitx5";
+                         });
+
+}  // namespace
