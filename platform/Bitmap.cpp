@@ -66,6 +66,14 @@ uint32_t* Bitmap::Row(int32_t y) {
   return Line(y);
 }
 
+// Whether eight pixels agree, compared a word pair at a time without a call.
+static bool SameRun(const uint32_t* a, const uint32_t* b) {
+  uint64_t x[4], y[4];
+  std::memcpy(x, a, sizeof x);
+  std::memcpy(y, b, sizeof y);
+  return ((x[0] ^ y[0]) | (x[1] ^ y[1]) | (x[2] ^ y[2]) | (x[3] ^ y[3])) == 0;
+}
+
 // The part of `area` that lies inside a width x height image.
 static Rect ClipTo(Rect area, int32_t width, int32_t height) {
   area.Left = std::max(area.Left, 0);
@@ -135,13 +143,9 @@ void Bitmap::CopyRect(Rect dest, const Bitmap& source, Rect sourceArea) {
     int32_t left = 0, right = width;
     // Eight pixels at a time while they agree (the view after a step holds long equal runs).
     constexpr int32_t kRun = 8;
-    constexpr size_t kRunBytes = kRun * sizeof(uint32_t);
-    while (left + kRun <= right && std::memcmp(target + left, pixels + left, kRunBytes) == 0) {
-      left += kRun;
-    }
+    while (left + kRun <= right && SameRun(target + left, pixels + left)) left += kRun;
     while (target[left] == pixels[left]) ++left;
-    while (right - kRun >= left &&
-           std::memcmp(target + right - kRun, pixels + right - kRun, kRunBytes) == 0) {
+    while (right - kRun >= left && SameRun(target + right - kRun, pixels + right - kRun)) {
       right -= kRun;
     }
     while (target[right - 1] == pixels[right - 1]) --right;
