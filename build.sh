@@ -15,7 +15,7 @@ PLAY_PACKAGES="build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libs
 libhangul-dev libfontconfig-dev libibus-1.0-dev fonts-nanum"
 # What the test suite, the benchmarks and the hardening checks need besides.
 TEST_PACKAGES="libgtest-dev libbenchmark-dev unifont xvfb xdotool clang libclang-rt-14-dev python3 \
-dbus ibus ibus-hangul fcitx5 fcitx5-hangul"
+dbus ibus ibus-hangul fcitx5 fcitx5-hangul libx11-dev"
 # What making the Debian package and checking it with Debian's own tools need besides (the test
 # suite builds, installs and checks the package too).
 PACKAGE_PACKAGES="debhelper dpkg-dev go-md2man lintian desktop-file-utils appstream"
