@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/DataFile.h"
+#include "text/FontLayout.h"
 
 namespace {
 
@@ -40,46 +41,25 @@ constexpr uint8_t kMedialNumber[32] = {0, 0, 0,  1,  2,  3,  4,  5,  0, 0, 6,  7
 constexpr uint8_t kFinalNumber[32] = {0,  0,  1, 2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
                                       15, 16, 0, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 0,  0};
 
-// Set bases chosen by the vowel m (0..21): the initial's set without and with a final, and the
-// final's set.
-struct TVowelSets {
-  uint16_t InitialPlain, InitialWithFinal, Final;
-};
-constexpr TVowelSets kVowelSets[22] = {
-    {0, 0, 0},       // none (a lone final cluster takes 236, see ComposeHangul)
-    {0, 95, 236},    // ㅏ
-    {0, 95, 290},    // ㅐ
-    {0, 95, 236},    // ㅑ
-    {0, 95, 290},    // ㅒ
-    {0, 95, 263},    // ㅓ
-    {0, 95, 290},    // ㅔ
-    {0, 95, 263},    // ㅕ
-    {0, 95, 290},    // ㅖ
-    {19, 114, 317},  // ㅗ
-    {57, 133, 236},  // ㅘ
-    {57, 133, 290},  // ㅙ
-    {57, 133, 263},  // ㅚ
-    {19, 114, 317},  // ㅛ
-    {38, 114, 317},  // ㅜ
-    {76, 133, 263},  // ㅝ
-    {76, 133, 290},  // ㅞ
-    {76, 133, 263},  // ㅟ
-    {38, 114, 317},  // ㅠ
-    {19, 114, 317},  // ㅡ
-    {57, 133, 263},  // ㅢ
-    {0, 95, 263},    // ㅣ
-};
-
-// The vowel's set base chosen by the initial i (0..19): ㄱ and ㅋ (and no initial) take the
-// vowel shapes that leave room for their long stroke.
-uint16_t VowelSetBase(uint8_t i, bool withFinal) {
-  const bool roomyInitial = (i == 0 || i == 1 || i == 16);
-  if (withFinal) return i == 0 ? 0 : (roomyInitial ? 194 : 215);
-  return roomyInitial ? 152 : 173;
+// The sets vowel m (its component number, 0 = none) gives the initial and the final.
+font_layout::VowelSets SetsOfVowel(uint8_t m) {
+  return m == 0 ? font_layout::VowelSets{0, 0, 0} : font_layout::kSetsByVowel[m - 1];
 }
 
-constexpr size_t kHangulGlyphBytes = 32;
-constexpr size_t kAsciiGlyphBytes = 16;
+// The vowel's set base chosen by the initial i (its component number, 0 = none): ㄱ and ㅋ (and
+// no initial) take the vowel shapes that leave room for their long stroke.
+uint16_t VowelSetBase(uint8_t i, bool withFinal) {
+  const bool roomyInitial = (i == 0 || i == 1 || i == 16);
+  if (withFinal) {
+    return i == 0 ? 0
+                  : (roomyInitial ? font_layout::kRoomyVowelSetWithFinal
+                                  : font_layout::kVowelSetWithFinal);
+  }
+  return roomyInitial ? font_layout::kRoomyVowelSet : font_layout::kVowelSet;
+}
+
+using font_layout::kAsciiGlyphBytes;
+using font_layout::kHangulGlyphBytes;
 constexpr size_t kGlyphRows = 16;
 
 // Inks every neighbour of every inked pixel: rows take in the row below, then the row above,
@@ -231,13 +211,14 @@ void THangul::ComposeHangul(uint8_t High, uint8_t Low, TGlyphBuffer& Glyph) cons
 
   uint16_t initialSet = 0;
   if (withFinal) {
-    initialSet = kVowelSets[m].InitialWithFinal;
+    initialSet = SetsOfVowel(m).InitialWithFinal;
   } else if (i > 0) {
-    initialSet = kVowelSets[m].InitialPlain;
+    initialSet = SetsOfVowel(m).InitialPlain;
   }
   const uint16_t vowelSet = VowelSetBase(i, withFinal);
   uint16_t finalSet = 0;
-  if (withFinal) finalSet = m == 0 ? (i == 0 ? 236 : 0) : kVowelSets[m].Final;
+  if (withFinal)
+    finalSet = m == 0 ? (i == 0 ? font_layout::kLoneFinalSet : 0) : SetsOfVowel(m).Final;
 
   const uint8_t* font = HangulFont->data();
   if (initialSet + i > 0) {

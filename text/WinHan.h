@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "text/FontLayout.h"
+
 // Length-counted: a Johab byte string may hold 0x00 bytes.
 int32_t WideToJohab(const std::u16string& Source, std::string& Dest);
 // The bytes WideToJohab makes of one UTF-16 unit, each one 8-pixel column of the renderer: 1 for
@@ -29,8 +31,8 @@ uint32_t JoinColor(uint8_t Red, uint8_t Green, uint8_t Blue);
 
 class THangul {
  public:
-  static constexpr size_t kAsciiFontSize = 1536;
-  static constexpr size_t kHangulFontSize = 16000;
+  static constexpr size_t kAsciiFontSize = font_layout::kAsciiFontSize;
+  static constexpr size_t kHangulFontSize = font_layout::kHangulFontSize;
 
   explicit THangul(TPixelEvent OnPixel);
 

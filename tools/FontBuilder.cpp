@@ -105,18 +105,8 @@ bool BuildAsciiFont(const HexGlyphs& source, std::vector<uint8_t>& font, std::st
 
 namespace {
 
-constexpr int kMedialCount = 21;
-constexpr int kFinalCount = 28;  // 0 = no final
-
-// Set bases by vowel (Unicode medial index, ㅏ .. ㅣ): the initial-sound set without and with a
-// final, and the final-sound set.
-constexpr std::array<int, kMedialCount> kInitialSetOpen = {
-    0, 0, 0, 0, 0, 0, 0, 0, 19, 57, 57, 57, 19, 38, 76, 76, 76, 38, 19, 57, 0};
-constexpr std::array<int, kMedialCount> kInitialSetClosed = {
-    95, 95, 95, 95, 95, 95, 95, 95, 114, 133, 133, 133, 114, 114, 133, 133, 133, 114, 114, 133, 95};
-constexpr std::array<int, kMedialCount> kFinalSet = {236, 290, 236, 290, 263, 290, 263,
-                                                     290, 317, 236, 290, 263, 317, 317,
-                                                     263, 290, 263, 317, 317, 263, 263};
+constexpr int kMedialCount = font_layout::kVowels;
+constexpr int kFinalCount = font_layout::kFinals + 1;  // 0 = no final
 
 // ㄱ and ㅋ (Unicode initial indices 0 and 15) leave the vowel more room than the other initials.
 bool TakesWideVowel(int initial) { return initial == 0 || initial == 15; }
@@ -127,11 +117,15 @@ SyllableGlyphs ComponentGlyphsOf(int syllable) {
   const int initial = syllable / (kMedialCount * kFinalCount);
   const int medial = syllable / kFinalCount % kMedialCount;
   const int final = syllable % kFinalCount;
+  const font_layout::VowelSets& sets = font_layout::kSetsByVowel[medial];
   if (final == 0) {
-    return {kInitialSetOpen[medial] + initial, (TakesWideVowel(initial) ? 152 : 173) + medial, -1};
+    const int vowelSet =
+        TakesWideVowel(initial) ? font_layout::kRoomyVowelSet : font_layout::kVowelSet;
+    return {sets.InitialPlain + initial, vowelSet + medial, -1};
   }
-  return {kInitialSetClosed[medial] + initial, (TakesWideVowel(initial) ? 194 : 215) + medial,
-          kFinalSet[medial] + final - 1};
+  const int vowelSet = TakesWideVowel(initial) ? font_layout::kRoomyVowelSetWithFinal
+                                               : font_layout::kVowelSetWithFinal;
+  return {sets.InitialWithFinal + initial, vowelSet + medial, sets.Final + final - 1};
 }
 
 int InkCount(const Glyph& glyph) {
@@ -155,8 +149,8 @@ double InkOverlap(const Glyph& a, const Glyph& b) {
 
 namespace {
 
-constexpr int kFirstVowelGlyph = 152;
-constexpr int kFirstFinalGlyph = 236;
+constexpr int kFirstVowelGlyph = font_layout::kRoomyVowelSet;
+constexpr int kFirstFinalGlyph = font_layout::kLoneFinalSet;
 
 // How much a syllable's match counts in RaiseWeakest: its overlap (intersection over union of
 // ink) with Unifont's, and kWeakWeight times more for each hundredth it lies below kWeakOverlap.

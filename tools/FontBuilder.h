@@ -12,13 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "text/FontLayout.h"
+
 namespace fontbuild {
 
 constexpr int kSyllableCount = 11172;  // U+AC00..U+D7A3
 constexpr char32_t kFirstSyllable = 0xAC00;
-constexpr int kComponentGlyphCount = 344;  // glyphs 0..343 of H01.fnt
-constexpr size_t kAsciiFontSize = 1536;
-constexpr size_t kHangulFontSize = 16000;
+using font_layout::kAsciiFontSize;
+using font_layout::kComponentGlyphCount;
+using font_layout::kHangulFontSize;
 
 // A 16 x 16 glyph as H01.fnt stores it: row r in bytes 2r (columns 0..7) and 2r + 1 (columns
 // 8..15), bit 7 the leftmost column of each half.

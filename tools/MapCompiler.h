@@ -10,14 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "world/MapFormat.h"
+
 namespace map_compiler {
 
-constexpr int kMapSize = 100;  // columns and rows
-constexpr size_t kHeaderSize = 96;
-constexpr size_t kCellCount = kMapSize * kMapSize;
-constexpr size_t kMapFileSize = kHeaderSize + kCellCount;
-constexpr size_t kWidthOffset = 11;
-constexpr size_t kHeightOffset = 12;
+using map_file::kCellCount;
+using map_file::kHeaderSize;
+using map_file::kHeightOffset;
+using map_file::kWidthOffset;
+constexpr int kMapSize = map_file::kGridSize;  // columns and rows
+constexpr size_t kMapFileSize = map_file::kFileSize;
 constexpr size_t kVersionOffset = 8;
 constexpr uint8_t kFormatVersion = 1;
 constexpr char kSignature[] = "VESK MAP";  // the first 8 header bytes; the game ignores them

@@ -179,38 +179,26 @@ void EncodeRecord(uint16_t w, uint16_t h, const std::array<uint8_t, kCellPixels>
   record[1] = static_cast<char>(w >> 8);
   record[2] = static_cast<char>(h & 0xFF);
   record[3] = static_cast<char>(h >> 8);
+  auto* bytes = reinterpret_cast<uint8_t*>(record.data());
   for (int r = 0; r < kCellSize; ++r) {
-    for (int x = 0; x < kCellSize; ++x) {
-      uint8_t index = indices[r * kCellSize + x];
-      for (int plane = 0; plane < 4; ++plane) {
-        if (!(index & (8 >> plane))) continue;
-        size_t at = kPixelsOffset + kRowBytes * r + 3 * plane + x / 8;
-        record[at] = static_cast<char>(record[at] | (0x80 >> (x % 8)));
-      }
-    }
+    for (int x = 0; x < kCellSize; ++x)
+      PutColourIndex(PixelRow(bytes, r), x, indices[r * kCellSize + x]);
   }
   out += record;
 }
 
 std::array<uint8_t, kCellPixels> ReadRecordIndices(const std::string& bytes, size_t offset) {
   std::array<uint8_t, kCellPixels> indices{};
+  const auto* record = reinterpret_cast<const uint8_t*>(bytes.data()) + offset;
   for (int r = 0; r < kCellSize; ++r) {
-    for (int x = 0; x < kCellSize; ++x) {
-      uint8_t index = 0;
-      for (int plane = 0; plane < 4; ++plane) {
-        auto byte =
-            static_cast<uint8_t>(bytes[offset + kPixelsOffset + kRowBytes * r + 3 * plane + x / 8]);
-        if (byte & (0x80 >> (x % 8))) index |= static_cast<uint8_t>(8 >> plane);
-      }
-      indices[r * kCellSize + x] = index;
-    }
+    for (int x = 0; x < kCellSize; ++x)
+      indices[r * kCellSize + x] = ColourIndexAt(PixelRow(record, r), x);
   }
   return indices;
 }
 
 uint16_t ReadWord(const std::string& bytes, size_t offset) {
-  return static_cast<uint16_t>(static_cast<uint8_t>(bytes[offset]) |
-                               (static_cast<uint8_t>(bytes[offset + 1]) << 8));
+  return SizeField(reinterpret_cast<const uint8_t*>(bytes.data()) + offset);
 }
 
 char PixelChar(uint8_t index) {

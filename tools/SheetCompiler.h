@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/SheetFormat.h"
+#include "world/SheetFormat.h"
 
 namespace sheet {
 

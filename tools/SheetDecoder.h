@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/SheetFormat.h"
+#include "world/SheetFormat.h"
 
 namespace sheet {
 

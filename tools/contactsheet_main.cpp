@@ -17,6 +17,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Png.h"
 #include "tools/SheetDecoder.h"
+#include "world/MapFormat.h"
 
 namespace {
 
@@ -25,10 +26,7 @@ constexpr uint32_t kLabelColour = 0x00F0E0A0;
 constexpr uint32_t kCheckerLight = 0x00C8C8C8;
 constexpr uint32_t kCheckerDark = 0x00909090;
 
-// The world map: a 96-byte header, then 100 x 100 terrain bytes, row by row.
-constexpr int kMapSize = 100;
-constexpr size_t kMapHeader = 96;
-constexpr int kTileMask = 0x3F;
+constexpr int kMapSize = map_file::kGridSize;
 
 // Digits 0..9 in 3 x 5 pixels, one row a byte (bit 2 = left).
 constexpr std::array<std::array<uint8_t, 5>, 10> kDigits = {{
@@ -103,14 +101,15 @@ std::string ReadMap(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error(path.string() + ": cannot be read");
   std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  size_t needed = kMapHeader + kMapSize * kMapSize;
+  const size_t needed = map_file::kFileSize;
   if (bytes.size() < needed)
     throw std::runtime_error(path.string() + ": holds " + std::to_string(bytes.size()) +
                              " bytes, a map needs " + std::to_string(needed));
-  if (static_cast<uint8_t>(bytes[11]) != kMapSize || static_cast<uint8_t>(bytes[12]) != kMapSize)
+  const auto width = static_cast<uint8_t>(bytes[map_file::kWidthOffset]);
+  const auto height = static_cast<uint8_t>(bytes[map_file::kHeightOffset]);
+  if (width != kMapSize || height != kMapSize)
     std::fprintf(stderr, "%s: header says %d x %d, drawing the 100 x 100 grid the game reads\n",
-                 path.string().c_str(), static_cast<uint8_t>(bytes[11]),
-                 static_cast<uint8_t>(bytes[12]));
+                 path.string().c_str(), width, height);
   return bytes;
 }
 
@@ -120,7 +119,8 @@ platform::Bitmap WorldPicture(const std::string& map, const std::vector<sheet::C
   Fill(world, 0);  // cells whose tile number is 56..63 show nothing
   for (int y = 0; y < kMapSize; ++y)
     for (int x = 0; x < kMapSize; ++x) {
-      int tile = static_cast<uint8_t>(map[kMapHeader + kMapSize * y + x]) & kTileMask;
+      const int tile =
+          static_cast<uint8_t>(map[map_file::kHeaderSize + kMapSize * y + x]) & map_file::kTileMask;
       if (tile >= sheet::kImagesPerSheet) continue;
       for (int r = 0; r < kCell; ++r)
         std::copy_n(tiles[tile].begin() + r * kCell, kCell, world.Row(y * kCell + r) + x * kCell);

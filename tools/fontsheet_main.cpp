@@ -30,13 +30,11 @@ constexpr int kCell = 18;  // a 16 x 16 glyph and a 2-pixel gap
 constexpr uint32_t kInk = 0x00000000;
 constexpr uint32_t kPaper = 0x00FFFFFF;
 constexpr uint32_t kGap = 0x00C8C8C8;
-constexpr int kInitials = 19;
-constexpr int kMedials = 21;
-constexpr int kFinals = 28;
+constexpr int kInitials = font_layout::kInitials;
+constexpr int kMedials = font_layout::kVowels;
+constexpr int kFinals = font_layout::kFinals + 1;  // no final, then the finals
 
-// The glyph sets of H01.fnt by their first glyph; the last entry ends the used glyphs.
-constexpr int kSetBases[] = {0,   19,  38,  57,  76,  95,  114, 133, 152,
-                             173, 194, 215, 236, 263, 290, 317, 344};
+using font_layout::kSetBases;
 
 std::string ReadWhole(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -220,8 +218,8 @@ int main(int argc, char** argv) {
   const std::filesystem::path outDir = argv[2];
   const int firstText = against ? 5 : 3;
   try {
-    CheckFontFile(dataDir / "ascii.fnt", THangul::kAsciiFontSize);
-    CheckFontFile(dataDir / "H01.fnt", THangul::kHangulFontSize);
+    CheckFontFile(dataDir / "ascii.fnt", font_layout::kAsciiFontSize);
+    CheckFontFile(dataDir / "H01.fnt", font_layout::kHangulFontSize);
     std::filesystem::create_directories(outDir);
     SyllableSheets(dataDir, outDir);
     LetterSheet(dataDir, outDir);

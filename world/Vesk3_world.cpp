@@ -8,14 +8,6 @@
 
 namespace {
 
-constexpr int32_t kImagesPerSheet = TWorldView::kTilesPerSheet;  // sprites and masks in CHARA
-constexpr size_t kImageRecordSize = 294;
-constexpr size_t kSheetFileSize = kImagesPerSheet * kImageRecordSize;  // 16464 bytes
-constexpr size_t kPixelRowsOffset = 4;
-constexpr size_t kPixelRowSize = 12;
-constexpr size_t kPlaneSize = 3;
-constexpr int32_t kPlanes = 4;
-
 // A missing palette file gives the standard 16-colour EGA palette, written in the file's 6-bit
 // form so that it is scaled exactly like a loaded one.
 // clang-format off
@@ -27,21 +19,6 @@ constexpr TPalette kEgaPalette = {
 };
 // clang-format on
 
-uint16_t LittleEndianWord(const uint8_t* bytes) {
-  return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
-}
-
-// Colour index of pixel x of one 12-byte pixel row: the planes hold bits 3, 2, 1, 0 in that
-// order, and the most significant bit of a plane's first byte is the leftmost pixel.
-uint8_t ColourIndexAt(const uint8_t* pixelRow, int32_t x) {
-  uint8_t index = 0;
-  for (int32_t plane = 0; plane < kPlanes; ++plane) {
-    const uint8_t planeByte = pixelRow[plane * kPlaneSize + x / 8];
-    index = static_cast<uint8_t>((index << 1) | ((planeByte >> (7 - x % 8)) & 1));
-  }
-  return index;
-}
-
 uint32_t PaletteColour(const TPalette& palette, uint8_t index) {
   const uint8_t* entry = &palette[3 * index];
   return (uint32_t{entry[0]} << 16) | (uint32_t{entry[1]} << 8) | entry[2];
@@ -50,15 +27,16 @@ uint32_t PaletteColour(const TPalette& palette, uint8_t index) {
 // Decodes image `k` of a sheet file, calling plot(x, y, colour) for every pixel of its top-left
 // (W + 1) x (H + 1) corner.
 template <typename Plot>
-void DecodeImage(const std::vector<uint8_t>& sheet, int32_t k, const TPalette& palette, Plot plot) {
-  const uint8_t* record = sheet.data() + k * kImageRecordSize;
+void DecodeImage(const std::vector<uint8_t>& images, int32_t k, const TPalette& palette,
+                 Plot plot) {
+  const uint8_t* record = images.data() + k * sheet::kRecordSize;
   // An image claiming more than 24 pixels a side is cut to its own cell.
-  const int32_t lastX = std::min<int32_t>(LittleEndianWord(record), TWorldView::kCellSize - 1);
-  const int32_t lastY = std::min<int32_t>(LittleEndianWord(record + 2), TWorldView::kCellSize - 1);
+  const int32_t lastX = std::min<int32_t>(sheet::SizeField(record), sheet::kMaxSizeField);
+  const int32_t lastY = std::min<int32_t>(sheet::SizeField(record + 2), sheet::kMaxSizeField);
   for (int32_t y = 0; y <= lastY; ++y) {
-    const uint8_t* pixelRow = record + kPixelRowsOffset + y * kPixelRowSize;
+    const uint8_t* pixelRow = sheet::PixelRow(record, y);
     for (int32_t x = 0; x <= lastX; ++x) {
-      plot(x, y, PaletteColour(palette, ColourIndexAt(pixelRow, x)));
+      plot(x, y, PaletteColour(palette, sheet::ColourIndexAt(pixelRow, x)));
     }
   }
 }
@@ -73,12 +51,12 @@ void LoadSheet(TWorldView& view, const std::string& Name, platform::Bitmap& stri
   view.LoadPalette(Name, palette);
   std::optional<platform::DataFile> file = platform::DataFile::Open(Name + ".FNT");
   if (!file) return;
-  std::vector<uint8_t> sheet(kSheetFileSize);
-  file->ReadBlock(sheet.data(), sheet.size());
+  std::vector<uint8_t> images(sheet::kImageFileSize);
+  file->ReadBlock(images.data(), images.size());
   file->Close();
   strip.SetSize(stripCells * TWorldView::kCellSize, TWorldView::kCellSize);
-  for (int32_t k = 0; k < kImagesPerSheet; ++k) {
-    DecodeImage(sheet, k, palette,
+  for (int32_t k = 0; k < sheet::kImagesPerSheet; ++k) {
+    DecodeImage(images, k, palette,
                 [&](int32_t x, int32_t y, uint32_t colour) { plot(k, x, y, colour); });
   }
 }
@@ -113,7 +91,7 @@ void TWorldView::LoadPalette(const std::string& Name, TPalette& Palette) {
   } else {
     Palette = kEgaPalette;
   }
-  for (uint8_t& intensity : Palette) intensity = static_cast<uint8_t>(intensity * 4);
+  for (uint8_t& intensity : Palette) intensity = sheet::ChannelOf(intensity);
 }
 
 void TWorldView::LoadTiles(const std::string& Name) {

@@ -8,14 +8,15 @@
 #include <string>
 
 #include "platform/Bitmap.h"
+#include "world/SheetFormat.h"
 
-using TPalette = std::array<uint8_t, 48>;  // 16 entries of red, green, blue
+using TPalette = std::array<uint8_t, sheet::kPaletteFileSize>;  // 16 entries of red, green, blue
 
 class TWorldView {
  public:
-  static constexpr int32_t kCellSize = 24;
-  static constexpr int32_t kTilesPerSheet = 56;
-  static constexpr int32_t kSprites = 28;
+  static constexpr int32_t kCellSize = sheet::kCellSize;
+  static constexpr int32_t kTilesPerSheet = sheet::kImagesPerSheet;
+  static constexpr int32_t kSprites = sheet::kSpriteCount;
   static constexpr uint32_t KeyColour = 0x00FF00FF;
 
   // Create: X and Y become Left and Top. Loads "TOWN" and "CHARA" from the working directory.

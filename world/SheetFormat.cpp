@@ -1,4 +1,4 @@
-#include "tools/SheetFormat.h"
+#include "world/SheetFormat.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,0 +1,19 @@
+// MapFormat: the world map file, defined once for the game and the tools. A 96-byte header whose
+// bytes 11 and 12 are the map's width and height, then 100 x 100 terrain bytes, row by row (cell
+// (x, y) at 100y + x). A terrain byte's low six bits pick the tile, its high two bits the class.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace map_file {
+
+constexpr int32_t kGridSize = 100;  // columns and rows
+constexpr size_t kHeaderSize = 96;
+constexpr size_t kCellCount = kGridSize * kGridSize;
+constexpr size_t kFileSize = kHeaderSize + kCellCount;  // 10096
+constexpr size_t kWidthOffset = 11;                     // in the header
+constexpr size_t kHeightOffset = 12;
+constexpr uint8_t kTileMask = 0x3F;
+
+}  // namespace map_file
