@@ -4,15 +4,13 @@
 #include <system_error>
 #include <vector>
 
+#include "app/DataFiles.h"
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kDataFiles[] = {"VESK.M",    "TOWN.PAL",  "TOWN.FNT", "CHARA.PAL",
-                                      "CHARA.FNT", "ascii.fnt", "H01.fnt"};
 
 bool HoldsMap(const fs::path& folder) {
   std::error_code ignored;

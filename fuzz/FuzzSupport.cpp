@@ -7,13 +7,11 @@
 #include <filesystem>
 #include <string>
 
+#include "app/DataFiles.h"
+
 namespace fs = std::filesystem;
 
 namespace fuzz_support {
-namespace {
-constexpr const char* kDataFiles[] = {"VESK.M",    "TOWN.PAL",  "TOWN.FNT", "CHARA.PAL",
-                                      "CHARA.FNT", "ascii.fnt", "H01.fnt"};
-}  // namespace
 
 void EnterScratchDataFolder() {
   static bool entered = false;

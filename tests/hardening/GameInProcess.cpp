@@ -6,16 +6,20 @@
 #include <cstdio>
 
 #include "TestSupport.h"
+#include "app/DataFiles.h"
 #include "app/GameObjects.h"
 #include "platform/DataFile.h"
 
 namespace testing_support {
 
 const std::vector<DataFileInfo>& GameDataFiles() {
-  static const std::vector<DataFileInfo> files = {
-      {"VESK.M", false},    {"TOWN.PAL", false}, {"TOWN.FNT", false}, {"CHARA.PAL", false},
-      {"CHARA.FNT", false}, {"ascii.fnt", true}, {"H01.fnt", true},
-  };
+  static const std::vector<DataFileInfo> files = [] {
+    std::vector<DataFileInfo> all;
+    for (const std::string name : kDataFiles) {
+      all.push_back({name, name == "ascii.fnt" || name == "H01.fnt"});
+    }
+    return all;
+  }();
   return files;
 }
 
