@@ -63,7 +63,7 @@ function runNative(name, script, ime) {
   fs.mkdirSync(dir, {recursive: true});
   const scriptFile = path.join(dir, 'run.script');
   fs.writeFileSync(scriptFile, script);
-  const result = {};
+  const result = {name};
   // The caret blinks on the timer, so the browser may show either phase: a run with one tick
   // more gives the other.
   for (const [suffix, extra] of [['', ''], ['-tick', 'tick\n']]) {
@@ -141,41 +141,60 @@ async function report(page) {
   }));
 }
 
-// Counts the pixels outside the window's controls where the canvas differs from the picture at `url`.
-async function differingPixels(page, url) {
-  return page.evaluate(async function(url, controls) {
-    const blob = await (await fetch(url)).blob();
-    const bitmap = await createImageBitmap(blob, {colorSpaceConversion: 'none',
-                                                  premultiplyAlpha: 'none'});
+// Counts, for each picture at `urls`, the pixels outside the window's controls where the canvas
+// differs from it. The canvas is read once, after every picture has loaded, so that the timer
+// cannot change it between two comparisons. Returns the counts and, when none is 0, the canvas.
+async function comparePictures(page, urls) {
+  return page.evaluate(async function(urls, controls) {
+    const pictures = [];
+    for (const url of urls) {
+      const blob = await (await fetch(url)).blob();
+      const bitmap = await createImageBitmap(blob, {colorSpaceConversion: 'none',
+                                                    premultiplyAlpha: 'none'});
+      const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+      scratch.drawImage(bitmap, 0, 0);
+      pictures.push(scratch.getImageData(0, 0, bitmap.width, bitmap.height));
+    }
     const canvas = document.getElementById('screen');
-    if (bitmap.width !== canvas.width || bitmap.height !== canvas.height) return 'another size';
-    const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
-    scratch.drawImage(bitmap, 0, 0);
-    const expected = scratch.getImageData(0, 0, bitmap.width, bitmap.height).data;
     const actual = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-    let differing = 0, left = canvas.width, top = canvas.height, right = -1, bottom = -1;
-    for (let y = 0; y < canvas.height; ++y) {
-      for (let x = 0; x < canvas.width; ++x) {
-        if (controls.some(c => x >= c.left && x < c.right && y >= c.top && y < c.bottom)) continue;
-        const i = (y * canvas.width + x) * 4;
-        if (actual[i] !== expected[i] || actual[i + 1] !== expected[i + 1] ||
-            actual[i + 2] !== expected[i + 2]) {
-          ++differing;
-          left = Math.min(left, x), top = Math.min(top, y);
-          right = Math.max(right, x), bottom = Math.max(bottom, y);
+    const counts = pictures.map(function(picture) {
+      if (picture.width !== canvas.width || picture.height !== canvas.height) return 'another size';
+      const expected = picture.data;
+      let differing = 0, left = canvas.width, top = canvas.height, right = -1, bottom = -1;
+      for (let y = 0; y < canvas.height; ++y) {
+        for (let x = 0; x < canvas.width; ++x) {
+          if (controls.some(c => x >= c.left && x < c.right && y >= c.top && y < c.bottom)) continue;
+          const i = (y * canvas.width + x) * 4;
+          if (actual[i] !== expected[i] || actual[i + 1] !== expected[i + 1] ||
+              actual[i + 2] !== expected[i + 2]) {
+            ++differing;
+            left = Math.min(left, x), top = Math.min(top, y);
+            right = Math.max(right, x), bottom = Math.max(bottom, y);
+          }
         }
       }
-    }
-    return differing ? `${differing} in (${left},${top})-(${right},${bottom})` : 0;
-  }, url, kControls);
+      return differing ? `${differing} in (${left},${top})-(${right},${bottom})` : 0;
+    });
+    if (counts.includes(0)) return {counts, picture: null};
+    const copy = new OffscreenCanvas(canvas.width, canvas.height);
+    copy.getContext('2d').putImageData(new ImageData(actual, canvas.width, canvas.height), 0, 0);
+    const bytes = new Uint8Array(await (await copy.convertToBlob({type: 'image/png'})).arrayBuffer());
+    let text = '';
+    for (const byte of bytes) text += String.fromCharCode(byte);
+    return {counts, picture: btoa(text)};
+  }, urls, kControls);
 }
 
 // The run matches the native one: pixels (in either phase of the caret), log and state.
 async function expectSameAsNative(page, native) {
   const problems = [];
-  const differing = [];
-  for (const picture of native.pictures) differing.push(await differingPixels(page, picture));
-  if (!differing.includes(0)) problems.push(`pixels differ from the native run: ${differing}`);
+  const {counts, picture} = await comparePictures(page, native.pictures);
+  if (picture) {
+    // The page's picture goes beside the native ones, to be looked at.
+    const file = path.join(args.work, native.name, 'page.png');
+    fs.writeFileSync(file, Buffer.from(picture, 'base64'));
+    problems.push(`pixels differ from the native run: ${counts}; the page's picture is ${file}`);
+  }
   const {log, state} = await report(page);
   if (log !== native.log) {
     const lines = log.split('\n'), nativeLines = native.log.split('\n');
