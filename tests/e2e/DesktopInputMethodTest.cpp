@@ -4,6 +4,7 @@
 // last jamo, with keys pressed while composing, Backspace, and walking afterwards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -96,7 +97,7 @@ TEST_P(DesktopInputMethodTest, TheTalkTypedThroughTheInputMethodIsTheTalkTypedAs
 
   desktop.Keys(Joined(WalkKeys({50, 50}, {50, 28}), {"Up"}), 40);
   // ibus-hangul starts in Latin mode; Shift+Space switches, as a player does.
-  if (GetParam() == DesktopInputMethod::Ibus) desktop.Keys({"shift+space"}, 50);
+  if (GetParam() != DesktopInputMethod::Fcitx5) desktop.Keys({"shift+space"}, 50);
   for (const TypedLine& line : TalkLines()) {
     desktop.Keys(Joined(line.Keys, {"Return"}), line.DelayMs);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the king answers
@@ -112,10 +113,9 @@ TEST_P(DesktopInputMethodTest, TheTalkTypedThroughTheInputMethodIsTheTalkTypedAs
     window = desktop.WindowPicture();
   }
   const bool same = SameMapAndConsole(window, expected);
-  const auto picture =
-      std::filesystem::temp_directory_path() /
-      ("vesk-" + std::string(GetParam() == DesktopInputMethod::Ibus ? "ibus" : "fcitx5") +
-       "-window.png");
+  std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  std::replace(name.begin(), name.end(), '/', '-');
+  const auto picture = std::filesystem::temp_directory_path() / ("vesk-" + name + ".png");
   if (!same) platform::SavePng(window, picture.string());
   const std::string errors = desktop.StopGame();
   EXPECT_TRUE(same) << "the window differs from the headless run; see " << picture.string() << "\n"
@@ -123,9 +123,18 @@ TEST_P(DesktopInputMethodTest, TheTalkTypedThroughTheInputMethodIsTheTalkTypedAs
 }
 
 INSTANTIATE_TEST_SUITE_P(, DesktopInputMethodTest,
-                         ::testing::Values(DesktopInputMethod::Ibus, DesktopInputMethod::Fcitx5),
+                         ::testing::Values(DesktopInputMethod::Ibus,
+                                           DesktopInputMethod::IbusWithoutForwarding,
+                                           DesktopInputMethod::Fcitx5),
                          [](const auto& info) {
-                           return info.param == DesktopInputMethod::Ibus ? "Ibus" : "Fcitx5";
+                           switch (info.param) {
+                             case DesktopInputMethod::Ibus:
+                               return "Ibus";
+                             case DesktopInputMethod::IbusWithoutForwarding:
+                               return "IbusWithoutForwarding";
+                             default:
+                               return "Fcitx5";
+                           }
                          });
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "TestSupport.h"
-#include "XWindowPicture.h"
+#include "XWindowPixels.h"
 
 extern char** environ;
 
@@ -96,7 +96,13 @@ DesktopSession::DesktopSession(DesktopInputMethod method) {
     return;
   }
   environment_["DBUS_SESSION_BUS_ADDRESS"] = bus;
-  if (method == DesktopInputMethod::Ibus ? !StartIbus() : !StartFcitx5()) return;
+  if (method == DesktopInputMethod::Fcitx5) {
+    StartFcitx5();
+  } else if (StartIbus() && method == DesktopInputMethod::IbusWithoutForwarding &&
+             Run({"gsettings", "set", "org.freedesktop.ibus.engine.hangul", "use-event-forwarding",
+                  "false"}) != 0) {
+    problem_ = "gsettings cannot turn ibus-hangul's forwarding off";
+  }
 }
 
 bool DesktopSession::StartIbus() {
@@ -218,7 +224,7 @@ void DesktopSession::Keys(const std::vector<std::string>& keys, int delayMs) {
 }
 
 platform::Bitmap DesktopSession::WindowPicture() {
-  return XWindowPicture(environment_["DISPLAY"], window_);
+  return WindowPixels(environment_["DISPLAY"], window_);
 }
 
 std::string DesktopSession::StopGame() {

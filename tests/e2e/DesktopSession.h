@@ -15,7 +15,11 @@
 
 namespace testing_support {
 
-enum class DesktopInputMethod { Ibus, Fcitx5 };
+enum class DesktopInputMethod {
+  Ibus,                   // IBus and ibus-hangul exactly as Debian installs them
+  IbusWithoutForwarding,  // ibus-hangul letting the keys it does not use through
+  Fcitx5,
+};
 
 class DesktopSession {
  public:
