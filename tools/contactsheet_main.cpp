@@ -3,7 +3,8 @@
 // writes OUTDIR/town.png (every tile x4 with its number), OUTDIR/town-repeat.png (every tile
 // repeated 3 x 3 at its real size, to judge seams and how it reads at 1x), OUTDIR/chara.png
 // (every sprite x4 over a checkerboard, so the masks show), OUTDIR/world.png (the whole map,
-// 24 pixels a cell) and OUTDIR/world-small.png (the same, a quarter of the size).
+// 24 pixels a cell) and OUTDIR/world-small.png (the same, a quarter of the size). The pictures
+// are drawn by the game's own map view, TWorldView, from the sheets in DATADIR.
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -16,8 +17,8 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Png.h"
-#include "tools/SheetDecoder.h"
 #include "world/MapFormat.h"
+#include "world/Vesk3_world.h"
 
 namespace {
 
@@ -67,15 +68,18 @@ void DrawNumber(platform::Bitmap& bitmap, int x, int y, int number, int scale) {
 
 uint32_t Checker(int x, int y) { return ((x / 8 + y / 8) % 2) ? kCheckerDark : kCheckerLight; }
 
-// One cell enlarged `scale` times at (x, y); key-coloured pixels show the checkerboard.
-void DrawCell(platform::Bitmap& bitmap, int x, int y, const sheet::Cell& cell, int scale) {
-  for (int r = 0; r < sheet::kCellSize; ++r)
-    for (int c = 0; c < sheet::kCellSize; ++c) {
-      uint32_t pixel = cell[r * sheet::kCellSize + c];
+// Cell `index` of a strip of the map view enlarged `scale` times at (x, y); key-coloured pixels
+// show the checkerboard.
+void DrawCell(platform::Bitmap& bitmap, int x, int y, const platform::Bitmap& strip, int index,
+              int scale) {
+  constexpr int kCell = TWorldView::kCellSize;
+  for (int r = 0; r < kCell; ++r)
+    for (int c = 0; c < kCell; ++c) {
+      const uint32_t pixel = strip.Pixel(index * kCell + c, r);
       for (int dy = 0; dy < scale; ++dy)
         for (int dx = 0; dx < scale; ++dx) {
           int px = x + c * scale + dx, py = y + r * scale + dy;
-          Put(bitmap, px, py, pixel == sheet::kKeyColour ? Checker(px - x, py - y) : pixel);
+          Put(bitmap, px, py, pixel == TWorldView::KeyColour ? Checker(px - x, py - y) : pixel);
         }
     }
 }
@@ -113,19 +117,24 @@ std::string ReadMap(const std::filesystem::path& path) {
   return bytes;
 }
 
-platform::Bitmap WorldPicture(const std::string& map, const std::vector<sheet::Cell>& tiles) {
-  constexpr int kCell = sheet::kCellSize;
-  platform::Bitmap world(kMapSize * kCell, kMapSize * kCell);
-  Fill(world, 0);  // cells whose tile number is 56..63 show nothing
+// The whole map, drawn by a map view as large as the grid.
+platform::Bitmap WorldPicture(const std::string& map, TWorldView& world) {
+  Fill(world.ViewBitmap, 0);  // cells whose tile number is 56..63 show nothing
   for (int y = 0; y < kMapSize; ++y)
     for (int x = 0; x < kMapSize; ++x) {
-      const int tile =
-          static_cast<uint8_t>(map[map_file::kHeaderSize + kMapSize * y + x]) & map_file::kTileMask;
-      if (tile >= sheet::kImagesPerSheet) continue;
-      for (int r = 0; r < kCell; ++r)
-        std::copy_n(tiles[tile].begin() + r * kCell, kCell, world.Row(y * kCell + r) + x * kCell);
+      world.PutTile(x, y, static_cast<uint8_t>(map[map_file::kHeaderSize + kMapSize * y + x]));
     }
-  return world;
+  return world.ViewBitmap;
+}
+
+// The map view reads its sheets from the working directory and passes over missing ones; here a
+// missing sheet is an error.
+void RequireSheets() {
+  for (const char* name : {"TOWN.PAL", "TOWN.FNT", "CHARA.PAL", "CHARA.FNT"}) {
+    if (!std::filesystem::is_regular_file(name)) {
+      throw std::runtime_error(std::string(name) + ": cannot be read");
+    }
+  }
 }
 
 // Each output pixel is the average of a `factor` x `factor` block.
@@ -161,28 +170,30 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    std::string dataDir = argv[1];
-    std::filesystem::path outDir = argv[2];
-    std::vector<sheet::Cell> tiles = sheet::LoadSheetCells(dataDir, "TOWN");
-    std::vector<sheet::Cell> sprites = sheet::LoadSheetCells(dataDir, "CHARA");
-    constexpr int kCell = sheet::kCellSize;
+    const std::filesystem::path outDir = std::filesystem::absolute(argv[2]);
+    std::filesystem::current_path(argv[1]);
+    RequireSheets();
+    platform::Bitmap window(kMapSize * TWorldView::kCellSize, kMapSize * TWorldView::kCellSize);
+    TWorldView view(0, 0, kMapSize, kMapSize, window);
+    const platform::Bitmap& tiles = view.TileStrip;
+    const platform::Bitmap& sprites = view.SpriteStrip;
+    constexpr int kCell = TWorldView::kCellSize;
 
     Save(NumberedGrid(
-             sheet::kImagesPerSheet, 8, kCell * 4,
-             [&](platform::Bitmap& b, int k, int x, int y) { DrawCell(b, x, y, tiles[k], 4); }),
+             TWorldView::kTilesPerSheet, 8, kCell * 4,
+             [&](platform::Bitmap& b, int k, int x, int y) { DrawCell(b, x, y, tiles, k, 4); }),
          outDir / "town.png");
-    Save(NumberedGrid(sheet::kImagesPerSheet, 8, kCell * 3,
+    Save(NumberedGrid(TWorldView::kTilesPerSheet, 8, kCell * 3,
                       [&](platform::Bitmap& b, int k, int x, int y) {
                         for (int i = 0; i < 9; ++i)
-                          DrawCell(b, x + (i % 3) * kCell, y + (i / 3) * kCell, tiles[k], 1);
+                          DrawCell(b, x + (i % 3) * kCell, y + (i / 3) * kCell, tiles, k, 1);
                       }),
          outDir / "town-repeat.png");
     Save(NumberedGrid(
-             sheet::kSpriteCount, 4, kCell * 4,
-             [&](platform::Bitmap& b, int k, int x, int y) { DrawCell(b, x, y, sprites[k], 4); }),
+             TWorldView::kSprites, 4, kCell * 4,
+             [&](platform::Bitmap& b, int k, int x, int y) { DrawCell(b, x, y, sprites, k, 4); }),
          outDir / "chara.png");
-    platform::Bitmap world =
-        WorldPicture(ReadMap(std::filesystem::path(dataDir) / "VESK.M"), tiles);
+    const platform::Bitmap world = WorldPicture(ReadMap("VESK.M"), view);
     Save(world, outDir / "world.png");
     Save(Shrink(world, 4), outDir / "world-small.png");
   } catch (const std::exception& error) {

@@ -5,10 +5,10 @@
 #include <array>
 
 #include "RealWorld.h"
+#include "SheetModel.h"
 #include "TestSupport.h"
 #include "platform/Png.h"
 #include "tools/FontBuilder.h"
-#include "tools/SheetDecoder.h"
 
 using namespace testing_support;
 

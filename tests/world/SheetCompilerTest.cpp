@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "SheetModel.h"
 #include "TestSupport.h"
 #include "platform/Png.h"
 #include "tools/SheetCompiler.h"
-#include "tools/SheetDecoder.h"
 
 namespace {
 
@@ -271,7 +271,7 @@ TEST(SheetCompiler, DecompilerRejectsFilesItCannotExpress) {
   EXPECT_NE(message(pal, fnt, SheetKind::Sprites).find("colour 0"), std::string::npos);
 }
 
-TEST(SheetDecoder, FollowsThePaletteScaleImageSizeAndMaskRules) {
+TEST(SheetModel, FollowsThePaletteScaleImageSizeAndMaskRules) {
   std::string pal(48, '\0');
   pal[3] = 63;  // colour 1 = (252, 0, 0)
   pal[7] = 1;   // colour 2 = (0, 4, 0): dark, but not black

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "SheetFiles.h"
+#include "SheetModel.h"
 #include "TestSupport.h"
 #include "platform/DataFile.h"
-#include "tools/SheetDecoder.h"
 #include "world/Vesk3_world.h"
 
 using sheet_files::DecodedPixel;

@@ -1,5 +1,6 @@
-// SheetDecoder: reads a built sheet (NAME.PAL + NAME.FNT) into 32-bit pixels 0x00RRGGBB, the way
-// the game shows them, so tools and tests can draw or compare tiles and sprites.
+// SheetModel: the tests' own model of a built sheet (NAME.PAL + NAME.FNT), decoded into 32-bit
+// pixels 0x00RRGGBB the way the game should show them. It is written apart from the game's map
+// view, image by image, so the tests can check the game's pictures against it.
 // Pixels outside an image's own W x H stay white; a sprite pixel under a non-black mask pixel
 // becomes kKeyColour (magenta), the transparent key.
 #pragma once

@@ -1,4 +1,4 @@
-#include "tools/SheetDecoder.h"
+#include "SheetModel.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -20,14 +20,24 @@ std::string ReadAtLeast(const std::filesystem::path& path, size_t size) {
   return bytes;
 }
 
+// Colour index of pixel (x, r) in the image record at `record`, read bit by bit apart from the
+// game's decoder: plane p (0..3) of row r holds bit 3 - p, leftmost pixel in bit 7.
+int PixelIndex(const uint8_t* record, int x, int r) {
+  const uint8_t* row = record + kPixelsOffset + kRowBytes * r;
+  int index = 0;
+  for (int bit = 3, plane = 0; bit >= 0; --bit, ++plane)
+    if (row[3 * plane + x / 8] & (0x80 >> (x % 8))) index |= 1 << bit;
+  return index;
+}
+
 }  // namespace
 
 Colours DecodePalette(const std::string& bytes) {
   Colours colours{};
   for (int i = 0; i < kColours; ++i) {
-    const uint32_t red = ChannelOf(static_cast<uint8_t>(bytes[3 * i]));
-    const uint32_t green = ChannelOf(static_cast<uint8_t>(bytes[3 * i + 1]));
-    const uint32_t blue = ChannelOf(static_cast<uint8_t>(bytes[3 * i + 2]));
+    const uint32_t red = (static_cast<uint8_t>(bytes[3 * i]) * 4u) & 0xFFu;
+    const uint32_t green = (static_cast<uint8_t>(bytes[3 * i + 1]) * 4u) & 0xFFu;
+    const uint32_t blue = (static_cast<uint8_t>(bytes[3 * i + 2]) * 4u) & 0xFFu;
     colours[i] = red << 16 | green << 8 | blue;
   }
   return colours;
@@ -39,12 +49,12 @@ std::vector<DecodedImage> DecodeImages(const std::string& bytes, const Colours& 
     const auto* record = reinterpret_cast<const uint8_t*>(bytes.data()) + kRecordSize * k;
     // Sizes beyond the cell are cut to it: a cell holds 24 x 24 pixels and no more.
     DecodedImage& image = images[k];
-    image.Width = std::min<int>(SizeField(record), kMaxSizeField) + 1;
-    image.Height = std::min<int>(SizeField(record + 2), kMaxSizeField) + 1;
+    image.Width = std::min<int>(record[0] | record[1] << 8, kMaxSizeField) + 1;
+    image.Height = std::min<int>(record[2] | record[3] << 8, kMaxSizeField) + 1;
     image.Pixels.fill(kClearColour);
     for (int r = 0; r < image.Height; ++r)
       for (int x = 0; x < image.Width; ++x)
-        image.Pixels[r * kCellSize + x] = colours[ColourIndexAt(PixelRow(record, r), x)];
+        image.Pixels[r * kCellSize + x] = colours[PixelIndex(record, x, r)];
   }
   return images;
 }
