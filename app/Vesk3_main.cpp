@@ -69,7 +69,6 @@ void TForm1::FormCreate() {
   InputWindow = std::make_unique<TInputWindow>(input.Left, input.Top, input.Width(), input.Height(),
                                                Canvas());
   ConsoleWindow->TextColor = kConsoleTextColor;
-  InputWindow->TextColor = kInputTextColor;
   WorldMap = std::make_unique<TWorldMap>("VESK.M");
   Hero = std::make_unique<TCharacter>(layout::kStartCell.X, layout::kStartCell.Y);
 }
@@ -129,7 +128,7 @@ void TForm1::Edit1Change() {
 }
 
 void TForm1::Edit1KeyPress(char& Key) {
-  if (Key == 13) {
+  if (Key == platform::vk::Return) {
     if (Talking) {
       InputWindow->WriteLine("");
       const std::u16string text = platform::CodePageToWide(Edit1.Text());
@@ -138,7 +137,7 @@ void TForm1::Edit1KeyPress(char& Key) {
     }
     Key = 0;
   }
-  if (Key == 27) Key = 0;
+  if (Key == platform::vk::Escape) Key = 0;
 }
 
 // The block cursor follows the caret when the player moves it along the line.

@@ -10,12 +10,11 @@
 #include "talk/Random.h"
 #include "text/Vesk3_console.h"
 
-int32_t DefaultTalkMode = 1;
-
 namespace {
 
 constexpr int32_t kKingMode = 1;
 constexpr int32_t kSomeoneElseMode = 2;
+constexpr int32_t kDefaultTalkMode = kKingMode;  // a Converse that names no mode
 
 // Prints the last line, hands the keyboard back to walking and leaves a fresh prompt row with no
 // cursor block, since the timer no longer blinks it.
@@ -63,7 +62,7 @@ void StartTalk(int32_t X, int32_t Y) {
 }
 
 void Converse(int32_t Mode, const std::u16string& Text) {
-  if (Mode == 0) Mode = DefaultTalkMode;
+  if (Mode == 0) Mode = kDefaultTalkMode;
   const std::u16string keyword = KeywordOf(Text);
   if (Mode != kKingMode) {
     EndTalk(kSendToKing);

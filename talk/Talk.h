@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <string>
 
+#include "text/Vesk3_console.h"
+
 // The panes' default text colours: a brown for the console, a blue for the input line.
 constexpr uint32_t kConsoleTextColor = 0x00206080;
-constexpr uint32_t kInputTextColor = 0x00C04020;
+constexpr uint32_t kInputTextColor = TInputWindow::kTextColor;
 
 // Print on the console and present it at once: SayLine ends the row, SayPart lets the next print
 // go on along the same row.
@@ -19,7 +21,6 @@ void EchoInput(uint32_t Color, const std::u16string& Text);
 
 // Opens a talk with the person on map cell (X, Y).
 void StartTalk(int32_t X, int32_t Y);
-// Answers one line. Mode 1 = the king, any other non-zero = someone else, 0 = DefaultTalkMode.
+// Answers one line. Mode 1 = the king, any other non-zero = someone else, 0 = the default mode,
+// which is the king's.
 void Converse(int32_t Mode, const std::u16string& Text);
-
-extern int32_t DefaultTalkMode;

@@ -89,7 +89,7 @@ TInputWindow::TInputWindow(int32_t Left, int32_t Top, int32_t Width, int32_t Hei
     : TConsoleWindow(Left, Top, Width, Height, Target) {
   CursorShown = false;
   InputText.clear();
-  TextColor = 0x00C04020;
+  TextColor = kTextColor;
   Write(">");
 }
 

@@ -45,6 +45,9 @@ class TConsoleWindow {
 
 class TInputWindow : public TConsoleWindow {
  public:
+  // The colour word of typed text, which the pane starts with.
+  static constexpr uint32_t kTextColor = 0x00C04020;
+
   TInputWindow(int32_t Left, int32_t Top, int32_t Width, int32_t Height, platform::Bitmap& Target);
 
   void ShowText(const std::string& Text);
