@@ -1,9 +1,10 @@
 #include "tools/SheetCompiler.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <sstream>
+
+#include "tools/WholeFile.h"
 
 namespace sheet {
 
@@ -206,17 +207,14 @@ char PixelChar(uint8_t index) {
   return "0123456789abcdef"[index & 0x0F];
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw SheetError(path + ": cannot be read");
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+std::string ReadSheetFile(const std::string& path) {
+  std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) throw SheetError(path + ": cannot be read");
+  return *std::move(bytes);
 }
 
-void WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) throw SheetError(path + ": cannot be written");
+void WriteSheetFile(const std::string& path, const std::string& bytes) {
+  if (!WriteWholeFile(path, bytes)) throw SheetError(path + ": cannot be written");
 }
 
 }  // namespace
@@ -331,19 +329,19 @@ Sheet DecodeSheetFiles(const std::string& paletteBytes, const std::string& palet
 void CompileSheetFile(const std::string& sourcePath, const std::string& outDir) {
   std::filesystem::path source(sourcePath);
   std::string name = source.stem().string();
-  Sheet sheet = ParseSheetSource(ReadWholeFile(sourcePath), sourcePath, KindForName(name));
+  Sheet sheet = ParseSheetSource(ReadSheetFile(sourcePath), sourcePath, KindForName(name));
   if (!std::filesystem::is_directory(outDir)) throw SheetError(outDir + ": is not a folder");
   std::filesystem::path out(outDir);
-  WriteWholeFile((out / (name + ".PAL")).string(), EncodePalette(sheet));
-  WriteWholeFile((out / (name + ".FNT")).string(), EncodeImages(sheet));
+  WriteSheetFile((out / (name + ".PAL")).string(), EncodePalette(sheet));
+  WriteSheetFile((out / (name + ".FNT")).string(), EncodeImages(sheet));
 }
 
 void DecompileSheetFiles(const std::string& palettePath, const std::string& imagePath,
                          const std::string& outPath) {
   SheetKind kind = KindForName(std::filesystem::path(palettePath).stem().string());
-  Sheet sheet = DecodeSheetFiles(ReadWholeFile(palettePath), palettePath, ReadWholeFile(imagePath),
+  Sheet sheet = DecodeSheetFiles(ReadSheetFile(palettePath), palettePath, ReadSheetFile(imagePath),
                                  imagePath, kind);
-  WriteWholeFile(outPath, WriteSheetSource(sheet));
+  WriteSheetFile(outPath, WriteSheetSource(sheet));
 }
 
 }  // namespace sheet

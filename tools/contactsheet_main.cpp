@@ -9,14 +9,13 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/Bitmap.h"
 #include "platform/Png.h"
+#include "tools/WholeFile.h"
 #include "world/MapFormat.h"
 #include "world/Vesk3_world.h"
 
@@ -102,9 +101,9 @@ platform::Bitmap NumberedGrid(int count, int columns, int cellSize, DrawFn draw)
 }
 
 std::string ReadMap(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error(path.string() + ": cannot be read");
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::optional<std::string> read = ReadWholeFile(path);
+  if (!read) throw std::runtime_error(path.string() + ": cannot be read");
+  const std::string& bytes = *read;
   const size_t needed = map_file::kFileSize;
   if (bytes.size() < needed)
     throw std::runtime_error(path.string() + ": holds " + std::to_string(bytes.size()) +

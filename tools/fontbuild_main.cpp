@@ -2,20 +2,17 @@
 //   fontbuild /usr/share/unifont/unifont.hex OUTDIR
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "tools/FontBuilder.h"
+#include "tools/WholeFile.h"
 
 namespace {
 
 bool WriteFont(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
+  if (!WriteWholeFile(
+          path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
     std::fprintf(stderr, "fontbuild: %s: cannot be written\n", path.string().c_str());
     return false;
   }

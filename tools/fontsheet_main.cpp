@@ -20,6 +20,7 @@
 #include "platform/Png.h"
 #include "text/WinHan.h"
 #include "tools/FontBuilder.h"
+#include "tools/WholeFile.h"
 
 namespace {
 
@@ -37,9 +38,9 @@ constexpr int kFinals = font_layout::kFinals + 1;  // no final, then the finals
 using font_layout::kSetBases;
 
 std::string ReadWhole(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error(path.string() + ": cannot be read");
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) throw std::runtime_error(path.string() + ": cannot be read");
+  return *std::move(bytes);
 }
 
 // The game reads short font files without complaint; a sheet of one would only mislead.

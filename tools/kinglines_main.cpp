@@ -3,12 +3,12 @@
 //
 //   kinglines data/src/king-lines.txt
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "platform/CodePage.h"
 #include "talk/KingTable.h"
+#include "tools/WholeFile.h"
 
 namespace {
 
@@ -33,10 +33,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: kinglines OUTPUT.txt\n");
     return 2;
   }
-  std::ofstream out(argv[1], std::ios::binary);
-  for (const std::u16string& row : KingRows()) out << platform::WideToUtf8(row) << '\n';
-  out.close();
-  if (!out) {
+  std::string text;
+  for (const std::u16string& row : KingRows()) text += platform::WideToUtf8(row) + '\n';
+  if (!WriteWholeFile(argv[1], text)) {
     std::fprintf(stderr, "kinglines: cannot write %s\n", argv[1]);
     return 1;
   }
