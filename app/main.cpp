@@ -61,9 +61,8 @@ int RunHeadlessGame(const Options& options) {
   }
   const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   platform::ScriptError error;
-  bool ok = false;
-  const auto events = platform::ParseScript(script, error, ok);
-  if (!ok) {
+  const auto events = platform::ParseScript(script, error);
+  if (!events) {
     std::cerr << "vesk: " << options.Script << ":" << error.Line << ": " << error.Problem << "\n";
     return 2;
   }
@@ -74,7 +73,7 @@ int RunHeadlessGame(const Options& options) {
   form.SetInputMethod(InputMethodFor(settings, keyboard));
   if (!StartGame(form, false)) return 1;
   platform::HeldKeys heldKeys(options.WalkRate);
-  platform::RunHeadless(form, events, heldKeys);
+  platform::RunHeadless(form, *events, heldKeys);
   bool written = true;
   if (!options.Screenshot.empty()) written &= platform::SavePng(form.Canvas(), options.Screenshot);
   if (!options.Log.empty()) written &= WriteText(options.Log, EventLogText());

@@ -53,6 +53,10 @@ struct KeyStroke {
 // 0..9. `shift` holds Shift down while the key is pressed. Nothing for an unknown name.
 std::optional<KeyStroke> StrokeForName(const std::string& name, bool shift);
 
+// A control character (below the space, or DEL): keys such as Enter and Backspace type them; a
+// single-line edit takes none of them as text.
+constexpr bool IsControlCharacter(char16_t c) { return c < 0x20 || c == 0x7F; }
+
 // The stroke of a printable US-layout character (letters, digits, punctuation, space), as the
 // key that types it with or without Shift.
 std::optional<KeyStroke> StrokeForChar(char ascii);

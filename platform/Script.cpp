@@ -30,15 +30,14 @@ bool ParseCount(std::string word, int& count) {
 
 }  // namespace
 
-std::vector<ScriptEvent> ParseScript(const std::string& utf8, ScriptError& error, bool& ok) {
+std::optional<std::vector<ScriptEvent>> ParseScript(const std::string& utf8, ScriptError& error) {
   std::vector<ScriptEvent> events;
   std::istringstream lines(utf8);
   std::string raw;
   int number = 0;
-  ok = false;
-  auto fail = [&](const std::string& problem) {
+  auto fail = [&](const std::string& problem) -> std::optional<std::vector<ScriptEvent>> {
     error = ScriptError{number, problem};
-    return std::vector<ScriptEvent>{};
+    return std::nullopt;
   };
   while (std::getline(lines, raw)) {
     ++number;
@@ -116,7 +115,6 @@ std::vector<ScriptEvent> ParseScript(const std::string& utf8, ScriptError& error
     }
     return fail("unknown event \"" + verb + "\"");
   }
-  ok = true;
   return events;
 }
 

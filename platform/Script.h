@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,7 @@ struct ScriptError {
   std::string Problem;
 };
 
-// Parses a whole script; on the first bad line fills `error` and returns nothing.
-std::vector<ScriptEvent> ParseScript(const std::string& utf8, ScriptError& error, bool& ok);
+// The events of a whole script; on the first bad line, nothing, with `error` naming the line.
+std::optional<std::vector<ScriptEvent>> ParseScript(const std::string& utf8, ScriptError& error);
 
 }  // namespace platform

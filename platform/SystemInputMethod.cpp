@@ -5,9 +5,10 @@
 namespace platform {
 namespace {
 
-bool IsControlCharacter(char c) {
+// A key's character that is a control character; 0 is a key that types none.
+bool TypesControlCharacter(char c) {
   const unsigned char code = static_cast<unsigned char>(c);
-  return code != 0 && (code < 0x20 || code == 0x7F);
+  return code != 0 && IsControlCharacter(code);
 }
 
 // Text that a key typed past the input method, never the result of a composition.
@@ -38,7 +39,7 @@ void SystemInputMethod::KeyDown(const KeyStroke& stroke, TextReceiver& receiver)
   receiver.KeyDown(stroke.VirtualKey, stroke.Shift);
   // Backspace while composing was the input method's: it edits the syllable, not the text.
   const bool erasesComposition = stroke.VirtualKey == vk::Back && composing;
-  if (IsControlCharacter(stroke.Ascii) && !erasesComposition) {
+  if (TypesControlCharacter(stroke.Ascii) && !erasesComposition) {
     receiver.Char(static_cast<unsigned char>(stroke.Ascii));
   }
 }

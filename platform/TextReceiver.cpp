@@ -65,7 +65,7 @@ void TextReceiver::Char(char16_t ch) {
   const std::u16string before = WideText();
   if (ch == 8) {
     if (caret_ > 0) text_.erase(--caret_, 1);
-  } else if (ch < 0x20 || ch == 0x7F) {
+  } else if (IsControlCharacter(ch)) {
     return;  // a single-line edit takes no other control characters
   } else {
     text_.insert(caret_++, 1, ch);
@@ -90,7 +90,7 @@ void TextReceiver::Commit(std::u16string committed) {
     const std::u16string before = WideText();
     if (i == 0) composition_.clear();
     const char16_t ch = committed[i];
-    if (ch < 0x20 || ch == 0x7F) {
+    if (IsControlCharacter(ch)) {
       Changed(before);
       continue;
     }
@@ -103,7 +103,7 @@ void TextReceiver::Compose(const std::u16string& committed, const std::u16string
   const std::u16string before = WideText();
   composition_.clear();
   for (const char16_t ch : committed) {
-    if (ch >= 0x20 && ch != 0x7F) text_.insert(caret_++, 1, ch);
+    if (!IsControlCharacter(ch)) text_.insert(caret_++, 1, ch);
   }
   composition_ = preedit;
   Changed(before);

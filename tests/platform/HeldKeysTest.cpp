@@ -99,10 +99,9 @@ class KeyCounter : public Form {
 
 std::vector<ScriptEvent> Script(const std::string& text) {
   ScriptError error;
-  bool ok = false;
-  auto events = ParseScript(text, error, ok);
-  EXPECT_TRUE(ok) << error.Line << ": " << error.Problem;
-  return events;
+  auto events = ParseScript(text, error);
+  EXPECT_TRUE(events) << error.Line << ": " << error.Problem;
+  return events.value_or(std::vector<ScriptEvent>{});
 }
 
 TEST(HeldKeys, AScriptedHoldWalksAtThePaceAndTheDesktopsRepeatWithoutOne) {
@@ -137,9 +136,7 @@ TEST(Script, HoldTakesAKeyAndATimeInMilliseconds) {
   for (const char* bad : {"hold Left\n", "hold Left 250\n", "hold Left 0ms\n", "hold Leftt 5ms\n",
                           "hold Left 600001ms\n", "hold Left 5ms 5ms\n", "hold Left -5ms\n"}) {
     ScriptError error;
-    bool ok = true;
-    ParseScript(bad, error, ok);
-    EXPECT_FALSE(ok) << bad;
+    EXPECT_FALSE(ParseScript(bad, error)) << bad;
     EXPECT_EQ(error.Line, 1) << bad;
   }
 }

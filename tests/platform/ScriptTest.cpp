@@ -10,10 +10,9 @@ using Kind = platform::ScriptEvent::Kind;
 namespace {
 std::vector<ScriptEvent> Parse(const std::string& text, bool expectOk = true) {
   ScriptError error;
-  bool ok = false;
-  auto events = ParseScript(text, error, ok);
-  EXPECT_EQ(ok, expectOk) << error.Line << ": " << error.Problem;
-  return events;
+  auto events = ParseScript(text, error);
+  EXPECT_EQ(events.has_value(), expectOk) << error.Line << ": " << error.Problem;
+  return events.value_or(std::vector<ScriptEvent>{});
 }
 }  // namespace
 
@@ -49,9 +48,7 @@ TEST(Script, BadLinesNameTheirLine) {
   for (const char* bad :
        {"key\n", "key Upp\n", "key Up x0\n", "tick many\n", "jump\n", "paint now\n", "key F13\n"}) {
     ScriptError error;
-    bool ok = true;
-    ParseScript(std::string("paint\n") + bad, error, ok);
-    EXPECT_FALSE(ok) << bad;
+    EXPECT_FALSE(ParseScript(std::string("paint\n") + bad, error)) << bad;
     EXPECT_EQ(error.Line, 2) << bad;
   }
 }
