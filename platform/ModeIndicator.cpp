@@ -1,5 +1,9 @@
 #include "platform/ModeIndicator.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "platform/CodePage.h"
 #include "platform/Form.h"
 #include "platform/LogFont.h"
@@ -9,6 +13,31 @@ namespace {
 constexpr int kFontHeight = 10;      // a pixel below the window font, so a syllable fits the strip
 constexpr uint32_t kWindowText = 0;  // black
 constexpr uint32_t kHighlight = kWhite;  // the light lower and right edge of a sunken field
+constexpr int32_t kGameFontHeight = 16;
+
+// The rows of a label drawn with the game's 16-pixel fonts that fit `height` rows: its inked rows,
+// less rows that repeat the one above them (the middle of a long stroke) while it is too tall, so
+// a syllable keeps every stroke instead of losing its top or its bottom.
+std::vector<int32_t> RowsThatFit(const Bitmap& label, uint32_t face, int32_t height) {
+  const auto inked = [&label, face](int32_t y) {
+    return std::any_of(label.Row(y), label.Row(y) + label.Width(),
+                       [face](uint32_t pixel) { return pixel != face; });
+  };
+  int32_t first = 0, last = label.Height() - 1;
+  while (first <= last && !inked(first)) ++first;
+  while (last >= first && !inked(last)) --last;
+  std::vector<int32_t> rows;
+  for (int32_t y = first; y <= last; ++y) rows.push_back(y);
+  const auto sameAsAbove = [&label](int32_t y) {
+    return std::equal(label.Row(y), label.Row(y) + label.Width(), label.Row(y - 1));
+  };
+  while (static_cast<int32_t>(rows.size()) > height) {
+    const auto repeated = std::find_if(rows.begin() + 1, rows.end(), sameAsAbove);
+    rows.erase(repeated != rows.end() ? repeated : rows.end() - 1);
+  }
+  return rows;
+}
+
 }  // namespace
 
 ModeIndicator::ModeIndicator() = default;
@@ -52,11 +81,19 @@ void ModeIndicator::Paint(Bitmap& surface, TypingMode mode, bool force) {
     const int32_t left = (field.Width() - font_->Width(Label(mode))) / 2;
     font_->Draw(field, inside, left, 0, Label(mode), kWindowText);
   } else if (fallback_) {
-    Bitmap text(inside.Width(), inside.Height());
-    text.SetFillColor(kButtonFace);
-    text.FillRect(RectAt(0, 0, text.Width(), text.Height()));
-    fallback_(text, 2, -2, Utf8ToCodePage(Label(mode)), kWindowText);
-    field.CopyRect(inside, text, RectAt(0, 0, text.Width(), text.Height()));
+    Bitmap label(inside.Width(), kGameFontHeight);
+    label.SetFillColor(kButtonFace);
+    label.FillRect(RectAt(0, 0, label.Width(), label.Height()));
+    const uint32_t face = label.Pixel(0, 0);
+    // The game's fonts give each byte of code-page text an 8-pixel column.
+    const std::string text = Utf8ToCodePage(Label(mode));
+    fallback_(label, (label.Width() - 8 * static_cast<int32_t>(text.size())) / 2, 0, text,
+              kWindowText);
+    const std::vector<int32_t> rows = RowsThatFit(label, face, inside.Height());
+    const int32_t top = inside.Top + (inside.Height() - static_cast<int32_t>(rows.size())) / 2;
+    for (size_t i = 0; i < rows.size(); ++i)
+      field.CopyRect(RectAt(inside.Left, top + static_cast<int32_t>(i), label.Width(), 1), label,
+                     RectAt(0, rows[i], label.Width(), 1));
   }
   surface.CopyRect(bounds_, field, whole);
 }
