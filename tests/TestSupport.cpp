@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -7,6 +8,8 @@
 #include <iterator>
 #include <random>
 #include <stdexcept>
+
+#include "platform/Png.h"
 
 namespace testing_support {
 
@@ -65,6 +68,17 @@ GameRun RunGame(const std::vector<std::string>& arguments) {
 
 std::filesystem::path SourcePath(const std::string& relative) {
   return std::filesystem::path(VESK_SOURCE_DIR) / relative;
+}
+
+platform::Bitmap HeadlessScreenshot(const ScratchDir& dir, const std::string& script) {
+  dir.Write("script.txt", script);
+  const GameRun run =
+      RunGame({"--headless", "--script", "script.txt", "--data", SourcePath("data").string(),
+               "--screenshot", (dir.Path() / "shot.png").string()});
+  EXPECT_EQ(run.Status, 0) << run.Errors;
+  auto shot = platform::LoadPng((dir.Path() / "shot.png").string());
+  EXPECT_TRUE(shot);
+  return shot ? *shot : platform::Bitmap(632, 453);
 }
 
 }  // namespace testing_support

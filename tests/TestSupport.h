@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Bitmap.h"
+
 namespace testing_support {
 
 class ScratchDir {
@@ -37,5 +39,8 @@ struct GameRun {
 // Runs the game with `arguments` (each passed as one word) in the current directory.
 GameRun RunGame(const std::vector<std::string>& arguments);
 std::filesystem::path SourcePath(const std::string& relative);  // below the project root
+// Plays `script` headless on the shipped data in `dir` and returns the client area it ends with
+// (an empty 632 x 453 picture, and a failed test, when the run or its screenshot fails).
+platform::Bitmap HeadlessScreenshot(const ScratchDir& dir, const std::string& script);
 
 }  // namespace testing_support

@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "TestSupport.h"
-#include "platform/Png.h"
 
 using namespace testing_support;
 
@@ -34,17 +33,6 @@ class ScopedEnvironment {
   std::optional<std::string> old_;
 };
 
-platform::Bitmap Shot(const ScratchDir& dir, const std::string& script) {
-  dir.Write("script.txt", script);
-  const GameRun run =
-      RunGame({"--headless", "--script", "script.txt", "--data", SourcePath("data").string(),
-               "--screenshot", (dir.Path() / "shot.png").string()});
-  EXPECT_EQ(run.Status, 0) << run.Errors;
-  auto shot = platform::LoadPng((dir.Path() / "shot.png").string());
-  EXPECT_TRUE(shot);
-  return shot ? *shot : platform::Bitmap(632, 453);
-}
-
 bool Dark(uint32_t pixel) {
   return ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF) < 3 * 0x60;
 }
@@ -65,7 +53,8 @@ int LowestStroke(const platform::Bitmap& shot) {
 
 void ExpectAWholeHangulLabel() {
   ScratchDir dir;
-  EXPECT_GE(LowestStroke(Shot(dir, "paint\n")), 6) << "the Hangul label lost its bottom";
+  EXPECT_GE(LowestStroke(HeadlessScreenshot(dir, "paint\n")), 6)
+      << "the Hangul label lost its bottom";
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include "RealWorld.h"
 #include "SheetModel.h"
 #include "TestSupport.h"
-#include "platform/Png.h"
 #include "tools/FontBuilder.h"
 
 using namespace testing_support;
@@ -46,22 +45,11 @@ int DifferentPixels(const platform::Bitmap& shot, const platform::Bitmap& view) 
   return different;
 }
 
-platform::Bitmap Screenshot(const ScratchDir& dir, const std::string& script) {
-  dir.Write("script.txt", script);
-  const GameRun run =
-      RunGame({"--headless", "--script", "script.txt", "--data", SourcePath("data").string(),
-               "--screenshot", (dir.Path() / "shot.png").string()});
-  EXPECT_EQ(run.Status, 0) << run.Errors;
-  auto shot = platform::LoadPng((dir.Path() / "shot.png").string());
-  EXPECT_TRUE(shot);
-  return shot ? *shot : platform::Bitmap();
-}
-
 }  // namespace
 
 TEST(Screenshot, TheMapViewAtTheStartIsTheDecodedSheetsAndMap) {
   ScratchDir dir;
-  const platform::Bitmap shot = Screenshot(dir, "");
+  const platform::Bitmap shot = HeadlessScreenshot(dir, "");
   EXPECT_EQ(DifferentPixels(shot, ExpectedMapView(50, 50, 8)), 0);
 }
 
@@ -70,7 +58,7 @@ TEST(Screenshot, TheMapViewFollowsTheHeroAndItsFacing) {
   const auto keys = WalkKeys({50, 50}, {50, 28});
   ASSERT_FALSE(keys.empty());
   // Walk to the cell below the king: the hero faces the way of its last step.
-  const platform::Bitmap shot = Screenshot(dir, KeyScript(keys));
+  const platform::Bitmap shot = HeadlessScreenshot(dir, KeyScript(keys));
   const std::string& last = keys.back();
   const int sprite = last == "Up" ? 9 : last == "Down" ? 8 : last == "Right" ? 10 : 11;
   EXPECT_EQ(DifferentPixels(shot, ExpectedMapView(50, 28, sprite)), 0);
@@ -129,7 +117,7 @@ TEST(Screenshot, ThePanesShowTheKingsGreetingAndThePromptInTheGamesFonts) {
   ScratchDir dir;
   const auto keys = WalkKeys({50, 50}, {50, 28});
   ASSERT_FALSE(keys.empty());
-  const platform::Bitmap shot = Screenshot(dir, KeyScript(keys) + "key Up\ntext 카르벤\n");
+  const platform::Bitmap shot = HeadlessScreenshot(dir, KeyScript(keys) + "key Up\ntext 카르벤\n");
   EXPECT_EQ(DifferentPixelsAt(shot, 225, 0,
                               ExpectedTextRow(u"안녕하신가. 아시다시피 나는 카르벤일쎄", 0x206080)),
             0);
