@@ -75,6 +75,11 @@ dpkg-query -L vesk >"$scratch/files"
 desktop-file-validate /usr/share/applications/vesk.desktop || fail "desktop-file-validate"
 appstreamcli validate --no-net /usr/share/metainfo/org.example.vesk.metainfo.xml ||
   fail "appstreamcli validate"
+# The metadata, the desktop entry and the icons of the package's own files, as a software centre
+# pairs them.
+mkdir "$scratch/root"
+dpkg-deb -x "$deb" "$scratch/root"
+appstreamcli validate-tree --no-net "$scratch/root" || fail "appstreamcli validate-tree"
 for size in 16 24 32 48 64 128 256; do
   [ -f "/usr/share/icons/hicolor/${size}x$size/apps/vesk.png" ] || fail "no ${size}x$size icon"
 done
