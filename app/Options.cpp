@@ -16,6 +16,7 @@ const char* UsageText() {
          "  --data DIR         run in DIR (where VESK.M and the other data files are)\n"
          "  --headless --script FILE [--screenshot OUT.png] [--log OUT.txt] [--state OUT.json]\n"
          "                     run FILE's events with no window and write the results\n"
+         "  --state OUT.json   also in a window: where the hero stands when the game ends\n"
          "  --help, --version\n"
          "The game remembers the scale, fullscreen, the Hangul/Latin mode and --ime in\n"
          "$XDG_CONFIG_HOME/vesk/vesk.conf; options given here win and are remembered.\n"

@@ -111,6 +111,10 @@ int RunWindowedGame(const Options& options) {
     return 1;
   }
   if (!started) return 1;
+  if (!options.State.empty() && !WriteText(options.State, StateJson(form.CloseRequested()))) {
+    std::cerr << "vesk: cannot write " << options.State << "\n";
+    return 1;
+  }
   // What the player changed while playing is kept for the next run.
   if (keyboard && keyboard->HangulMode() != settings.HangulMode.value_or(true)) {
     settings.HangulMode = keyboard->HangulMode();

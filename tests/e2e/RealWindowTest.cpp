@@ -2,15 +2,9 @@
 // (xdotool), then the window's pixels read back from the X server and held against the headless
 // run of the same keys, scaled. This checks everything between the game's picture and the screen:
 // only the changed areas are shown, scaled by whole pixels, and nothing is left out.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -18,11 +12,10 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "VirtualScreen.h"
 #include "XWindowPixels.h"
 #include "platform/Png.h"
 #include "platform/Scaling.h"
-
-extern char** environ;
 
 using namespace testing_support;
 
@@ -36,63 +29,6 @@ const std::vector<std::string> kTalk = {"z", "k", "f",      "m",      "q",
                                         "p", "s", "Return", "Return", "Down"};
 
 std::string ScriptName(const std::string& key) { return key == "Return" ? "Enter" : key; }
-
-// A started program that is stopped when the owner goes.
-class Process {
- public:
-  // `errors`: a file that takes what the program writes on stderr, or empty. `report`: a pipe's
-  // writing end that the program gets as its descriptor 3, or -1.
-  explicit Process(const std::vector<std::string>& arguments, const std::string& errors = "",
-                   int report = -1) {
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments) {
-      argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (!errors.empty()) {
-      posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                       0644);
-    }
-    if (report >= 0) posix_spawn_file_actions_adddup2(&actions, report, 3);
-    if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-  }
-  // Waits up to `seconds` for the program to end by itself.
-  bool Ended(int seconds) {
-    for (int tries = 0; tries < seconds * 10; ++tries) {
-      if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
-        pid_ = -1;
-        return true;
-      }
-      usleep(100000);
-    }
-    return false;
-  }
-  ~Process() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-  }
-  Process(const Process&) = delete;
-  Process& operator=(const Process&) = delete;
-  pid_t Pid() const { return pid_; }
-  bool Running() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
-
- private:
-  pid_t pid_ = -1;
-};
-
-std::string Output(const std::string& command) {
-  std::string text;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) text += buffer;
-    pclose(pipe);
-  }
-  return text;
-}
 
 // Window pixels that differ from the picture whole-pixel scaled and centred on black.
 struct Mismatch {
@@ -124,22 +60,8 @@ class RealWindow : public ::testing::TestWithParam<int> {
   void SetUp() override {
     ASSERT_EQ(std::system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null"), 0)
         << "the real-window test needs Xvfb and xdotool (./build.sh installs them)";
-    // Xvfb picks a free display itself and names it, so tests running side by side never share
-    // one.
-    int pipeEnds[2];
-    ASSERT_EQ(pipe(pipeEnds), 0);
-    server_ =
-        std::make_unique<Process>(std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen",
-                                                           "0", "2560x1600x24", "-nolisten", "tcp"},
-                                  "/dev/null", pipeEnds[1]);
-    close(pipeEnds[1]);
-    std::string number;
-    char digit = 0;
-    while (read(pipeEnds[0], &digit, 1) == 1 && digit != '\n') number += digit;
-    close(pipeEnds[0]);
-    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
-    display_ = ":" + number;
-    ASSERT_TRUE(XServerAnswers(display_)) << "Xvfb does not answer on " << display_;
+    display_ = StartVirtualScreen(server_, "2560x1600x24");
+    ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
     setenv("DISPLAY", display_.c_str(), 1);
     setenv("SDL_VIDEODRIVER", "x11", 1);
     // The player's own settings neither steer these runs nor learn from them.
@@ -156,20 +78,7 @@ class RealWindow : public ::testing::TestWithParam<int> {
 
   // Starts the game and waits until its window is shown and has the keyboard.
   unsigned long StartGame(const std::vector<std::string>& options, const std::string& errors = "") {
-    std::vector<std::string> arguments = {VESK_BINARY, "--data", SourcePath("data").string()};
-    arguments.insert(arguments.end(), options.begin(), options.end());
-    game_ = std::make_unique<Process>(arguments, errors);
-    std::string id;
-    for (int tries = 0; tries < 100 && id.empty() && game_->Running(); ++tries) {
-      id = Output("xdotool search --onlyvisible --pid " + std::to_string(game_->Pid()) +
-                  " 2>/dev/null | head -n 1");
-      if (id.empty()) Pause(100);
-    }
-    if (id.empty()) return 0;
-    const unsigned long window = std::stoul(id);
-    std::system(("xdotool windowfocus --sync " + std::to_string(window)).c_str());
-    Pause(300);
-    return window;
+    return StartGameWindow(game_, options, errors);
   }
 
   void Keys(const std::vector<std::string>& keys) {
