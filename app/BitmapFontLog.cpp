@@ -14,13 +14,15 @@ platform::EventLog::TextDrawer BitmapFontLogDrawer() {
   };
   auto drawer = std::make_shared<Drawer>();
   return [drawer](platform::Bitmap& surface, int32_t x, int32_t y, const std::string& line,
-                  uint32_t color) {
+                  platform::ColorWord color) {
     if (!drawer->Hangul) {
       // The sink holds the drawer by plain pointer: the drawer owns the renderer, and a shared
       // hold from inside it would keep both alive for ever.
       Drawer* owner = drawer.get();
-      drawer->Hangul = std::make_unique<THangul>(
-          [owner](int32_t px, int32_t py, uint32_t c) { owner->Surface->SetPixel(px, py, c); });
+      drawer->Hangul =
+          std::make_unique<THangul>([owner](int32_t px, int32_t py, platform::ColorWord c) {
+            owner->Surface->SetPixel(px, py, c);
+          });
       drawer->Hangul->LoadFonts("ascii.fnt", "H01.fnt");
     }
     drawer->Surface = &surface;

@@ -91,18 +91,18 @@ constexpr const char* kPicture32[32] = {
 
 struct LegendEntry {
   char Key;
-  uint32_t Pixel;  // 0x00RRGGBB
+  platform::Pixel Colour;
 };
 
 constexpr LegendEntry kLegend[] = {
-    {'.', kIconTransparent},  // corners
-    {'k', 0x00101828},        // outline
-    {'b', 0x006C8CD8},        // shield rim
-    {'B', 0x00284C9C},        // shield
-    {'y', 0x00F0C830},        // gold
-    {'o', 0x00B07818},        // gold in shade
-    {'r', 0x00D83030},        // ruby
-    {'g', 0x0030B050},        // emerald
+    {'.', kIconTransparent},             // corners
+    {'k', platform::Pixel{0x00101828}},  // outline
+    {'b', platform::Pixel{0x006C8CD8}},  // shield rim
+    {'B', platform::Pixel{0x00284C9C}},  // shield
+    {'y', platform::Pixel{0x00F0C830}},  // gold
+    {'o', platform::Pixel{0x00B07818}},  // gold in shade
+    {'r', platform::Pixel{0x00D83030}},  // ruby
+    {'g', platform::Pixel{0x0030B050}},  // emerald
 };
 
 constexpr const LegendEntry* Find(char key) {
@@ -144,7 +144,7 @@ platform::Bitmap ApplicationIcon(int32_t size) {
     platform::Bitmap icon(size, size);
     for (int32_t y = 0; y < size; ++y) {
       for (int32_t x = 0; x < size; ++x) {
-        icon.Row(y)[x] = Find(picture.Rows[y / step][x / step])->Pixel;
+        icon.Row(y)[x] = Find(picture.Rows[y / step][x / step])->Colour.Value;
       }
     }
     return icon;

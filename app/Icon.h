@@ -12,4 +12,4 @@ constexpr int32_t kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 // picture scaled by a whole step (48 is the 24 doubled; 64, 128 and 256 the 32 scaled); empty
 // for a size that no picture scales to. Its corners are kIconTransparent.
 platform::Bitmap ApplicationIcon(int32_t size = 32);
-constexpr uint32_t kIconTransparent = 0x00000000;
+constexpr platform::Pixel kIconTransparent{0x00000000};

@@ -124,7 +124,7 @@ void TForm1::Edit1KeyDown(uint16_t& Key, platform::ShiftState Shift) {
 void TForm1::Edit1Change() {
   if (!Talking) return;
   InputWindow->CaretOffset = Edit1.CaretOffset();
-  EchoInput(0, platform::CodePageToWide(Edit1.Text()));
+  EchoInput(kPaneColor, platform::CodePageToWide(Edit1.Text()));
 }
 
 void TForm1::Edit1KeyPress(char& Key) {

@@ -7,6 +7,7 @@
 #include "bench/CopyBaseline.h"
 #include "platform/Bitmap.h"
 #include "platform/CodePage.h"
+#include "talk/Talk.h"
 #include "text/Vesk3_console.h"
 
 namespace {
@@ -22,7 +23,7 @@ struct Console {
   platform::Bitmap Window{layout::kClientWidth, layout::kClientHeight};
   TConsoleWindow Pane{layout::kConsolePane.Left, layout::kConsolePane.Top,
                       layout::kConsolePane.Width(), layout::kConsolePane.Height(), Window};
-  Console() { Pane.TextColor = 0x206080; }
+  Console() { Pane.TextColor = kConsoleTextColor; }
   ~Console() { Pane.Release(); }
 };
 

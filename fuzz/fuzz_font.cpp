@@ -24,13 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::memcpy(text.data(), data + 3 + fontLength, text.size() * 2);
 
   platform::Bitmap surface(400, 96);
-  THangul hangul([&](int32_t x, int32_t y, uint32_t color) { surface.SetPixel(x, y, color); });
+  THangul hangul(
+      [&](int32_t x, int32_t y, platform::ColorWord color) { surface.SetPixel(x, y, color); });
   hangul.LoadFonts("ascii.fnt", (data[0] & 2) ? "H01" : "H01.fnt");
   hangul.Mode = (data[0] >> 2) % 3;
   const uint8_t outline = (data[0] >> 4) & 1;
-  hangul.DrawText(0, 0, text, 0x00C04020, outline);
-  hangul.DrawText(-20, 90, text, 0x00206080, outline);
-  hangul.DrawText(-1000, 1000, text, 0x000000FF, outline);
+  hangul.DrawText(0, 0, text, platform::ColorWord{0x00C04020}, outline);
+  hangul.DrawText(-20, 90, text, platform::ColorWord{0x00206080}, outline);
+  hangul.DrawText(-1000, 1000, text, platform::ColorWord{0x000000FF}, outline);
   hangul.Release();
   fuzz_support::RestoreFile(name);
   return 0;

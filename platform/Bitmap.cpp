@@ -56,7 +56,7 @@ void Bitmap::SetSize(int32_t width, int32_t height) {
   }
   width_ = width;
   height_ = height;
-  pixels_.assign(static_cast<size_t>(width) * height, kWhite);
+  pixels_.assign(static_cast<size_t>(width) * height, ToPixel(kWhite).Value);
   for (int32_t y = 0; changes_ && y < height_; ++y) changes_->Changed(y, 0, width_);
 }
 
@@ -83,11 +83,11 @@ static Rect ClipTo(Rect area, int32_t width, int32_t height) {
   return area;
 }
 
-void Bitmap::FillRect(Rect area) {
+void Bitmap::FillRect(Rect area, ColorWord color) {
   area = ClipTo(area, width_, height_);
   if (area.Width() <= 0 || area.Height() <= 0) return;
   stamp_ = NewStamp();
-  const uint32_t pixel = ColorToPixel(fillColor_);
+  const uint32_t pixel = ToPixel(color).Value;
   for (int32_t y = area.Top; y < area.Bottom; ++y) {
     uint32_t* row = Line(y);
     int32_t left = area.Left, right = area.Right;
@@ -101,9 +101,9 @@ void Bitmap::FillRect(Rect area) {
   }
 }
 
-void Bitmap::SetPixel(int32_t x, int32_t y, uint32_t color) {
+void Bitmap::SetPixel(int32_t x, int32_t y, ColorWord color) {
   if (!Contains(x, y)) return;
-  const uint32_t pixel = ColorToPixel(color);
+  const uint32_t pixel = ToPixel(color).Value;
   uint32_t& target = Line(y)[x];
   if (target == pixel) return;
   target = pixel;

@@ -1,12 +1,15 @@
 // Bitmap: a 32-bit off-screen image with directly addressable rows.
-// Pixels are 0x00RRGGBB words; colours handed in by game code are colour words 0x00BBGGRR and are
-// converted on the way in. One current fill colour serves every rectangle fill. Every write is
-// clipped to the bitmap, so a pixel or rectangle outside it is simply not written.
+// Pixels are stored as 0x00RRGGBB words; colours handed in by game code are colour words and are
+// converted on the way in. One current fill colour serves every rectangle fill that names no
+// colour of its own. Every write is clipped to the bitmap, so a pixel or rectangle outside it is
+// simply not written.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "platform/Color.h"
 
 namespace platform {
 
@@ -30,14 +33,6 @@ constexpr Rect RectAt(int32_t left, int32_t top, int32_t width, int32_t height) 
   return Rect{left, top, left + width, top + height};
 }
 
-// 0x00BBGGRR colour word to a 0x00RRGGBB pixel (and back: the swap is its own inverse).
-constexpr uint32_t ColorToPixel(uint32_t color) {
-  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
-}
-constexpr uint32_t PixelToColor(uint32_t pixel) { return ColorToPixel(pixel); }
-
-constexpr uint32_t kWhite = 0x00FFFFFF;
-
 class ChangeLog;
 
 class Bitmap {
@@ -57,23 +52,28 @@ class Bitmap {
   int32_t Height() const { return height_; }
   bool Empty() const { return pixels_.empty(); }
 
-  // Row y (0 = top); x-th word is pixel x. y must lie inside the bitmap. Taking a row to write
-  // counts as changing all of it.
+  // Row y (0 = top); x-th word is pixel x, a raw 0x00RRGGBB word as the screen and image files
+  // take it. y must lie inside the bitmap. Taking a row to write counts as changing all of it.
   uint32_t* Row(int32_t y);
   const uint32_t* Row(int32_t y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   bool Contains(int32_t x, int32_t y) const {
     return x >= 0 && y >= 0 && x < width_ && y < height_;
   }
-  // The pixel at (x, y), 0 outside the bitmap.
-  uint32_t Pixel(int32_t x, int32_t y) const { return Contains(x, y) ? Row(y)[x] : 0; }
+  // The pixel at (x, y), black outside the bitmap.
+  platform::Pixel Pixel(int32_t x, int32_t y) const {
+    return platform::Pixel(Contains(x, y) ? Row(y)[x] : 0);
+  }
 
-  // The fill colour is a colour word 0x00BBGGRR, white after creation.
-  void SetFillColor(uint32_t color) { fillColor_ = color; }
-  uint32_t FillColor() const { return fillColor_; }
+  // The current fill colour, white after creation.
+  void SetFillColor(ColorWord color) { fillColor_ = color; }
+  ColorWord FillColor() const { return fillColor_; }
 
-  void FillRect(Rect area);
-  // Sets one pixel from a colour word; a pixel outside the bitmap is dropped.
-  void SetPixel(int32_t x, int32_t y, uint32_t color);
+  // Fills `area` with the current fill colour.
+  void FillRect(Rect area) { FillRect(area, fillColor_); }
+  // Fills `area` with `color`, leaving the current fill colour as it is.
+  void FillRect(Rect area, ColorWord color);
+  // Sets one pixel; a pixel outside the bitmap is dropped.
+  void SetPixel(int32_t x, int32_t y, ColorWord color);
   // Copies the source rectangle of `source` onto `dest` of this bitmap, pixel for pixel; the
   // rectangles have the same size (where they do not, the common top-left part is copied).
   // `source` may be this bitmap itself; overlapping copies behave as if through a buffer.
@@ -96,7 +96,7 @@ class Bitmap {
 
   int32_t width_ = 0;
   int32_t height_ = 0;
-  uint32_t fillColor_ = kWhite;
+  ColorWord fillColor_ = kWhite;
   std::vector<uint32_t> pixels_;
   uint64_t stamp_ = NewStamp();
   ChangeLog* changes_ = nullptr;

@@ -30,9 +30,7 @@ void EventLog::Paint(Bitmap& surface, bool force) {
     font_ = LogFont::Find(kFontHeight);
     fontLooked_ = true;
   }
-  surface.SetFillColor(kButtonFace);
-  surface.FillRect(bounds_);
-  surface.SetFillColor(kWhite);
+  surface.FillRect(bounds_, kButtonFace);
 
   // The newest line stays in view: when the lines overflow, the list shows its last page.
   const int lineHeight = font_ ? kLineHeight : kFallbackLineHeight;
@@ -53,9 +51,7 @@ const Bitmap& EventLog::LinePicture(const std::string& line, int lineHeight) {
   if (pictures_.size() >= kMaxPictures) pictures_.clear();
   Bitmap picture(bounds_.Width(), lineHeight);
   const Rect whole = RectAt(0, 0, picture.Width(), picture.Height());
-  picture.SetFillColor(kButtonFace);
-  picture.FillRect(whole);
-  picture.SetFillColor(kWhite);
+  picture.FillRect(whole, kButtonFace);
   if (font_) {
     font_->Draw(picture, whole, kMargin, 0, CodePageToUtf8(line), kGrayText);
   } else if (fallback_) {

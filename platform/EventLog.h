@@ -21,7 +21,7 @@ class EventLog {
  public:
   // Draws code-page text at (x, y) of the surface in a colour word; returns nothing.
   using TextDrawer =
-      std::function<void(Bitmap& surface, int32_t x, int32_t y, const std::string&, uint32_t)>;
+      std::function<void(Bitmap& surface, int32_t x, int32_t y, const std::string&, ColorWord)>;
 
   EventLog(Rect bounds, std::vector<std::string> initialLines);
   ~EventLog();

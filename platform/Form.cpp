@@ -8,9 +8,7 @@ Form::Form(FormDescription description)
       canvas_(description_.ClientWidth, description_.ClientHeight),
       inputMethod_(std::make_unique<DirectInput>()) {
   canvas_.SetChangeLog(&changes_);
-  canvas_.SetFillColor(description_.Background);
-  canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()));
-  canvas_.SetFillColor(kWhite);
+  canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()), description_.Background);
   indicator_.SetBounds(description_.ModeField);
 }
 
@@ -29,9 +27,7 @@ void Form::Destroy() { DoDestroy(); }
 void Form::Paint() {
   // As the toolkit does: erase the background, let the controls paint themselves, then the
   // window's own paint handler.
-  canvas_.SetFillColor(description_.Background);
-  canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()));
-  canvas_.SetFillColor(kWhite);
+  canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()), description_.Background);
   if (log_) log_->Paint(canvas_, true);
   indicator_.Paint(canvas_, inputMethod_->Mode(), true);
   DoPaint();

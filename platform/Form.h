@@ -26,18 +26,18 @@ struct FormDescription {
   std::string Title;    // the application's title, UTF-8
   int32_t ClientWidth = 0;
   int32_t ClientHeight = 0;
-  uint32_t Background = 0;  // colour word
-  Bitmap Icon;              // the window's icon, 32 x 32; pixels of value 0 are transparent
-  Rect ModeField;           // where the typing mode shows; empty: nowhere
+  ColorWord Background;
+  Bitmap Icon;     // the window's icon, 32 x 32; pixels of value 0 are transparent
+  Rect ModeField;  // where the typing mode shows; empty: nowhere
   // Where the form shows the text being typed; a desktop input method puts its candidate window
   // there.
   Rect TextInputArea;
 };
 
-// The system's button-face colour (the classic grey-beige of dialog windows), a colour word.
-constexpr uint32_t kButtonFace = 0x00C8D0D4;
-// The colour of disabled text, a colour word.
-constexpr uint32_t kGrayText = 0x00808080;
+// The system's button-face colour (the classic grey-beige of dialog windows).
+constexpr ColorWord kButtonFace{0x00C8D0D4};
+// The colour of disabled text.
+constexpr ColorWord kGrayText{0x00808080};
 
 class Form {
  public:

@@ -62,10 +62,11 @@ int32_t LogFont::Width(const std::string& utf8) const {
 }
 
 void LogFont::Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::string& utf8,
-                   uint32_t color) const {
+                   ColorWord color) const {
   if (utf8.empty()) return;
-  const SDL_Color ink{static_cast<Uint8>(color & 0xFF), static_cast<Uint8>((color >> 8) & 0xFF),
-                      static_cast<Uint8>((color >> 16) & 0xFF), 255};
+  const uint32_t word = color.Value;
+  const SDL_Color ink{static_cast<Uint8>(word & 0xFF), static_cast<Uint8>((word >> 8) & 0xFF),
+                      static_cast<Uint8>((word >> 16) & 0xFF), 255};
   const SdlSurfaceHandle rendered(TTF_RenderUTF8_Blended(font_.get(), utf8.c_str(), ink));
   if (!rendered) return;
   const SdlSurfaceHandle argb(
@@ -75,7 +76,7 @@ void LogFont::Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::
   clip.Top = std::max(clip.Top, 0);
   clip.Right = std::min(clip.Right, surface.Width());
   clip.Bottom = std::min(clip.Bottom, surface.Height());
-  const uint32_t inkPixel = ColorToPixel(color);
+  const uint32_t inkPixel = ToPixel(color).Value;
   for (int32_t row = 0; row < argb->h; ++row) {
     const int32_t ty = y + row;
     if (ty < clip.Top || ty >= clip.Bottom) continue;

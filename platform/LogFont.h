@@ -25,7 +25,7 @@ class LogFont {
   // Draws UTF-8 text with its top-left corner at (x, y), blended over what the surface holds,
   // clipped to `clip`.
   void Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::string& utf8,
-            uint32_t color) const;
+            ColorWord color) const;
 
  private:
   struct FontCloser {

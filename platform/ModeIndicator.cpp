@@ -10,18 +10,18 @@
 
 namespace platform {
 namespace {
-constexpr int kFontHeight = 10;      // a pixel below the window font, so a syllable fits the strip
-constexpr uint32_t kWindowText = 0;  // black
-constexpr uint32_t kHighlight = kWhite;  // the light lower and right edge of a sunken field
+constexpr int kFontHeight = 10;  // a pixel below the window font, so a syllable fits the strip
+constexpr ColorWord kWindowText = kBlack;
+constexpr ColorWord kHighlight = kWhite;  // the light lower and right edge of a sunken field
 constexpr int32_t kGameFontHeight = 16;
 
 // The rows of a label drawn with the game's 16-pixel fonts that fit `height` rows: its inked rows,
 // less rows that repeat the one above them (the middle of a long stroke) while it is too tall, so
 // a syllable keeps every stroke instead of losing its top or its bottom.
-std::vector<int32_t> RowsThatFit(const Bitmap& label, uint32_t face, int32_t height) {
+std::vector<int32_t> RowsThatFit(const Bitmap& label, Pixel face, int32_t height) {
   const auto inked = [&label, face](int32_t y) {
     return std::any_of(label.Row(y), label.Row(y) + label.Width(),
-                       [face](uint32_t pixel) { return pixel != face; });
+                       [face](uint32_t pixel) { return pixel != face.Value; });
   };
   int32_t first = 0, last = label.Height() - 1;
   while (first <= last && !inked(first)) ++first;
@@ -70,21 +70,17 @@ void ModeIndicator::Paint(Bitmap& surface, TypingMode mode, bool force) {
   // its height rather than spilling onto the panes around it.
   Bitmap field(bounds_.Width(), bounds_.Height());
   const Rect whole = RectAt(0, 0, field.Width(), field.Height());
-  field.SetFillColor(kGrayText);
-  field.FillRect(whole);
-  field.SetFillColor(kHighlight);
-  field.FillRect(Rect{1, 1, field.Width(), field.Height()});
-  field.SetFillColor(kButtonFace);
-  field.FillRect(Rect{1, 1, field.Width() - 1, field.Height() - 1});
   const Rect inside = Rect{1, 1, field.Width() - 1, field.Height() - 1};
+  field.FillRect(whole, kGrayText);
+  field.FillRect(Rect{1, 1, field.Width(), field.Height()}, kHighlight);
+  field.FillRect(inside, kButtonFace);
   if (font_) {
     const int32_t left = (field.Width() - font_->Width(Label(mode))) / 2;
     font_->Draw(field, inside, left, 0, Label(mode), kWindowText);
   } else if (fallback_) {
     Bitmap label(inside.Width(), kGameFontHeight);
-    label.SetFillColor(kButtonFace);
-    label.FillRect(RectAt(0, 0, label.Width(), label.Height()));
-    const uint32_t face = label.Pixel(0, 0);
+    label.FillRect(RectAt(0, 0, label.Width(), label.Height()), kButtonFace);
+    const Pixel face = label.Pixel(0, 0);
     // The game's fonts give each byte of code-page text an 8-pixel column.
     const std::string text = Utf8ToCodePage(Label(mode));
     fallback_(label, (label.Width() - 8 * static_cast<int32_t>(text.size())) / 2, 0, text,

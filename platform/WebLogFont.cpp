@@ -14,6 +14,6 @@ LogFont::~LogFont() = default;
 // Never reached: there is no face to measure or draw with.
 int32_t LogFont::Width(const std::string&) const { return 0; }
 
-void LogFont::Draw(Bitmap&, Rect, int32_t, int32_t, const std::string&, uint32_t) const {}
+void LogFont::Draw(Bitmap&, Rect, int32_t, int32_t, const std::string&, ColorWord) const {}
 
 }  // namespace platform

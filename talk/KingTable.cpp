@@ -5,15 +5,15 @@
 
 namespace {
 
-constexpr uint32_t kRed = 0x000000FF;
-constexpr uint32_t kMagenta = 0x00FF00FF;
-constexpr uint32_t kCyan = 0x00FFFF00;
+constexpr platform::ColorWord kRed{0x000000FF};
+constexpr platform::ColorWord kMagenta{0x00FF00FF};
+constexpr platform::ColorWord kCyan{0x00FFFF00};
 
-constexpr TSay Line(std::u16string_view text) { return {TSayKind::Line, 0, text}; }
-constexpr TSay Part(std::u16string_view text, uint32_t color = 0) {
+constexpr TSay Line(std::u16string_view text) { return {TSayKind::Line, {}, text}; }
+constexpr TSay Part(std::u16string_view text, platform::ColorWord color = {}) {
   return {TSayKind::Part, color, text};
 }
-constexpr TSay Farewell(std::u16string_view text) { return {TSayKind::Farewell, 0, text}; }
+constexpr TSay Farewell(std::u16string_view text) { return {TSayKind::Farewell, {}, text}; }
 
 }  // namespace
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Color.h"
+
 enum class TSayKind {
   Line,      // SayLine: the text ends the console row
   Part,      // SayPart: the next print goes on along the same row
@@ -18,7 +20,7 @@ enum class TSayKind {
 
 struct TSay {
   TSayKind Kind;
-  uint32_t Color;  // 0 = the console's default colour
+  platform::ColorWord Color;  // 0 = the console's default colour
   std::u16string_view Text;
 };
 

@@ -7,23 +7,25 @@
 
 namespace {
 
-uint32_t ColorOr(uint32_t color, uint32_t paneDefault) { return color == 0 ? paneDefault : color; }
+platform::ColorWord ColorOr(platform::ColorWord color, platform::ColorWord paneDefault) {
+  return color == kPaneColor ? paneDefault : color;
+}
 
 }  // namespace
 
-void SayLine(uint32_t Color, const std::u16string& Text) {
+void SayLine(platform::ColorWord Color, const std::u16string& Text) {
   ConsoleWindow->TextColor = ColorOr(Color, kConsoleTextColor);
   ConsoleWindow->WriteLine(platform::WideToCodePage(Text));
   ConsoleWindow->Present();
 }
 
-void SayPart(uint32_t Color, const std::u16string& Text) {
+void SayPart(platform::ColorWord Color, const std::u16string& Text) {
   ConsoleWindow->TextColor = ColorOr(Color, kConsoleTextColor);
   ConsoleWindow->Write(platform::WideToCodePage(Text));
   ConsoleWindow->Present();
 }
 
-void EchoInput(uint32_t Color, const std::u16string& Text) {
+void EchoInput(platform::ColorWord Color, const std::u16string& Text) {
   InputWindow->TextColor = ColorOr(Color, kInputTextColor);
   InputWindow->ShowText(platform::WideToCodePage(Text));
   InputWindow->Present();

@@ -19,7 +19,7 @@ constexpr int32_t kDefaultTalkMode = kKingMode;  // a Converse that names no mod
 // Prints the last line, hands the keyboard back to walking and leaves a fresh prompt row with no
 // cursor block, since the timer no longer blinks it.
 void EndTalk(std::u16string_view Text) {
-  SayLine(0, std::u16string(Text));
+  SayLine(kPaneColor, std::u16string(Text));
   Form1->Talking = false;
   InputWindow->WriteLine("");
   InputWindow->CursorOff();
@@ -69,7 +69,8 @@ void Converse(int32_t Mode, const std::u16string& Text) {
   } else if (const TKingRow* row = FindKingRow(keyword)) {
     for (const TSay& say : row->Answer) Say(say);
   } else {
-    SayLine(0, std::u16string(KingRandomAnswers[RandomBelow(KingRandomAnswers.size())]));
+    SayLine(kPaneColor, std::u16string(KingRandomAnswers[RandomBelow(KingRandomAnswers.size())]));
   }
-  SayLine(0, u"");  // every answer, the last one of a talk included, ends with an empty row
+  SayLine(kPaneColor,
+          u"");  // every answer, the last one of a talk included, ends with an empty row
 }

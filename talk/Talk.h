@@ -1,6 +1,6 @@
 // Talk: coloured printing on the two panes, the start of a talk and the answer to one typed line.
-// Colours are colour words 0x00BBGGRR; 0 picks the pane's default colour, so black itself cannot
-// be asked for.
+// Colours are colour words; kPaneColor (0) picks the pane's default colour, so black itself
+// cannot be asked for.
 #pragma once
 
 #include <cstdint>
@@ -8,16 +8,18 @@
 
 #include "text/Vesk3_console.h"
 
+// The colour a print names to get its pane's default text colour.
+constexpr platform::ColorWord kPaneColor{0};
 // The panes' default text colours: a brown for the console, a blue for the input line.
-constexpr uint32_t kConsoleTextColor = 0x00206080;
-constexpr uint32_t kInputTextColor = TInputWindow::kTextColor;
+constexpr platform::ColorWord kConsoleTextColor{0x00206080};
+constexpr platform::ColorWord kInputTextColor = TInputWindow::kTextColor;
 
 // Print on the console and present it at once: SayLine ends the row, SayPart lets the next print
 // go on along the same row.
-void SayLine(uint32_t Color, const std::u16string& Text);
-void SayPart(uint32_t Color, const std::u16string& Text);
+void SayLine(platform::ColorWord Color, const std::u16string& Text);
+void SayPart(platform::ColorWord Color, const std::u16string& Text);
 // Shows Text as the input line being typed and presents the input pane.
-void EchoInput(uint32_t Color, const std::u16string& Text);
+void EchoInput(platform::ColorWord Color, const std::u16string& Text);
 
 // Opens a talk with the person on map cell (X, Y).
 void StartTalk(int32_t X, int32_t Y);

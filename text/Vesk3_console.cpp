@@ -10,25 +10,24 @@ namespace {
 
 constexpr int32_t kCellWidth = 8;
 constexpr int32_t kCellHeight = 16;
-constexpr uint32_t kBlack = 0;
 
 }  // namespace
 
 TConsoleWindow::TConsoleWindow(int32_t Left, int32_t Top, int32_t Width, int32_t Height,
                                platform::Bitmap& Target)
     : Target(Target), Origin{Left, Top}, Bitmap(Width, Height) {
-  TextColor = 0;
+  TextColor = platform::kBlack;
   BackColor = platform::kWhite;
   Cursor = {0, 0};
   clip_ = WholePane();
   Clear();
   Hangul = std::make_unique<THangul>(
-      [this](int32_t X, int32_t Y, uint32_t Color) { PutPixel(X, Y, Color); });
+      [this](int32_t X, int32_t Y, platform::ColorWord Color) { PutPixel(X, Y, Color); });
   Hangul->LoadFonts("ascii.fnt", "H01.fnt");
   Hangul->Mode = 1;
 }
 
-void TConsoleWindow::PutPixel(int32_t X, int32_t Y, uint32_t Color) {
+void TConsoleWindow::PutPixel(int32_t X, int32_t Y, platform::ColorWord Color) {
   if (X < clip_.Left || X >= clip_.Right || Y < clip_.Top || Y >= clip_.Bottom) return;
   Bitmap.SetPixel(X, Y, Color);
 }
@@ -37,7 +36,8 @@ platform::Rect TConsoleWindow::WholePane() const {
   return platform::RectAt(0, 0, Bitmap.Width(), Bitmap.Height());
 }
 
-void TConsoleWindow::DrawAtCursor(const std::string& Text, uint32_t Color, platform::Rect Only) {
+void TConsoleWindow::DrawAtCursor(const std::string& Text, platform::ColorWord Color,
+                                  platform::Rect Only) {
   const int32_t x = Cursor.X * kCellWidth;
   std::u16string wide = platform::CodePageToWide(Text);
   // Only what starts left of the pane's right edge can show; the rest of a long line is left
@@ -129,8 +129,9 @@ void TInputWindow::CopyCursorCell() {
 
 void TInputWindow::PaintCursorCell(bool Shown) {
   const platform::Rect cell = CursorCell();
-  Bitmap.SetFillColor(Shown ? kBlack : platform::kWhite);
-  Bitmap.FillRect(cell);
+  Bitmap.FillRect(cell, Shown ? platform::kBlack : platform::kWhite);
+  // The cursor leaves the pane's fill colour white: the fills that clear an input row and scroll
+  // the pane paint with it.
   Bitmap.SetFillColor(platform::kWhite);
   if (CaretOffset < InputText.size()) DrawAtCursor(InputText, Shown ? BackColor : TextColor, cell);
   CopyCursorCell();

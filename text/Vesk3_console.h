@@ -18,7 +18,7 @@ class TConsoleWindow {
                  platform::Bitmap& Target);
   virtual ~TConsoleWindow() = default;
 
-  void PutPixel(int32_t X, int32_t Y, uint32_t Color);
+  void PutPixel(int32_t X, int32_t Y, platform::ColorWord Color);
   void Write(const std::string& Text);
   virtual void WriteLine(const std::string& Text);
   void Clear();
@@ -28,15 +28,15 @@ class TConsoleWindow {
   platform::Bitmap& Target;
   platform::Point Origin;
   platform::Bitmap Bitmap;
-  uint32_t TextColor = 0;
-  uint32_t BackColor = 0x00FFFFFF;
+  platform::ColorWord TextColor;
+  platform::ColorWord BackColor = platform::kWhite;
   platform::Point Cursor;  // X = column, Y = row
   std::unique_ptr<THangul> Hangul;
 
  protected:
   // Draws Text with its first cell at the cursor, leaving the cursor where it is. Only pixels
   // inside `Only` are set.
-  void DrawAtCursor(const std::string& Text, uint32_t Color, platform::Rect Only);
+  void DrawAtCursor(const std::string& Text, platform::ColorWord Color, platform::Rect Only);
   platform::Rect WholePane() const;
 
  private:
@@ -46,7 +46,7 @@ class TConsoleWindow {
 class TInputWindow : public TConsoleWindow {
  public:
   // The colour word of typed text, which the pane starts with.
-  static constexpr uint32_t kTextColor = 0x00C04020;
+  static constexpr platform::ColorWord kTextColor{0x00C04020};
 
   TInputWindow(int32_t Left, int32_t Top, int32_t Width, int32_t Height, platform::Bitmap& Target);
 

@@ -145,13 +145,13 @@ int32_t WideToJohab(const std::u16string& Source, std::string& Dest) {
   return static_cast<int32_t>(out);
 }
 
-TRGB SplitColor(uint32_t Color) {
-  return TRGB{static_cast<uint8_t>(Color), static_cast<uint8_t>(Color >> 8),
-              static_cast<uint8_t>(Color >> 16)};
+TRGB SplitColor(platform::ColorWord Color) {
+  return TRGB{static_cast<uint8_t>(Color.Value), static_cast<uint8_t>(Color.Value >> 8),
+              static_cast<uint8_t>(Color.Value >> 16)};
 }
 
-uint32_t JoinColor(uint8_t Red, uint8_t Green, uint8_t Blue) {
-  return Red + Green * 256u + Blue * 65536u;
+platform::ColorWord JoinColor(uint8_t Red, uint8_t Green, uint8_t Blue) {
+  return platform::ColorWord(Red + Green * 256u + Blue * 65536u);
 }
 
 THangul::THangul(TPixelEvent OnPixel) : OnPixel(std::move(OnPixel)) {}
@@ -168,7 +168,7 @@ void THangul::Release() {
   HangulFont.reset();
 }
 
-void THangul::DrawText(int32_t X, int32_t Y, const std::u16string& Text, uint32_t Color,
+void THangul::DrawText(int32_t X, int32_t Y, const std::u16string& Text, platform::ColorWord Color,
                        uint8_t Outline) {
   std::string johab;
   const int32_t length = WideToJohab(Text, johab);
@@ -192,12 +192,12 @@ void THangul::DrawText(int32_t X, int32_t Y, const std::u16string& Text, uint32_
   }
 }
 
-void THangul::DrawGlyph(int32_t X, int32_t Y, TGlyphBuffer& Glyph, uint32_t Color,
+void THangul::DrawGlyph(int32_t X, int32_t Y, TGlyphBuffer& Glyph, platform::ColorWord Color,
                         uint8_t Outline) const {
   if (Outline != 0) {
     const TGlyphBuffer kept = Glyph;
     WidenGlyph(Glyph);
-    PlotGlyph(X, Y, Glyph, 0);
+    PlotGlyph(X, Y, Glyph, platform::kBlack);  // the outline is black
     Glyph = kept;
   }
   PlotGlyph(X, Y, Glyph, Color);
@@ -247,9 +247,10 @@ void THangul::BuildAsciiGlyph(uint8_t Byte, TGlyphBuffer& Glyph) const {
   for (size_t j = 0; j < kGlyphRows; ++j) Glyph[2 * j] = source[j];
 }
 
-void THangul::PlotGlyph(int32_t X, int32_t Y, const TGlyphBuffer& Glyph, uint32_t Color) const {
+void THangul::PlotGlyph(int32_t X, int32_t Y, const TGlyphBuffer& Glyph,
+                        platform::ColorWord Color) const {
   if (Mode > 1) return;
-  auto send = [&](int32_t px, int32_t py, uint32_t color) {
+  auto send = [&](int32_t px, int32_t py, platform::ColorWord color) {
     if (PixelProc != nullptr) {
       PixelProc(px, py, color);
     } else {
@@ -259,7 +260,7 @@ void THangul::PlotGlyph(int32_t X, int32_t Y, const TGlyphBuffer& Glyph, uint32_
   if (PixelProc == nullptr && !OnPixel) return;
   const TRGB rgb = SplitColor(Color);
   for (size_t row = 0; row < kGlyphRows; ++row) {
-    uint32_t rowColor = Color;
+    platform::ColorWord rowColor = Color;
     if (Mode == 1) {
       const int r = static_cast<int>(row);
       rowColor = JoinColor(static_cast<uint8_t>(rgb.Red * (FadeRed - r) / FadeRed),

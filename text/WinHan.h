@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Color.h"
 #include "text/FontLayout.h"
 
 // Length-counted: a Johab byte string may hold 0x00 bytes.
@@ -19,15 +20,15 @@ int32_t WideToJohab(const std::u16string& Source, std::string& Dest);
 // ASCII, 2 for a Hangul syllable or letter, 0 for anything it leaves out (a NUL ends the text).
 int32_t JohabSize(char16_t Unit);
 
-// An operation bound to an object: (X, Y, colour word 0x00BBGGRR).
-using TPixelEvent = std::function<void(int32_t X, int32_t Y, uint32_t Color)>;
-using TPixelProc = void (*)(int32_t X, int32_t Y, uint32_t Color);
+// An operation bound to an object: (X, Y, colour word).
+using TPixelEvent = std::function<void(int32_t X, int32_t Y, platform::ColorWord Color)>;
+using TPixelProc = void (*)(int32_t X, int32_t Y, platform::ColorWord Color);
 
 struct TRGB {
   uint8_t Red, Green, Blue;
 };
-TRGB SplitColor(uint32_t Color);
-uint32_t JoinColor(uint8_t Red, uint8_t Green, uint8_t Blue);
+TRGB SplitColor(platform::ColorWord Color);
+platform::ColorWord JoinColor(uint8_t Red, uint8_t Green, uint8_t Blue);
 
 class THangul {
  public:
@@ -38,7 +39,8 @@ class THangul {
 
   // Either name may be null; a name without "." gets ".Fnt" appended. Short files are accepted.
   void LoadFonts(const char* AsciiName, const char* HangulName);
-  void DrawText(int32_t X, int32_t Y, const std::u16string& Text, uint32_t Color, uint8_t Outline);
+  void DrawText(int32_t X, int32_t Y, const std::u16string& Text, platform::ColorWord Color,
+                uint8_t Outline);
   // Frees both fonts; the owner then drops the renderer itself.
   void Release();
 
@@ -56,10 +58,11 @@ class THangul {
   using TGlyphBuffer = std::array<uint8_t, 34>;
 
   // Sends the inked pixels of Glyph to the pixel sink, row by row, flat or faded by Mode.
-  void PlotGlyph(int32_t X, int32_t Y, const TGlyphBuffer& Glyph, uint32_t Color) const;
+  void PlotGlyph(int32_t X, int32_t Y, const TGlyphBuffer& Glyph, platform::ColorWord Color) const;
 
  private:
-  void DrawGlyph(int32_t X, int32_t Y, TGlyphBuffer& Glyph, uint32_t Color, uint8_t Outline) const;
+  void DrawGlyph(int32_t X, int32_t Y, TGlyphBuffer& Glyph, platform::ColorWord Color,
+                 uint8_t Outline) const;
   void ComposeHangul(uint8_t High, uint8_t Low, TGlyphBuffer& Glyph) const;
   void BuildAsciiGlyph(uint8_t Byte, TGlyphBuffer& Glyph) const;
 };

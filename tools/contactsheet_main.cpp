@@ -21,10 +21,10 @@
 
 namespace {
 
-constexpr uint32_t kBackground = 0x00202028;
-constexpr uint32_t kLabelColour = 0x00F0E0A0;
-constexpr uint32_t kCheckerLight = 0x00C8C8C8;
-constexpr uint32_t kCheckerDark = 0x00909090;
+constexpr platform::Pixel kBackground{0x00202028};
+constexpr platform::Pixel kLabelColour{0x00F0E0A0};
+constexpr platform::Pixel kCheckerLight{0x00C8C8C8};
+constexpr platform::Pixel kCheckerDark{0x00909090};
 
 constexpr int kMapSize = map_file::kGridSize;
 
@@ -42,12 +42,12 @@ constexpr std::array<std::array<uint8_t, 5>, 10> kDigits = {{
     {7, 5, 7, 1, 7},
 }};
 
-void Put(platform::Bitmap& bitmap, int x, int y, uint32_t pixel) {
-  if (bitmap.Contains(x, y)) bitmap.Row(y)[x] = pixel;
+void Put(platform::Bitmap& bitmap, int x, int y, platform::Pixel pixel) {
+  if (bitmap.Contains(x, y)) bitmap.Row(y)[x] = pixel.Value;
 }
 
-void Fill(platform::Bitmap& bitmap, uint32_t pixel) {
-  for (int y = 0; y < bitmap.Height(); ++y) std::fill_n(bitmap.Row(y), bitmap.Width(), pixel);
+void Fill(platform::Bitmap& bitmap, platform::Pixel pixel) {
+  for (int y = 0; y < bitmap.Height(); ++y) std::fill_n(bitmap.Row(y), bitmap.Width(), pixel.Value);
 }
 
 // The number in digits of `scale` x `scale` pixels, top-left at (x, y).
@@ -65,7 +65,9 @@ void DrawNumber(platform::Bitmap& bitmap, int x, int y, int number, int scale) {
   }
 }
 
-uint32_t Checker(int x, int y) { return ((x / 8 + y / 8) % 2) ? kCheckerDark : kCheckerLight; }
+platform::Pixel Checker(int x, int y) {
+  return ((x / 8 + y / 8) % 2) ? kCheckerDark : kCheckerLight;
+}
 
 // Cell `index` of a strip of the map view enlarged `scale` times at (x, y); key-coloured pixels
 // show the checkerboard.
@@ -74,7 +76,7 @@ void DrawCell(platform::Bitmap& bitmap, int x, int y, const platform::Bitmap& st
   constexpr int kCell = TWorldView::kCellSize;
   for (int r = 0; r < kCell; ++r)
     for (int c = 0; c < kCell; ++c) {
-      const uint32_t pixel = strip.Pixel(index * kCell + c, r);
+      const platform::Pixel pixel = strip.Pixel(index * kCell + c, r);
       for (int dy = 0; dy < scale; ++dy)
         for (int dx = 0; dx < scale; ++dx) {
           int px = x + c * scale + dx, py = y + r * scale + dy;
@@ -118,7 +120,7 @@ std::string ReadMap(const std::filesystem::path& path) {
 
 // The whole map, drawn by a map view as large as the grid.
 platform::Bitmap WorldPicture(const std::string& map, TWorldView& world) {
-  Fill(world.ViewBitmap, 0);  // cells whose tile number is 56..63 show nothing
+  Fill(world.ViewBitmap, platform::Pixel(0));  // cells whose tile number is 56..63 show nothing
   for (int y = 0; y < kMapSize; ++y)
     for (int x = 0; x < kMapSize; ++x) {
       world.PutTile(x, y, static_cast<uint8_t>(map[map_file::kHeaderSize + kMapSize * y + x]));

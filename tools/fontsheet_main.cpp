@@ -28,9 +28,9 @@ constexpr int kScale = 2;
 constexpr int kCloseUp = 4;  // the scale of the weakest syllables
 constexpr int kWeakestShown = 60;
 constexpr int kCell = 18;  // a 16 x 16 glyph and a 2-pixel gap
-constexpr uint32_t kInk = 0x00000000;
-constexpr uint32_t kPaper = 0x00FFFFFF;
-constexpr uint32_t kGap = 0x00C8C8C8;
+constexpr platform::ColorWord kInk = platform::kBlack;
+constexpr platform::ColorWord kPaper = platform::kWhite;
+constexpr platform::ColorWord kGap{0x00C8C8C8};
 constexpr int kInitials = font_layout::kInitials;
 constexpr int kMedials = font_layout::kVowels;
 constexpr int kFinals = font_layout::kFinals + 1;  // no final, then the finals
@@ -54,9 +54,8 @@ void CheckFontFile(const std::filesystem::path& path, size_t size) {
 // A 1x picture that a renderer draws on, enlarged when saved.
 class Sheet {
  public:
-  Sheet(int width, int height, uint32_t paper) : picture_(width, height) {
-    picture_.SetFillColor(paper);
-    picture_.FillRect(platform::RectAt(0, 0, width, height));
+  Sheet(int width, int height, platform::ColorWord paper) : picture_(width, height) {
+    picture_.FillRect(platform::RectAt(0, 0, width, height), paper);
   }
   platform::Bitmap& Picture() { return picture_; }
 
@@ -76,10 +75,9 @@ class Sheet {
 // A sheet with a grid of white cells, in which glyph k is drawn at Origin(k).
 struct GlyphGrid {
   GlyphGrid(int columns, int rows) : columns(columns), sheet(columns * kCell, rows * kCell, kGap) {
-    sheet.Picture().SetFillColor(kPaper);
     for (int row = 0; row < rows; ++row)
       for (int column = 0; column < columns; ++column)
-        sheet.Picture().FillRect(platform::RectAt(column * kCell, row * kCell, 16, 16));
+        sheet.Picture().FillRect(platform::RectAt(column * kCell, row * kCell, 16, 16), kPaper);
   }
   int X(int column) const { return column * kCell; }
   int Y(int row) const { return row * kCell; }
@@ -89,8 +87,9 @@ struct GlyphGrid {
 };
 
 THangul RendererOn(platform::Bitmap& picture, const std::filesystem::path& dataDir) {
-  THangul hangul(
-      [&picture](int32_t x, int32_t y, uint32_t color) { picture.SetPixel(x, y, color); });
+  THangul hangul([&picture](int32_t x, int32_t y, platform::ColorWord color) {
+    picture.SetPixel(x, y, color);
+  });
   hangul.LoadFonts((dataDir / "ascii.fnt").c_str(), (dataDir / "H01.fnt").c_str());
   return hangul;
 }
@@ -152,7 +151,7 @@ void WeakestSheet(const std::filesystem::path& dataDir, const std::string& unifo
   std::vector<std::pair<double, char16_t>> overlaps;
   std::vector<fontbuild::Glyph> unifontGlyphs(fontbuild::kSyllableCount);
   fontbuild::Glyph drawn{};
-  THangul hangul([&drawn](int32_t x, int32_t y, uint32_t) {
+  THangul hangul([&drawn](int32_t x, int32_t y, platform::ColorWord) {
     if (x >= 0 && x < 16 && y >= 0 && y < 16)
       drawn[2 * y + x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
   });
@@ -198,11 +197,11 @@ void TextSheet(const std::filesystem::path& dataDir, const std::filesystem::path
     std::string johab;
     width = std::max(width, 8 * WideToJohab(lines.back(), johab));
   }
-  Sheet sheet(width + 16, 16 * static_cast<int>(lines.size()) + 16, 0x00000000);
+  Sheet sheet(width + 16, 16 * static_cast<int>(lines.size()) + 16, platform::kBlack);
   THangul hangul = RendererOn(sheet.Picture(), dataDir);
   hangul.Mode = 1;
   for (size_t row = 0; row < lines.size(); ++row)
-    hangul.DrawText(8, 8 + 16 * static_cast<int32_t>(row), lines[row], 0x00FFFFFF, 0);
+    hangul.DrawText(8, 8 + 16 * static_cast<int32_t>(row), lines[row], platform::kWhite, 0);
   sheet.Save(outDir / (textFile.stem().string() + ".png"));
 }
 

@@ -21,8 +21,8 @@ bool SavePicture(const platform::Bitmap& icon, const std::string& path) {
     auto* row =
         reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) + y * surface->pitch);
     for (int32_t x = 0; x < icon.Width(); ++x) {
-      const uint32_t pixel = icon.Row(y)[x];
-      row[x] = pixel == kIconTransparent ? 0 : (0xFF000000u | pixel);
+      const platform::Pixel pixel = icon.Pixel(x, y);
+      row[x] = pixel == kIconTransparent ? 0 : (0xFF000000u | pixel.Value);
     }
   }
   return IMG_SavePNG(surface.get(), path.c_str()) == 0;

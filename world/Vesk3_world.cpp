@@ -19,9 +19,9 @@ constexpr TPalette kEgaPalette = {
 };
 // clang-format on
 
-uint32_t PaletteColour(const TPalette& palette, uint8_t index) {
+platform::Pixel PaletteColour(const TPalette& palette, uint8_t index) {
   const uint8_t* entry = &palette[3 * index];
-  return (uint32_t{entry[0]} << 16) | (uint32_t{entry[1]} << 8) | entry[2];
+  return platform::Pixel((uint32_t{entry[0]} << 16) | (uint32_t{entry[1]} << 8) | entry[2]);
 }
 
 // Decodes image `k` of a sheet file, calling plot(x, y, colour) for every pixel of its top-left
@@ -57,7 +57,7 @@ void LoadSheet(TWorldView& view, const std::string& Name, platform::Bitmap& stri
   strip.SetSize(stripCells * TWorldView::kCellSize, TWorldView::kCellSize);
   for (int32_t k = 0; k < sheet::kImagesPerSheet; ++k) {
     DecodeImage(images, k, palette,
-                [&](int32_t x, int32_t y, uint32_t colour) { plot(k, x, y, colour); });
+                [&](int32_t x, int32_t y, platform::Pixel colour) { plot(k, x, y, colour); });
   }
 }
 
@@ -96,19 +96,19 @@ void TWorldView::LoadPalette(const std::string& Name, TPalette& Palette) {
 
 void TWorldView::LoadTiles(const std::string& Name) {
   LoadSheet(*this, Name, TileStrip, kTilesPerSheet,
-            [this](int32_t k, int32_t x, int32_t y, uint32_t colour) {
-              TileStrip.Row(y)[k * kCellSize + x] = colour;
+            [this](int32_t k, int32_t x, int32_t y, platform::Pixel colour) {
+              TileStrip.Row(y)[k * kCellSize + x] = colour.Value;
             });
 }
 
 void TWorldView::LoadSprites(const std::string& Name) {
   // Sprites come first in the file, so every sprite is decoded before its mask cuts it out.
   LoadSheet(*this, Name, SpriteStrip, kSprites,
-            [this](int32_t k, int32_t x, int32_t y, uint32_t colour) {
+            [this](int32_t k, int32_t x, int32_t y, platform::Pixel colour) {
               if (k < kSprites) {
-                SpriteStrip.Row(y)[k * kCellSize + x] = colour;
-              } else if (colour != 0) {
-                SpriteStrip.Row(y)[(k - kSprites) * kCellSize + x] = KeyColour;
+                SpriteStrip.Row(y)[k * kCellSize + x] = colour.Value;
+              } else if (colour != platform::Pixel(0)) {
+                SpriteStrip.Row(y)[(k - kSprites) * kCellSize + x] = KeyColour.Value;
               }
             });
 }
@@ -131,7 +131,7 @@ void TWorldView::PutSprite(int32_t Column, int32_t Row, int32_t Index) {
     const uint32_t* source = SpriteStrip.Row(y) + Index * kCellSize;
     uint32_t* view = ViewBitmap.Row(Row * kCellSize + y) + Column * kCellSize;
     for (int32_t x = 0; x < kCellSize; ++x) {
-      if (source[x] != KeyColour) view[x] = source[x];
+      if (source[x] != KeyColour.Value) view[x] = source[x];
     }
   }
 }

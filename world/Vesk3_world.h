@@ -17,7 +17,7 @@ class TWorldView {
   static constexpr int32_t kCellSize = sheet::kCellSize;
   static constexpr int32_t kTilesPerSheet = sheet::kImagesPerSheet;
   static constexpr int32_t kSprites = sheet::kSpriteCount;
-  static constexpr uint32_t KeyColour = 0x00FF00FF;
+  static constexpr platform::Pixel KeyColour{0x00FF00FF};  // magenta: see-through
 
   // Create: X and Y become Left and Top. Loads "TOWN" and "CHARA" from the working directory.
   // A missing sheet file is skipped (a missing .PAL gives the EGA colours, a missing .FNT an

@@ -28,7 +28,8 @@ class Caret : public ::testing::Test {
   void PressNamed(const std::string& name) { form_.Key(*platform::StrokeForName(name, false)); }
   // Whether the input pane's cell in `column` of the cursor row has the block's black corner.
   bool BlockAt(int column) const {
-    return InputWindow->Bitmap.Pixel(column * 8 + 7, InputWindow->Cursor.Y * 16 + 15) == 0;
+    return InputWindow->Bitmap.Pixel(column * 8 + 7, InputWindow->Cursor.Y * 16 + 15) ==
+           platform::Pixel(0);
   }
   int BlockColumn() const {
     for (int column = 0; column < 50; ++column)

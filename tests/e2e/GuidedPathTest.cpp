@@ -17,7 +17,7 @@ int MagentaPixels(const platform::Bitmap& shot, int textRow) {
   int count = 0;
   for (int y = textRow * 16; y < textRow * 16 + 16; ++y)
     for (int x = 225; x < 625; ++x) {
-      const uint32_t p = shot.Pixel(x, y);
+      const uint32_t p = shot.Pixel(x, y).Value;
       const uint32_t r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
       count += r == b && r > 0 && g == 0;
     }
@@ -27,7 +27,7 @@ int MagentaPixels(const platform::Bitmap& shot, int textRow) {
 bool RowIsBlank(const platform::Bitmap& shot, int left, int top) {
   for (int y = top; y < top + 16; ++y)
     for (int x = left; x < left + 400; ++x)
-      if (shot.Pixel(x, y) != 0x00FFFFFFu) return false;
+      if (shot.Pixel(x, y) != platform::Pixel(0x00FFFFFF)) return false;
   return true;
 }
 

@@ -51,7 +51,7 @@ TEST(HeadlessRun, AFreshRunShowsTheWindowAndTheStartingState) {
   ASSERT_TRUE(shot);
   EXPECT_EQ(shot->Width(), 632);
   EXPECT_EQ(shot->Height(), 453);
-  EXPECT_EQ(shot->Pixel(220, 100), 0x00D4D0C8u);  // button face between the panes
+  EXPECT_EQ(shot->Pixel(220, 100), platform::Pixel(0x00D4D0C8));  // button face between the panes
 }
 
 TEST(HeadlessRun, WalkingToTheKingOpensTheTalk) {
@@ -124,7 +124,7 @@ namespace {
 int InkInLogBand(const platform::Bitmap& shot, int top, int height) {
   int ink = 0;
   for (int y = top; y < top + height; ++y)
-    for (int x = 0; x < 217; ++x) ink += shot.Pixel(x, y) != 0x00D4D0C8u;
+    for (int x = 0; x < 217; ++x) ink += shot.Pixel(x, y) != platform::Pixel(0x00D4D0C8);
   return ink;
 }
 }  // namespace

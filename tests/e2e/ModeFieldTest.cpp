@@ -33,8 +33,9 @@ class ScopedEnvironment {
   std::optional<std::string> old_;
 };
 
-bool Dark(uint32_t pixel) {
-  return ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF) < 3 * 0x60;
+bool Dark(platform::Pixel pixel) {
+  const uint32_t word = pixel.Value;
+  return ((word >> 16) & 0xFF) + ((word >> 8) & 0xFF) + (word & 0xFF) < 3 * 0x60;
 }
 
 // The longest horizontal run of ink in the lowest inked row inside the field's border: for "한",

@@ -43,7 +43,8 @@ Mismatch Compare(const platform::Bitmap& shown, const platform::Bitmap& picture)
       const int px = x - place.Left, py = y - place.Top;
       const bool inside = px >= 0 && py >= 0 && px < picture.Width() * place.Scale &&
                           py < picture.Height() * place.Scale;
-      const uint32_t expected = inside ? picture.Pixel(px / place.Scale, py / place.Scale) : 0;
+      const platform::Pixel expected =
+          inside ? picture.Pixel(px / place.Scale, py / place.Scale) : platform::Pixel(0);
       if (shown.Pixel(x, y) == expected) continue;
       if (mismatch.Pixels++ == 0) mismatch.FirstX = x, mismatch.FirstY = y;
     }

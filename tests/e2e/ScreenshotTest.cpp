@@ -125,7 +125,7 @@ TEST(Screenshot, ThePanesShowTheKingsGreetingAndThePromptInTheGamesFonts) {
   // block cursor after it.
   EXPECT_EQ(DifferentPixelsAt(shot, 225, 32, ExpectedTextRow(u"", 0)), 0);
   platform::Bitmap echo = ExpectedTextRow(u">카르벤", 0xC04020);
-  echo.SetFillColor(0);
+  echo.SetFillColor(platform::kBlack);
   echo.FillRect(platform::RectAt(7 * 8, 0, 8, 16));
   EXPECT_EQ(DifferentPixelsAt(shot, 225, 350, echo), 0);
 }

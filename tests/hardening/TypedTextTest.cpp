@@ -64,7 +64,7 @@ TEST_F(TypedText, AVeryLongLineIsEchoedAndAnsweredInTime) {
 }
 
 int32_t gPixelsSent = 0;
-void CountPixel(int32_t, int32_t, uint32_t) { ++gPixelsSent; }
+void CountPixel(int32_t, int32_t, platform::ColorWord) { ++gPixelsSent; }
 
 TEST_F(TypedText, EchoingALongLineDrawsOnlyWhatFitsInThePane) {
   StartTalk(50, 27);

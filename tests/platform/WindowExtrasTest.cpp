@@ -81,7 +81,7 @@ TEST(Screenshot, ThePicturesFolderComesFromTheEnvironmentTheUserDirsOrHome) {
 TEST(Screenshot, IsSavedAtThePicturesOwnSizeAndNeverOverwritesAnother) {
   testing_support::ScratchDir dir;
   Bitmap picture(632, 453);
-  picture.SetPixel(5, 7, 0x000000FF);
+  picture.SetPixel(5, 7, platform::ColorWord(0x000000FF));
   std::string error;
   const auto first = SaveScreenshot(picture, dir.Path() / "new" / "folder", error);
   ASSERT_FALSE(first.empty()) << error;
@@ -92,7 +92,7 @@ TEST(Screenshot, IsSavedAtThePicturesOwnSizeAndNeverOverwritesAnother) {
   ASSERT_TRUE(saved);
   EXPECT_EQ(saved->Width(), 632);
   EXPECT_EQ(saved->Height(), 453);
-  EXPECT_EQ(saved->Pixel(5, 7), 0x00FF0000u);
+  EXPECT_EQ(saved->Pixel(5, 7), platform::Pixel(0x00FF0000));
   EXPECT_TRUE(SaveScreenshot(picture, "", error).empty());
   EXPECT_FALSE(error.empty());
 }

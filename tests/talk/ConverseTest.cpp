@@ -34,7 +34,7 @@ bool CursorCellIsWhite(const TInputWindow& pane) {
   const int32_t column = pane.Cursor.X + static_cast<int32_t>(pane.InputText.size());
   for (int32_t y = pane.Cursor.Y * 16; y < pane.Cursor.Y * 16 + 16; ++y) {
     for (int32_t x = column * 8; x < column * 8 + 8; ++x) {
-      if (pane.Bitmap.Pixel(x, y) != platform::kWhite) return false;
+      if (pane.Bitmap.Pixel(x, y) != platform::ToPixel(platform::kWhite)) return false;
     }
   }
   return true;
@@ -62,12 +62,12 @@ TEST_F(TalkTest, KingGreetsOnHisCellWithHisNameInRed) {
 }
 
 TEST_F(TalkTest, EveryPrintShowsAtOnceAndColourZeroIsThePanesOwn) {
-  SayPart(0, u"왕");
+  SayPart(kPaneColor, u"왕");
   EXPECT_TRUE(CellsInkedOnlyIn(ConsoleWindow->Bitmap, 0, 0, 2, kBrown));
   EXPECT_EQ(ConsoleWindow->Cursor.X, 2);
   EXPECT_EQ(FirstDifferentRow(ShownOnWindow(form.Canvas(), *ConsoleWindow), ConsoleWindow->Bitmap),
             -1);
-  EchoInput(0, u"성");
+  EchoInput(kPaneColor, u"성");
   EXPECT_TRUE(CellsInkedOnlyIn(InputWindow->Bitmap, 0, 1, 2, kBlue));
   EXPECT_EQ(FirstDifferentRow(ShownOnWindow(form.Canvas(), *InputWindow), InputWindow->Bitmap), -1);
   EchoInput(kRed, u"성");
@@ -216,7 +216,7 @@ TEST_F(TalkTest, PairedKeywordsGiveTheSameAnswer) {
 std::vector<ConsoleRow> AnswerOf(const TKingRow& row) {
   std::vector<ConsoleRow> rows(1);
   for (const TSay& say : row.Answer) {
-    rows.back().push_back({say.Color == 0 ? kBrown : say.Color, std::u16string(say.Text)});
+    rows.back().push_back({say.Color == kPaneColor ? kBrown : say.Color, std::u16string(say.Text)});
     if (say.Kind != TSayKind::Part) rows.emplace_back();
   }
   return rows;  // ends with the empty row that follows every answer

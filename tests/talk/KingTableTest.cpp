@@ -105,7 +105,7 @@ TEST(KingTableTest, OnlyTheGuidedPathAndTheMakersNameUseColoursAndPieces) {
     std::vector<uint32_t> colours;
     bool pieces = false;
     for (const TSay& say : KingTable()[i].Answer) {
-      if (say.Color != 0) colours.push_back(say.Color);
+      if (say.Color != platform::ColorWord(0)) colours.push_back(say.Color.Value);
       pieces = pieces || say.Kind == TSayKind::Part;
     }
     const auto special = coloured.find(i + 1);

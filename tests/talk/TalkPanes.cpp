@@ -20,10 +20,10 @@ std::string ScatteredInk(size_t size, uint32_t seed) {
 }
 
 // The hue of a colour word: each channel only as present or absent.
-uint32_t Hue(uint32_t color) {
+uint32_t Hue(platform::ColorWord color) {
   uint32_t hue = 0;
   for (uint32_t shift : {0u, 8u, 16u}) {
-    if ((color >> shift) & 0xFFu) hue |= 0xFFu << shift;
+    if ((color.Value >> shift) & 0xFFu) hue |= 0xFFu << shift;
   }
   return hue;
 }
@@ -56,11 +56,11 @@ int32_t FirstDifferentRow(const platform::Bitmap& actual, const platform::Bitmap
 }
 
 bool CellsInkedOnlyIn(const platform::Bitmap& pane, int32_t row, int32_t firstColumn,
-                      int32_t columns, uint32_t color) {
+                      int32_t columns, platform::ColorWord color) {
   bool inked = false;
   for (int32_t y = row * 16; y < row * 16 + 16; ++y) {
     for (int32_t x = firstColumn * 8; x < (firstColumn + columns) * 8; ++x) {
-      const uint32_t pixel = platform::PixelToColor(pane.Pixel(x, y));
+      const platform::ColorWord pixel = platform::ToColorWord(pane.Pixel(x, y));
       if (pixel == platform::kWhite) continue;
       if (Hue(pixel) != Hue(color)) return false;
       inked = true;

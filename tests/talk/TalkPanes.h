@@ -14,14 +14,14 @@
 #include "app/Vesk3_main.h"
 #include "platform/Bitmap.h"
 
-constexpr uint32_t kBrown = 0x00206080;
-constexpr uint32_t kBlue = 0x00C04020;
-constexpr uint32_t kRed = 0x000000FF;
-constexpr uint32_t kMagenta = 0x00FF00FF;
-constexpr uint32_t kCyan = 0x00FFFF00;
+constexpr platform::ColorWord kBrown{0x00206080};
+constexpr platform::ColorWord kBlue{0x00C04020};
+constexpr platform::ColorWord kRed{0x000000FF};
+constexpr platform::ColorWord kMagenta{0x00FF00FF};
+constexpr platform::ColorWord kCyan{0x00FFFF00};
 
 struct Piece {
-  uint32_t Color;
+  platform::ColorWord Color;
   std::u16string Text;
 };
 // One console row: its pieces from left to right; no pieces is an empty row.
@@ -37,7 +37,7 @@ int32_t FirstDifferentRow(const platform::Bitmap& actual, const platform::Bitmap
 
 // Whether the cell's inked (non-white) pixels are all of the hue of `color` and there is one.
 bool CellsInkedOnlyIn(const platform::Bitmap& pane, int32_t row, int32_t firstColumn,
-                      int32_t columns, uint32_t color);
+                      int32_t columns, platform::ColorWord color);
 
 class TalkTest : public ::testing::Test {
  protected:

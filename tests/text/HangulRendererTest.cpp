@@ -8,11 +8,15 @@ namespace {
 
 using test_fonts::Pixel;
 
+constexpr platform::ColorWord Word(uint32_t value) { return platform::ColorWord(value); }
+
 // A renderer with the given fonts loaded from a scratch directory, recording every pixel.
 struct Renderer {
   testing_support::ScratchDir dir;
   std::vector<Pixel> pixels;
-  THangul hangul{[this](int32_t x, int32_t y, uint32_t c) { pixels.push_back({x, y, c}); }};
+  THangul hangul{[this](int32_t x, int32_t y, platform::ColorWord c) {
+    pixels.push_back({x, y, c});
+  }};
 
   Renderer(const std::string& ascii, const std::string& hangulFont) {
     if (!ascii.empty()) dir.Write("a.fnt", ascii);
@@ -38,14 +42,14 @@ TEST(THangulCompose, PicksTheComponentGlyphsOfEachSet) {
                                                                        {u"ㄳ", {238}}};
   for (const auto& [text, glyphs] : cases) {
     r.pixels.clear();
-    r.hangul.DrawText(0, 0, text, 1, 0);
+    r.hangul.DrawText(0, 0, text, Word(1), 0);
     EXPECT_EQ(test_fonts::HangulGlyphsAt(r.pixels, 0, 0), glyphs);
   }
 }
 
 TEST(THangulAscii, ControlBytesUseGlyphZeroAndDeleteTheSpace) {
   Renderer r(test_fonts::PatternAsciiFont(), "");
-  r.hangul.DrawText(100, 7, u"\n\x1E\x7F A~", 1, 0);
+  r.hangul.DrawText(100, 7, u"\n\x1E\x7F A~", Word(1), 0);
   const int expected[] = {0, 0, 1, 1, 34, 95};
   for (int k = 0; k < 6; ++k)
     EXPECT_EQ(test_fonts::AsciiGlyphAt(r.pixels, 100 + 8 * k, 7), expected[k]);
@@ -53,26 +57,26 @@ TEST(THangulAscii, ControlBytesUseGlyphZeroAndDeleteTheSpace) {
 
 TEST(THangulDrawText, PenAdvancesByByteOffset) {
   Renderer r(test_fonts::SolidFont(1536), test_fonts::SolidFont(16000));
-  r.hangul.DrawText(10, 20, u"A가b", 1, 0);
+  r.hangul.DrawText(10, 20, u"A가b", Word(1), 0);
   ASSERT_EQ(r.pixels.size(), 128u + 256u + 128u);
-  EXPECT_EQ(r.pixels[0], (Pixel{10, 20, 1}));    // A starts at X
-  EXPECT_EQ(r.pixels[128], (Pixel{18, 20, 1}));  // 가 at X + 8
-  EXPECT_EQ(r.pixels[128 + 15], (Pixel{33, 20, 1}));
-  EXPECT_EQ(r.pixels[384], (Pixel{34, 20, 1}));  // b at X + 24
-  EXPECT_EQ(r.pixels.back(), (Pixel{41, 35, 1}));
+  EXPECT_EQ(r.pixels[0], (Pixel{10, 20, Word(1)}));    // A starts at X
+  EXPECT_EQ(r.pixels[128], (Pixel{18, 20, Word(1)}));  // 가 at X + 8
+  EXPECT_EQ(r.pixels[128 + 15], (Pixel{33, 20, Word(1)}));
+  EXPECT_EQ(r.pixels[384], (Pixel{34, 20, Word(1)}));  // b at X + 24
+  EXPECT_EQ(r.pixels.back(), (Pixel{41, 35, Word(1)}));
   r.pixels.clear();
-  r.hangul.DrawText(0, 0, u"\u00E9\u4E00", 1, 0);
+  r.hangul.DrawText(0, 0, u"\u00E9\u4E00", Word(1), 0);
   EXPECT_TRUE(r.pixels.empty());
 }
 
 TEST(THangulDrawText, MissingFontSkipsItsItemsButKeepsThePen) {
   Renderer noAscii("", test_fonts::SolidFont(16000));
   EXPECT_FALSE(noAscii.hangul.AsciiFont);
-  noAscii.hangul.DrawText(0, 0, u"A가", 1, 0);
+  noAscii.hangul.DrawText(0, 0, u"A가", Word(1), 0);
   ASSERT_EQ(noAscii.pixels.size(), 256u);
   EXPECT_EQ(noAscii.pixels[0].X, 8);
   Renderer noHangul(test_fonts::SolidFont(1536), "");
-  noHangul.hangul.DrawText(0, 0, u"가b", 1, 0);
+  noHangul.hangul.DrawText(0, 0, u"가b", Word(1), 0);
   ASSERT_EQ(noHangul.pixels.size(), 128u);
   EXPECT_EQ(noHangul.pixels[0].X, 16);
 }
@@ -81,30 +85,30 @@ TEST(THangulPlot, ModeOneFadesRowsModeZeroPassesTheWord) {
   Renderer r(test_fonts::SolidFont(1536), "");
   auto rowColor = [&](int row) { return r.pixels[row * 8].Color; };
   r.hangul.Mode = 1;
-  r.hangul.DrawText(0, 0, u"A", 0x00FFFFFF, 0);
-  EXPECT_EQ(rowColor(0), 0x00FFFFFFu);
-  EXPECT_EQ(rowColor(1), 0x00F4F4F4u);
-  EXPECT_EQ(rowColor(8), 0x00AAAAAAu);
-  EXPECT_EQ(rowColor(15), 0x005F5F5Fu);
+  r.hangul.DrawText(0, 0, u"A", Word(0x00FFFFFF), 0);
+  EXPECT_EQ(rowColor(0), Word(0x00FFFFFF));
+  EXPECT_EQ(rowColor(1), Word(0x00F4F4F4));
+  EXPECT_EQ(rowColor(8), Word(0x00AAAAAA));
+  EXPECT_EQ(rowColor(15), Word(0x005F5F5F));
   r.pixels.clear();
-  r.hangul.DrawText(0, 0, u"A", 0xFFC04020, 0);
-  EXPECT_EQ(rowColor(0), 0x00C04020u);  // the top byte is dropped
-  EXPECT_EQ(rowColor(1), 0x00B83D1Eu);
-  EXPECT_EQ(rowColor(15), 0x0048180Cu);
+  r.hangul.DrawText(0, 0, u"A", Word(0xFFC04020), 0);
+  EXPECT_EQ(rowColor(0), Word(0x00C04020));  // the top byte is dropped
+  EXPECT_EQ(rowColor(1), Word(0x00B83D1E));
+  EXPECT_EQ(rowColor(15), Word(0x0048180C));
   r.pixels.clear();
   r.hangul.Mode = 0;
-  r.hangul.DrawText(0, 0, u"A", 0xFF123456, 0);
-  EXPECT_EQ(rowColor(15), 0xFF123456u);
+  r.hangul.DrawText(0, 0, u"A", Word(0xFF123456), 0);
+  EXPECT_EQ(rowColor(15), Word(0xFF123456));
   r.pixels.clear();
   r.hangul.Mode = 2;
-  r.hangul.DrawText(0, 0, u"A", 1, 1);
+  r.hangul.DrawText(0, 0, u"A", Word(1), 1);
   EXPECT_TRUE(r.pixels.empty());
 }
 
 std::vector<Pixel> Square(int x0, int x1, int y0, int y1) {
   std::vector<Pixel> out;
   for (int y = y0; y <= y1; ++y)
-    for (int x = x0; x <= x1; ++x) out.push_back({x, y, 0});
+    for (int x = x0; x <= x1; ++x) out.push_back({x, y, Word(0)});
   return out;
 }
 
@@ -123,7 +127,7 @@ TEST(THangulOutline, InksTheNeighboursWithinEachHalfThenTheGlyph) {
     // ㄱ draws glyph 0 alone.
     Renderer r("", OnePixelGlyph(16000, 32, c.row, c.column));
     r.hangul.Mode = 1;
-    r.hangul.DrawText(0, 0, u"ㄱ", 0x00FFFFFF, 1);
+    r.hangul.DrawText(0, 0, u"ㄱ", Word(0x00FFFFFF), 1);
     std::vector<Pixel> expected = c.outline;
     expected.push_back(
         {c.column, c.row,
@@ -131,22 +135,24 @@ TEST(THangulOutline, InksTheNeighboursWithinEachHalfThenTheGlyph) {
     EXPECT_EQ(r.pixels, expected);
   }
   Renderer ascii(OnePixelGlyph(1536, 16, 5, 7), "");
-  ascii.hangul.DrawText(0, 0, u"\x01", 9, 1);  // glyph 0
+  ascii.hangul.DrawText(0, 0, u"\x01", Word(9), 1);  // glyph 0
   std::vector<Pixel> expected = Square(6, 7, 4, 6);
-  expected.push_back({7, 5, 9});
+  expected.push_back({7, 5, Word(9)});
   EXPECT_EQ(ascii.pixels, expected);
 }
 
 TEST(THangulSinks, PixelProcWinsAndNoSinkSendsNothing) {
   static std::vector<Pixel> procPixels;
   Renderer r(test_fonts::SolidFont(1536), "");
-  r.hangul.PixelProc = [](int32_t x, int32_t y, uint32_t c) { procPixels.push_back({x, y, c}); };
-  r.hangul.DrawText(0, 0, u"A", 1, 0);
+  r.hangul.PixelProc = [](int32_t x, int32_t y, platform::ColorWord c) {
+    procPixels.push_back({x, y, c});
+  };
+  r.hangul.DrawText(0, 0, u"A", Word(1), 0);
   EXPECT_EQ(procPixels.size(), 128u);
   EXPECT_TRUE(r.pixels.empty());
   r.hangul.PixelProc = nullptr;
   r.hangul.OnPixel = nullptr;
-  r.hangul.DrawText(0, 0, u"A", 1, 0);  // composes, sends nothing, does not crash
+  r.hangul.DrawText(0, 0, u"A", Word(1), 0);  // composes, sends nothing, does not crash
 }
 
 TEST(THangulLoadFonts, NamesShortFilesAndReloading) {

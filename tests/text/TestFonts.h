@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/Color.h"
+
 namespace test_fonts {
 
 struct Pixel {
   int32_t X, Y;
-  uint32_t Color;
+  platform::ColorWord Color;
   bool operator==(const Pixel&) const = default;
 };
 

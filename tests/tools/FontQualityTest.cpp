@@ -22,7 +22,7 @@ const char* const kUnifontHex = "/usr/share/unifont/unifont.hex";
 // A renderer with the committed fonts, in flat colour, that records one 16 x 16 cell at (0, 0).
 struct CellRenderer {
   Glyph cell{};
-  THangul hangul{[this](int32_t x, int32_t y, uint32_t) {
+  THangul hangul{[this](int32_t x, int32_t y, platform::ColorWord) {
     ASSERT_TRUE(x >= 0 && x < 16 && y >= 0 && y < 16) << "pixel outside the cell";
     cell[2 * y + x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
   }};
@@ -33,7 +33,7 @@ struct CellRenderer {
   }
   Glyph Draw(const std::u16string& text) {
     cell = Glyph{};
-    hangul.DrawText(0, 0, text, 0x00FFFFFF, 0);
+    hangul.DrawText(0, 0, text, platform::kWhite, 0);
     return cell;
   }
 };

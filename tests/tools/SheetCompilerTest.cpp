@@ -343,11 +343,12 @@ TEST(ContactSheet, DrawsTheWorldCellByCellFromTheLowSixBits) {
   ASSERT_EQ(world->Height(), 2400);
   for (int y = 0; y < 24; ++y)
     for (int x = 0; x < 24; ++x) {
-      ASSERT_EQ(world->Pixel(x, y), tiles[5][y * 24 + x]) << x << "," << y;
-      ASSERT_EQ(world->Pixel(48 + x, y), tiles[5][y * 24 + x]) << x << "," << y;
-      ASSERT_EQ(world->Pixel(24 + x, y), 0u) << x << "," << y;
-      ASSERT_EQ(world->Pixel(x, 24 + y), 0u) << x << "," << y;
-      ASSERT_EQ(world->Pixel(2376 + x, 2376 + y), tiles[27][y * 24 + x]) << x << "," << y;
+      ASSERT_EQ(world->Pixel(x, y), platform::Pixel(tiles[5][y * 24 + x])) << x << "," << y;
+      ASSERT_EQ(world->Pixel(48 + x, y), platform::Pixel(tiles[5][y * 24 + x])) << x << "," << y;
+      ASSERT_EQ(world->Pixel(24 + x, y), platform::Pixel(0)) << x << "," << y;
+      ASSERT_EQ(world->Pixel(x, 24 + y), platform::Pixel(0)) << x << "," << y;
+      ASSERT_EQ(world->Pixel(2376 + x, 2376 + y), platform::Pixel(tiles[27][y * 24 + x]))
+          << x << "," << y;
     }
   for (const std::string picture : {"town.png", "town-repeat.png", "chara.png"})
     EXPECT_TRUE(platform::LoadPng(picture)) << picture;

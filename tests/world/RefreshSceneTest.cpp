@@ -57,7 +57,7 @@ class RefreshSceneTest : public ::testing::Test {
     Refresh();
   }
 
-  static uint32_t ViewPixel(int column, int row, int x, int y) {
+  static platform::Pixel ViewPixel(int column, int row, int x, int y) {
     return WorldView->ViewBitmap.Pixel(24 * column + x, 24 * row + y);
   }
   // The tile whose picture view cell (column, row) holds whole, or kNoTile.
@@ -154,8 +154,8 @@ TEST_F(RefreshSceneTest, SizesAbove100NeverReachPastTheGrid) {
 TEST_F(RefreshSceneTest, GroundTilesBeyondTheSheetLeaveTheCellAsItWas) {
   WorldMap->Cells[100 * 45 + 46] = 60;  // view cell (0, 0) from (50, 50)
   Refresh();
-  EXPECT_EQ(ViewPixel(0, 0, 0, 0), 0x00FFFFFFu);
-  EXPECT_EQ(ViewPixel(0, 0, 23, 23), 0x00FFFFFFu);
+  EXPECT_EQ(ViewPixel(0, 0, 0, 0), platform::Pixel(0x00FFFFFF));
+  EXPECT_EQ(ViewPixel(0, 0, 23, 23), platform::Pixel(0x00FFFFFF));
   Hero->X = 51;  // the cell that held map (47, 45) now keeps it
   Refresh();
   Hero->X = 50;
@@ -208,25 +208,25 @@ TEST_F(RefreshSceneTest, EveryRefreshPutsTheViewAndThenBothPanesOnTheWindow) {
   // Panes that overlap the view and each other, so the order shows in the overlap.
   ConsoleWindow = std::make_unique<TConsoleWindow>(100, 100, 200, 200, target);
   InputWindow = std::make_unique<TInputWindow>(150, 150, 200, 200, target);
-  ConsoleWindow->Bitmap.SetFillColor(0x000000FF);  // colour words: red
+  ConsoleWindow->Bitmap.SetFillColor(platform::ColorWord(0x000000FF));  // colour words: red
   ConsoleWindow->Bitmap.FillRect(platform::RectAt(0, 0, 200, 200));
-  InputWindow->Bitmap.SetFillColor(0x00FF0000);  // blue
+  InputWindow->Bitmap.SetFillColor(platform::ColorWord(0x00FF0000));  // blue
   InputWindow->Bitmap.FillRect(platform::RectAt(0, 0, 200, 200));
   for (int refresh = 0; refresh < 2; ++refresh) {
-    target.SetFillColor(0);
+    target.SetFillColor(platform::kBlack);
     target.FillRect(platform::RectAt(0, 0, 632, 453));
     Refresh();
     EXPECT_EQ(target.Pixel(0, 0), WorldView->ViewBitmap.Pixel(0, 0));
     EXPECT_EQ(target.Pixel(215, 99), WorldView->ViewBitmap.Pixel(215, 99));
-    EXPECT_EQ(target.Pixel(120, 120), 0x00FF0000u) << "console under the view";
-    EXPECT_EQ(target.Pixel(299, 149), 0x00FF0000u);
-    EXPECT_EQ(target.Pixel(160, 160), 0x000000FFu) << "input under the console";
-    EXPECT_EQ(target.Pixel(349, 349), 0x000000FFu);
+    EXPECT_EQ(target.Pixel(120, 120), platform::Pixel(0x00FF0000)) << "console under the view";
+    EXPECT_EQ(target.Pixel(299, 149), platform::Pixel(0x00FF0000));
+    EXPECT_EQ(target.Pixel(160, 160), platform::Pixel(0x000000FF)) << "input under the console";
+    EXPECT_EQ(target.Pixel(349, 349), platform::Pixel(0x000000FF));
   }
 }
 
 TEST_F(RefreshSceneTest, ViewIsPresentedWithoutPanes) {
-  target.SetFillColor(0);
+  target.SetFillColor(platform::kBlack);
   target.FillRect(platform::RectAt(0, 0, 632, 453));
   Refresh();
   for (int y = 0; y < 264; y += 23) {
@@ -234,7 +234,7 @@ TEST_F(RefreshSceneTest, ViewIsPresentedWithoutPanes) {
       ASSERT_EQ(target.Pixel(x, y), WorldView->ViewBitmap.Pixel(x, y)) << x << "," << y;
     }
   }
-  EXPECT_EQ(target.Pixel(216, 0), 0u);
+  EXPECT_EQ(target.Pixel(216, 0), platform::Pixel(0));
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ using sheet_files::Sheet;
 
 namespace {
 
-constexpr uint32_t kWhite = 0x00FFFFFF;
-constexpr uint32_t kBlack = 0x00000000;
+constexpr platform::Pixel kWhite = platform::ToPixel(platform::kWhite);
+constexpr platform::Pixel kBlack = platform::ToPixel(platform::kBlack);
 
 class WorldViewTest : public ::testing::Test {
  protected:
@@ -32,11 +32,11 @@ class WorldViewTest : public ::testing::Test {
   void MakeViewFromFiles() { view = std::make_unique<TWorldView>(0, 0, 9, 11, target); }
 
   // The 0x00RRGGBB pixel an entry of `sheet`'s palette decodes to.
-  static uint32_t Colour(const Sheet& sheet, uint8_t index) {
-    return DecodedPixel(sheet.Palette[index]);
+  static platform::Pixel Colour(const Sheet& sheet, uint8_t index) {
+    return platform::Pixel(DecodedPixel(sheet.Palette[index]));
   }
 
-  uint32_t ViewPixel(int column, int row, int x, int y) const {
+  platform::Pixel ViewPixel(int column, int row, int x, int y) const {
     return view->ViewBitmap.Pixel(24 * column + x, 24 * row + y);
   }
   // Whether view cell (column, row) holds exactly cell `index` of `strip`.
@@ -82,7 +82,7 @@ Sheet ScrambledTiles() {
 // ---- Construction and Present ----
 
 TEST_F(WorldViewTest, FreshViewPresentsAWhite216By264RectangleAtItsCorner) {
-  target.SetFillColor(kBlack);
+  target.SetFillColor(platform::kBlack);
   target.FillRect(platform::RectAt(0, 0, 632, 453));
   MakeView(sheet_files::NumberedTiles(), sheet_files::HalfMaskedSprites());
   EXPECT_EQ(view->ViewBitmap.Width(), 216);
@@ -98,7 +98,7 @@ TEST_F(WorldViewTest, FreshViewPresentsAWhite216By264RectangleAtItsCorner) {
 TEST_F(WorldViewTest, PresentDrawsAtLeftAndTop) {
   sheet_files::WriteSheet(dir, "TOWN", sheet_files::NumberedTiles());
   sheet_files::WriteSheet(dir, "CHARA", sheet_files::HalfMaskedSprites());
-  target.SetFillColor(kBlack);
+  target.SetFillColor(platform::kBlack);
   target.FillRect(platform::RectAt(0, 0, 632, 453));
   TWorldView placed(30, 40, 2, 3, target);
   placed.Present();
@@ -127,8 +127,8 @@ TEST_F(WorldViewTest, PaletteIntensitiesAreMultipliedByFourKeepingTheLowByte) {
   town.Images[0].Index[5][5] = 3;
   town.Images[0].Index[5][6] = 4;
   MakeView(town, sheet_files::HalfMaskedSprites());
-  EXPECT_EQ(view->TileStrip.Pixel(5, 5), 0x00FC0004u);
-  EXPECT_EQ(view->TileStrip.Pixel(6, 5), 0x000004FCu);
+  EXPECT_EQ(view->TileStrip.Pixel(5, 5), platform::Pixel(0x00FC0004));
+  EXPECT_EQ(view->TileStrip.Pixel(6, 5), platform::Pixel(0x000004FC));
 }
 
 TEST_F(WorldViewTest, LoadPaletteReadsOnlyTheFirst48Bytes) {
@@ -148,7 +148,8 @@ TEST_F(WorldViewTest, MissingPaletteGivesTheStandardEgaColours) {
   const uint32_t ega[16] = {0x000000, 0x0000A8, 0x00A800, 0x00A8A8, 0xA80000, 0xA800A8,
                             0xA85400, 0xA8A8A8, 0x545454, 0x5454FC, 0x54FC54, 0x54FCFC,
                             0xFC5454, 0xFC54FC, 0xFCFC54, 0xFCFCFC};
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(view->TileStrip.Pixel(i, 0), ega[i]) << "index " << i;
+  for (int i = 0; i < 16; ++i)
+    EXPECT_EQ(view->TileStrip.Pixel(i, 0), platform::Pixel(ega[i])) << "index " << i;
 }
 
 // ---- Decoding images ----
@@ -177,7 +178,7 @@ TEST_F(WorldViewTest, ImageHeaderSizeLimitsThePixelsWritten) {
   town.Images[4].H = 23;
   MakeView(town, sheet_files::HalfMaskedSprites());
   const platform::Bitmap& strip = view->TileStrip;
-  const uint32_t five = Colour(town, 5);
+  const platform::Pixel five = Colour(town, 5);
   EXPECT_EQ(strip.Pixel(24 * 3 + 15, 15), five);
   EXPECT_EQ(strip.Pixel(24 * 3 + 16, 0), kWhite);
   EXPECT_EQ(strip.Pixel(24 * 3 + 0, 16), kWhite);
@@ -226,7 +227,7 @@ TEST_F(WorldViewTest, OnlyBlackMaskPixelsKeepTheSpritePixel) {
   mask.Index[0][2] = 15;
   mask.Index[0][3] = 2;  // black once scaled: keeps the sprite
   MakeView(sheet_files::NumberedTiles(), chara);
-  const uint32_t four = Colour(chara, 4);
+  const platform::Pixel four = Colour(chara, 4);
   EXPECT_EQ(view->SpriteStrip.Pixel(24 * 9 + 0, 0), four);
   EXPECT_EQ(view->SpriteStrip.Pixel(24 * 9 + 1, 0), TWorldView::KeyColour);
   EXPECT_EQ(view->SpriteStrip.Pixel(24 * 9 + 2, 0), TWorldView::KeyColour);
@@ -288,7 +289,7 @@ TEST_F(WorldViewTest, PutSpriteSkipsKeyColourAndCopiesEveryOtherPixel) {
   view->PutSprite(4, 5, 10);
   for (int y = 0; y < 24; ++y) {
     for (int x = 0; x < 24; ++x) {
-      const uint32_t expected =
+      const platform::Pixel expected =
           x < 12 ? view->TileStrip.Pixel(24 * 20 + x, y) : view->SpriteStrip.Pixel(24 * 10 + x, y);
       ASSERT_EQ(ViewPixel(4, 5, x, y), expected) << x << "," << y;
     }
@@ -390,7 +391,8 @@ TEST(GameSheets, DecodeInTheViewAsTheSheetToolsDecodeThem) {
     for (size_t k = 0; k < cells.size(); ++k) {
       for (int y = 0; y < 24; ++y) {
         for (int x = 0; x < 24; ++x) {
-          ASSERT_EQ(strip.Pixel(24 * static_cast<int>(k) + x, y), cells[k][24 * y + x])
+          ASSERT_EQ(strip.Pixel(24 * static_cast<int>(k) + x, y),
+                    platform::Pixel(cells[k][24 * y + x]))
               << name << " image " << k << " at " << x << "," << y;
         }
       }
