@@ -2,9 +2,7 @@
 // ?walk-rate=N) as the command line, the data files are built into the program under /data, and the
 // game runs on the page's canvas. main returns once the game has started; the browser then calls
 // the game back for every event, so the window and the game live on past it.
-#include <emscripten/emscripten.h>
-#include <unistd.h>
-
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -21,7 +19,6 @@ namespace {
 
 std::unique_ptr<TForm1> form;
 std::unique_ptr<platform::WebCanvas> canvas;
-std::string report;  // the last report handed to the page
 
 }  // namespace
 
@@ -39,7 +36,9 @@ int main(int argc, char** argv) {
   } else {
     form->SetInputMethod(std::make_unique<platform::HangulKeyboard>());
   }
-  if (chdir("/data") != 0) {
+  std::error_code noData;
+  std::filesystem::current_path("/data", noData);
+  if (noData) {
     platform::ShowError(form->Description().Caption, "the data files are missing");
     return 1;
   }
@@ -51,18 +50,6 @@ int main(int argc, char** argv) {
   }
   canvas = std::make_unique<platform::WebCanvas>(*form, systemInputMethod, options->WalkRate);
   canvas->Start();
+  platform::PublishPageReports(EventLogText, [] { return StateJson(form->CloseRequested()); });
   return 0;
-}
-
-// What a headless run writes at its end, for the page's automated tests: the event log's lines
-// and the game's state.
-extern "C" {
-EMSCRIPTEN_KEEPALIVE const char* WebEventLog() {
-  report = EventLogText();
-  return report.c_str();
-}
-EMSCRIPTEN_KEEPALIVE const char* WebState() {
-  report = StateJson(form && form->CloseRequested());
-  return report.c_str();
-}
 }

@@ -331,12 +331,32 @@ void ShowError(const std::string& caption, const std::string& message) {
 
 }  // namespace platform
 
-// The page's input-method listeners call these with UTF-8 text.
+namespace platform {
+namespace {
+std::function<std::string()> eventLogReport, stateReport;
+std::string lastReport;  // the text the page is reading
+}  // namespace
+
+void PublishPageReports(std::function<std::string()> eventLog, std::function<std::string()> state) {
+  eventLogReport = std::move(eventLog);
+  stateReport = std::move(state);
+}
+}  // namespace platform
+
+// The page's input-method listeners call these with UTF-8 text; its tests read the reports.
 extern "C" {
 EMSCRIPTEN_KEEPALIVE void WebCanvasEditing(const char* utf8) {
   if (platform::running) platform::running->TextEditing(platform::Utf8ToWide(utf8));
 }
 EMSCRIPTEN_KEEPALIVE void WebCanvasCommit(const char* utf8) {
   if (platform::running) platform::running->TextInput(platform::Utf8ToWide(utf8));
+}
+EMSCRIPTEN_KEEPALIVE const char* WebEventLog() {
+  platform::lastReport = platform::eventLogReport ? platform::eventLogReport() : "";
+  return platform::lastReport.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* WebState() {
+  platform::lastReport = platform::stateReport ? platform::stateReport() : "";
+  return platform::lastReport.c_str();
 }
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@
 #include "platform/HeldKeys.h"
 
 namespace platform {
+
+// What the page's automated tests read at any time, as a headless run writes it at its end: the
+// event log's lines and the game's state. The program entry hands over how to make each.
+void PublishPageReports(std::function<std::string()> eventLog, std::function<std::string()> state);
 
 class WebCanvas {
  public:
