@@ -82,12 +82,9 @@ EndState ReadState(const std::filesystem::path& path) {
 class RealWindowSoak : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(std::system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null"), 0)
-        << "the real-window soak needs Xvfb and xdotool (./build.sh installs them)";
-    display_ = StartVirtualScreen(server_, "1920x1200x24");
-    ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
-    setenv("DISPLAY", display_.c_str(), 1);
-    setenv("SDL_VIDEODRIVER", "x11", 1);
+    std::string why;
+    display_ = OpenGameScreen(server_, "1920x1200x24", why);
+    ASSERT_FALSE(display_.empty()) << why;
     // The runs remember their settings from one to the next in a folder of their own.
     setenv("XDG_CONFIG_HOME", dir_.Path().c_str(), 1);
   }

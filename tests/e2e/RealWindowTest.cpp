@@ -59,12 +59,9 @@ void Pause(int milliseconds) {
 class RealWindow : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
-    ASSERT_EQ(std::system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null"), 0)
-        << "the real-window test needs Xvfb and xdotool (./build.sh installs them)";
-    display_ = StartVirtualScreen(server_, "2560x1600x24");
-    ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
-    setenv("DISPLAY", display_.c_str(), 1);
-    setenv("SDL_VIDEODRIVER", "x11", 1);
+    std::string why;
+    display_ = OpenGameScreen(server_, "2560x1600x24", why);
+    ASSERT_FALSE(display_.empty()) << why;
     // The player's own settings neither steer these runs nor learn from them.
     config_ = std::make_unique<ScratchDir>();
     setenv("XDG_CONFIG_HOME", config_->Path().c_str(), 1);

@@ -75,6 +75,22 @@ std::string StartVirtualScreen(std::unique_ptr<Process>& server, const std::stri
   return ":" + number;
 }
 
+std::string OpenGameScreen(std::unique_ptr<Process>& server, const std::string& size,
+                           std::string& why) {
+  if (std::system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null") != 0) {
+    why = "the real-window tests need Xvfb and xdotool (./build.sh installs them)";
+    return "";
+  }
+  const std::string display = StartVirtualScreen(server, size);
+  if (display.empty()) {
+    why = "Xvfb did not start";
+    return "";
+  }
+  setenv("DISPLAY", display.c_str(), 1);
+  setenv("SDL_VIDEODRIVER", "x11", 1);
+  return display;
+}
+
 std::string Output(const std::string& command) {
   std::string text;
   if (FILE* pipe = popen(command.c_str(), "r")) {

@@ -39,6 +39,12 @@ class Process {
 // server did not start or does not answer.
 std::string StartVirtualScreen(std::unique_ptr<Process>& server, const std::string& size);
 
+// The screen a test opens the game's real window on: checks that Xvfb and xdotool are installed,
+// starts the server and points the game at it (DISPLAY, SDL's X11 driver). The display, or empty
+// with `why` saying what is missing.
+std::string OpenGameScreen(std::unique_ptr<Process>& server, const std::string& size,
+                           std::string& why);
+
 // Starts the game in the data folder with `options` (stderr into the file `errors`, unless empty)
 // and waits until its window is shown and has the keyboard; the window, or 0 when none appeared.
 unsigned long StartGameWindow(std::unique_ptr<Process>& game,
