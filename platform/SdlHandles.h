@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "platform/XErrors.h"
+
 namespace platform {
 
 template <auto Release>
@@ -24,7 +26,11 @@ using SdlSurfaceHandle = std::unique_ptr<SDL_Surface, SdlRelease<SDL_FreeSurface
 // SDL's video subsystem, started for as long as this lives.
 class SdlVideo {
  public:
-  SdlVideo() : started_(SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {}
+  SdlVideo() {
+    // First, so that SDL passes X errors on to it and puts it back when its video stops.
+    PassOverMessagesToClosedWindows();
+    started_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  }
   ~SdlVideo() {
     if (started_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
   }
@@ -33,7 +39,7 @@ class SdlVideo {
   bool Started() const { return started_; }
 
  private:
-  bool started_;
+  bool started_ = false;
 };
 
 }  // namespace platform

@@ -23,12 +23,12 @@ target_include_directories(hangul PUBLIC ${HANGUL_DIR}/hangul)
 target_compile_options(hangul PRIVATE -O2 -w)
 
 # The game and the platform layer as for the desktop, but for the files that need the desktop's
-# libraries (SDL2, fontconfig): the browser has its own window (WebCanvas) and draws the window's
-# controls with the game's bitmap font (WebLogFont). Static libraries, so that the program takes
-# in only what the browser's entry uses.
+# libraries (SDL2, fontconfig, Xlib): the browser has its own window (WebCanvas) and draws the
+# window's controls with the game's bitmap font (WebLogFont). Static libraries, so that the program
+# takes in only what the browser's entry uses.
 file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS platform/*.cpp)
 foreach(source ${PLATFORM_SOURCES})
-  file(STRINGS ${source} desktop REGEX "#include <(SDL[^>]*|fontconfig/[^>]*)>")
+  file(STRINGS ${source} desktop REGEX "#include <(SDL[^>]*|fontconfig/[^>]*|X11/[^>]*)>")
   if(desktop)
     list(REMOVE_ITEM PLATFORM_SOURCES ${source})
   endif()
