@@ -48,6 +48,15 @@ constexpr int kFrameHeight = kFrameTop + kFrameSide;
 // How long the caption names a screenshot just saved.
 constexpr Uint64 kCaptionMs = 4000;
 
+// SDL falls back on a video driver that draws into memory when it finds no display; a window
+// there shows nothing, and the game would wait for keys nobody can send. Only when asked for by
+// name (SDL_VIDEODRIVER) is such a driver what the player wants.
+bool ShowsNothingUnasked(const char* driver) {
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  if (asked && *asked) return false;
+  return driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+}
+
 // The stroke of an SDL key event: keys by their place on the keyboard (the Hangul keyboard reads
 // the US letter of a key whatever the desktop layout), with Shift applied.
 std::optional<KeyStroke> StrokeOf(const SDL_Keysym& key) {
@@ -147,6 +156,12 @@ bool SdlWindow::Open(std::string& error) {
   sdl_ = std::make_unique<Sdl>();
   if (!sdl_->video.Started()) {
     error = std::string("cannot open a window: ") + SDL_GetError();
+    return false;
+  }
+  if (ShowsNothingUnasked(SDL_GetCurrentVideoDriver())) {
+    error =
+        "cannot open a window: no display to show it on (neither DISPLAY nor WAYLAND_DISPLAY "
+        "names one); --headless plays a script without a display";
     return false;
   }
 
