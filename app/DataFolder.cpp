@@ -75,8 +75,11 @@ bool EnterDataFolder(const std::string& requested, std::string& error, std::stri
   }
   if (HoldsMap(fs::current_path(failed))) return true;
   // An installed game finds its data beside its program; a build tree uses the sources' data/.
-  const std::vector<fs::path> candidates = {platform::ProgramFolder() / ".." / "share" / "vesk",
-                                            VESK_INSTALL_DATA_DIR, VESK_SOURCE_DATA_DIR};
+  std::vector<fs::path> candidates = {platform::ProgramFolder() / ".." / "share" / "vesk",
+                                      VESK_INSTALL_DATA_DIR};
+#ifdef VESK_FALLBACK_DATA_DIR
+  candidates.push_back(VESK_FALLBACK_DATA_DIR);
+#endif
   for (const fs::path& folder : candidates) {
     if (!HoldsMap(folder)) continue;
     fs::path use = folder;

@@ -45,7 +45,7 @@ list(REMOVE_ITEM GAME_SOURCES ${PROJECT_SOURCE_DIR}/app/main.cpp
 add_library(vesk_game STATIC ${GAME_SOURCES})
 target_link_libraries(vesk_game PUBLIC vesk_platform)
 target_compile_definitions(vesk_game PUBLIC VESK_VERSION="${PROJECT_VERSION}"
-  VESK_SOURCE_DATA_DIR="/data" VESK_INSTALL_DATA_DIR="/data")
+  VESK_INSTALL_DATA_DIR="/data")
 target_compile_options(vesk_game PRIVATE -O2 -fexceptions)
 
 add_executable(vesk app/WebMain.cpp)

@@ -63,6 +63,9 @@ echo "built $deb ($(stat -c %s "$deb") bytes) in $(($(date +%s) - started)) s"
 
 # Debian's own checks of the source and binary packages: no error, no warning.
 lintian --fail-on error,warning "${deb%.deb}.changes" || fail "lintian reports errors or warnings"
+# The folder the package was built in stays out of the program.
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/games/vesk | grep -aq "$out/vesk-" &&
+  fail "the packaged program names the folder it was built in"
 
 touch "$marker"
 DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -q "$deb" \
