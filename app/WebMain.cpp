@@ -1,24 +1,28 @@
 // The program entry of the browser version: the page passes its address's options (?ime=system,
-// ?walk-rate=N) as the command line, the data files are built into the program under /data, and the
-// game runs on the page's canvas. main returns once the game has started; the browser then calls
-// the game back for every event, so the window and the game live on past it.
+// ?walk-rate=N) as the command line, the data files are built into the program under /data, the
+// settings live in the page's storage, and the game runs on the page's canvas. main returns once
+// the game has started; the browser then calls the game back for every event, so the window and
+// the game live on past it.
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
 #include "app/GameObjects.h"
+#include "app/InputMethodChoice.h"
 #include "app/Options.h"
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
-#include "platform/HangulKeyboard.h"
-#include "platform/SystemInputMethod.h"
 #include "platform/WebCanvas.h"
+#include "platform/WebSettings.h"
 #include "platform/Window.h"
 
 namespace {
 
 std::unique_ptr<TForm1> form;
 std::unique_ptr<platform::WebCanvas> canvas;
+platform::WebSettings store;
+platform::Settings settings;
+platform::HangulKeyboard* keyboard = nullptr;
 
 }  // namespace
 
@@ -30,12 +34,12 @@ int main(int argc, char** argv) {
     platform::ShowError(form->Description().Caption, error);
     return 2;
   }
-  const bool systemInputMethod = options->Ime == "system";
-  if (systemInputMethod) {
-    form->SetInputMethod(std::make_unique<platform::SystemInputMethod>());
-  } else {
-    form->SetInputMethod(std::make_unique<platform::HangulKeyboard>());
-  }
+  // As on the desktop, the address's choice wins for this visit and is kept for the next.
+  std::string notice;
+  settings = WithCommandLine(*options, store.Load(notice));
+  if (!notice.empty()) std::cerr << "vesk: " << notice << "\n";
+  store.Keep(settings);
+  form->SetInputMethod(InputMethodFor(settings, keyboard));
   std::error_code noData;
   std::filesystem::current_path("/data", noData);
   if (noData) {
@@ -48,7 +52,14 @@ int main(int argc, char** argv) {
     platform::ShowError(form->Description().Caption, message);
     return 1;
   }
-  canvas = std::make_unique<platform::WebCanvas>(*form, systemInputMethod, options->WalkRate);
+  canvas = std::make_unique<platform::WebCanvas>(*form, settings.InputMethod == "system",
+                                                 options->WalkRate);
+  // The page never sees the game end the way the desktop does, so a switch of the keyboard's mode
+  // is kept as it happens.
+  canvas->WhenHandled([] {
+    KeepHangulMode(settings, keyboard);
+    store.Keep(settings);
+  });
   canvas->Start();
   platform::PublishPageReports(EventLogText, [] { return StateJson(form->CloseRequested()); });
   return 0;

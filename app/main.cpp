@@ -8,14 +8,13 @@
 
 #include "app/DataFolder.h"
 #include "app/GameObjects.h"
+#include "app/InputMethodChoice.h"
 #include "app/Options.h"
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
-#include "platform/HangulKeyboard.h"
 #include "platform/Headless.h"
 #include "platform/Png.h"
 #include "platform/Script.h"
-#include "platform/SystemInputMethod.h"
 #include "platform/Window.h"
 
 namespace {
@@ -24,23 +23,6 @@ bool WriteText(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);
   out << text;
   return static_cast<bool>(out);
-}
-
-// The game's own Hangul keyboard in the mode the player left it, or the desktop's input method
-// with --ime system. `keyboard` points at the Hangul keyboard when there is one.
-std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& settings,
-                                                      platform::HangulKeyboard*& keyboard) {
-  keyboard = nullptr;
-  if (settings.InputMethod == "system") return std::make_unique<platform::SystemInputMethod>();
-  try {
-    auto hangul = std::make_unique<platform::HangulKeyboard>();
-    hangul->SetHangulMode(settings.HangulMode.value_or(true));
-    keyboard = hangul.get();
-    return hangul;
-  } catch (const std::exception& missing) {
-    std::cerr << "vesk: " << missing.what() << "; typing Latin letters only\n";
-    return std::make_unique<platform::DirectInput>();
-  }
 }
 
 // Creates the game objects; a broken data file stops the start with a message naming it.
@@ -116,9 +98,7 @@ int RunWindowedGame(const Options& options) {
     return 1;
   }
   // What the player changed while playing is kept for the next run.
-  if (keyboard && keyboard->HangulMode() != settings.HangulMode.value_or(true)) {
-    settings.HangulMode = keyboard->HangulMode();
-  }
+  KeepHangulMode(settings, keyboard);
   if (run.Fullscreen != settings.Fullscreen.value_or(false)) settings.Fullscreen = run.Fullscreen;
   // A window the player resized keeps its size; that choice replaces a scale asked for before.
   if (run.ResizedWidth > 0) {

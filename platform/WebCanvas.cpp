@@ -299,6 +299,7 @@ void WebCanvas::Tick() {
 
 void WebCanvas::AfterEvent() {
   Upload();
+  if (handled_) handled_();
   if (form_.CloseRequested()) Stop();
 }
 

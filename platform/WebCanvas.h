@@ -38,6 +38,8 @@ class WebCanvas {
   void TextEditing(const std::u16string& preedit);
   void TextInput(const std::u16string& committed);
   void Tick();
+  // `handled` runs after every event the page handed over, once the form has handled it.
+  void WhenHandled(std::function<void()> handled) { handled_ = std::move(handled); }
 
  private:
   // Shows the surface, and ends the game when the form asked to close.
@@ -54,6 +56,7 @@ class WebCanvas {
   HeldKeys heldKeys_;
   long heldStep_ = 0;           // the pending setTimeout of the next step, 0 for none
   std::vector<uint32_t> rgba_;  // the surface in the page's byte order
+  std::function<void()> handled_;
 };
 
 }  // namespace platform

@@ -120,18 +120,31 @@ async function playScript(page, session, script) {
 
 // The keys are pressed and let go at once, as the native script presses them; a busy machine
 // can still hold one longer than a held arrow's pace, so the page leaves pacing to the desktop.
-async function openPage(browser, base, query) {
-  const page = await browser.newPage();
+// Each page opens in a browser context of its own, a first visit with nothing kept, unless it is
+// given the context of an earlier visit.
+async function openPage(browser, base, query, context) {
+  const own = context ? null : await browser.createBrowserContext();
+  const page = await (context || own).newPage();
+  page.ownContext = own;
   await page.setViewport({width: 1300, height: 1000});
   const errors = [];
+  page.consoleLines = [];
   page.on('pageerror', error => errors.push(error.message));
   page.on('console', message => {
-    if (message.type() === 'error') errors.push(message.text());
+    page.consoleLines.push(message.text());
+    if (message.type() === 'error' && !message.text().startsWith('vesk: settings kept by the page')) {
+      errors.push(message.text());
+    }
   });
   await page.goto(base + '?walk-rate=0' + (query ? '&' + query : ''), {waitUntil: 'load'});
   await page.waitForFunction('Module.firstFrameAt !== undefined', {timeout: 10000});
   page.errors = errors;
   return page;
+}
+
+async function closePage(page) {
+  await page.close();
+  if (page.ownContext) await page.ownContext.close();
 }
 
 async function report(page) {
@@ -219,7 +232,7 @@ check('walking a few hundred keys draws what the native game draws', async funct
   const page = await openPage(browser, base);
   await playScript(page, null, script);
   await expectSameAsNative(page, native);
-  await page.close();
+  await closePage(page);
 });
 
 check('typing the guided path on the built-in keyboard', async function(browser, base) {
@@ -229,7 +242,7 @@ check('typing the guided path on the built-in keyboard', async function(browser,
   await playScript(page, null, script);
   await expectSameAsNative(page, native);
   await page.screenshot({path: path.join(args.work, 'page.png')});
-  await page.close();
+  await closePage(page);
 });
 
 check('typing the same words through the browser\'s input method', async function(browser, base) {
@@ -242,7 +255,7 @@ check('typing the same words through the browser\'s input method', async functio
   const session = await page.createCDPSession();
   await playScript(page, session, script);
   await expectSameAsNative(page, native);
-  await page.close();
+  await closePage(page);
 });
 
 check('a key pressed while the input method composes comes after the syllable', async function(browser, base) {
@@ -254,7 +267,7 @@ check('a key pressed while the input method composes comes after the syllable', 
   const page = await openPage(browser, base, 'ime=system');
   await playScript(page, await page.createCDPSession(), script);
   await expectSameAsNative(page, native);
-  await page.close();
+  await closePage(page);
 });
 
 check('Escape ends the game and the page says so', async function(browser, base) {
@@ -268,7 +281,7 @@ check('Escape ends the game and the page says so', async function(browser, base)
   if (!before.state.closed) throw new Error('the game did not close');
   if (JSON.stringify(after) !== JSON.stringify(before)) throw new Error('a key moved the hero after the end');
   if (!message || !message.includes('Reload')) throw new Error(`no end message: ${message}`);
-  await page.close();
+  await closePage(page);
 });
 
 check('the game has the focus, a click gives it back, and its keys do not scroll the page', async function(browser, base) {
@@ -288,7 +301,35 @@ check('the game has the focus, a click gives it back, and its keys do not scroll
     });
   });
   if (defaults.length) throw new Error(`the browser keeps ${defaults}`);
-  await page.close();
+  await closePage(page);
+});
+
+check('the keyboard\'s Latin mode is kept for the next visit, and a broken kept text is ignored', async function(browser, base) {
+  // Natively in one run: the king, the switch to Latin, then Latin letters. The page switches on
+  // the first visit and types on the second.
+  const talk = ['key Up x23'];
+  const typing = ['key d', 'key k', 'key s', 'key s', 'key u', 'key d', 'key Enter'];
+  const native = runNative('kept-mode', [...talk, 'key Shift+Space', ...typing].join('\n') + '\n');
+  const context = await browser.createBrowserContext();
+  try {
+    const first = await openPage(browser, base, '', context);
+    await playScript(first, null, [...talk, 'key Shift+Space'].join('\n'));
+    const kept = await first.evaluate(() => localStorage.getItem('vesk.conf'));
+    if (!kept || !kept.includes('hangul = no\n')) throw new Error(`the page keeps: ${kept}`);
+    await first.close();
+    const second = await openPage(browser, base, '', context);
+    await playScript(second, null, [...talk, ...typing].join('\n'));
+    await expectSameAsNative(second, native);
+    // A text the page cannot read is left aside with one message.
+    await second.evaluate(() => localStorage.setItem('vesk.conf', 'hangul = perhaps\n'));
+    await second.close();
+    const third = await openPage(browser, base, '', context);
+    const said = third.consoleLines.filter(line => line.startsWith('vesk: settings kept by the page'));
+    if (said.length !== 1 || !said[0].includes('line 1')) throw new Error(`the page said: ${said}`);
+    await third.close();
+  } finally {
+    await context.close();
+  }
 });
 
 // --- Measurements. ---
@@ -303,7 +344,7 @@ async function measure(browser, base) {
   for (let i = 0; i < 5; ++i) {
     const page = await openPage(browser, base);
     loads.push(await page.evaluate('Module.firstFrameAt'));
-    if (i < 4) await page.close();
+    if (i < 4) await closePage(page);
     else {
       // A walking key: the handler, the scene and the upload, timed in the page. The page's clock
       // ticks in tenths of a millisecond, so keys are timed in batches of 40.
@@ -326,7 +367,7 @@ async function measure(browser, base) {
       });
       lines.push(`walking key in the page: median ${(batches[10] * 1000).toFixed(0)} µs, ` +
                  `slowest batch ${(batches[19] * 1000).toFixed(0)} µs a key (20 batches of 40)`);
-      await page.close();
+      await closePage(page);
     }
   }
   loads.sort((a, b) => a - b);

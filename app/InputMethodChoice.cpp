@@ -1,0 +1,27 @@
+#include "app/InputMethodChoice.h"
+
+#include <exception>
+#include <iostream>
+
+#include "platform/SystemInputMethod.h"
+
+std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& settings,
+                                                      platform::HangulKeyboard*& keyboard) {
+  keyboard = nullptr;
+  if (settings.InputMethod == "system") return std::make_unique<platform::SystemInputMethod>();
+  try {
+    auto hangul = std::make_unique<platform::HangulKeyboard>();
+    hangul->SetHangulMode(settings.HangulMode.value_or(true));
+    keyboard = hangul.get();
+    return hangul;
+  } catch (const std::exception& missing) {
+    std::cerr << "vesk: " << missing.what() << "; typing Latin letters only\n";
+    return std::make_unique<platform::DirectInput>();
+  }
+}
+
+void KeepHangulMode(platform::Settings& settings, const platform::HangulKeyboard* keyboard) {
+  if (keyboard && keyboard->HangulMode() != settings.HangulMode.value_or(true)) {
+    settings.HangulMode = keyboard->HangulMode();
+  }
+}
