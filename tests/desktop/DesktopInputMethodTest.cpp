@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iostream>
 #include <thread>
 
 #include "DesktopSession.h"
@@ -137,6 +138,53 @@ TEST_P(DesktopInputMethodTest, TheTalkTypedThroughTheInputMethodIsTheTalkTypedAs
   const std::string errors = desktop.StopGame();
   EXPECT_TRUE(same) << "the window differs from the headless run; see " << picture.string() << "\n"
                     << errors;
+}
+
+// Not a test but the measurement behind the README's typing-speed table, run by hand:
+//   build/tests/tests_desktop --gtest_also_run_disabled_tests --gtest_filter='*TypingSpeed*'
+// At each pace the game starts afresh and four lines of 무라셴 + Enter are typed without a pause;
+// each line echoed in the input pane as the headless run echoes it counts as right.
+TEST_P(DesktopInputMethodTest, DISABLED_TypingSpeedLinesRightAtEachPace) {
+  constexpr int kLines = 4;  // the input pane shows four lines above the prompt
+  std::string script = KeyScript(WalkKeys({50, 50}, {50, 28})) + "key Up\n";
+  std::vector<std::string> keys;
+  for (int n = 0; n < kLines; ++n) {
+    script += "text 무라셴\nkey Enter\n";
+    keys = Joined(keys, Joined(Typed("anfktPs"), {"Return"}));
+  }
+  dir_.Write("speed.txt", script);
+  ASSERT_EQ(RunGame({"--headless", "--script", "speed.txt", "--data", SourcePath("data").string(),
+                     "--screenshot", (dir_.Path() / "speed.png").string()})
+                .Status,
+            0);
+  const auto expected = platform::LoadPng((dir_.Path() / "speed.png").string());
+  ASSERT_TRUE(expected);
+
+  DesktopSession desktop(GetParam());
+  ASSERT_EQ(desktop.Problem(), "");
+  const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  std::string row = name.substr(name.find('/') + 1);
+  // ibus-hangul keeps its Hangul mode from one window to the next: switched once, it stays.
+  bool latin = GetParam() != DesktopInputMethod::Fcitx5;
+  for (const int pace : {80, 50, 30, 20, 15, 10, 5, 2}) {
+    ASSERT_TRUE(desktop.StartGame(
+        {"--ime", "system", "--scale", "1", "--data", SourcePath("data").string()}));
+    desktop.Keys(Joined(WalkKeys({50, 50}, {50, 28}), {"Up"}), 40);
+    if (latin) desktop.Keys({"shift+space"}, 50);
+    latin = false;
+    desktop.Keys(keys, pace);
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    const platform::Bitmap window = desktop.WindowPicture();
+    int right = 0;
+    for (int line = 0; line < kLines; ++line) {
+      right += window.Width() == expected->Width() &&
+               SamePixels(window, *expected, 225, 350 + 16 * line, 400, 16);
+    }
+    desktop.StopGame();
+    row += " | " + std::to_string(pace) + " ms: " + std::to_string(right) + "/" +
+           std::to_string(kLines);
+  }
+  std::cout << row << "\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(, DesktopInputMethodTest,
