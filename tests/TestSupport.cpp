@@ -51,6 +51,24 @@ std::string ShellQuoted(const std::string& word) {
 }
 }  // namespace
 
+ScopedEnvironment::ScopedEnvironment(const char* name, const std::optional<std::string>& value)
+    : name_(name) {
+  if (const char* old = std::getenv(name)) before_ = old;
+  if (value) {
+    setenv(name, value->c_str(), 1);
+  } else {
+    unsetenv(name);
+  }
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  if (before_) {
+    setenv(name_, before_->c_str(), 1);
+  } else {
+    unsetenv(name_);
+  }
+}
+
 GameRun RunGame(const std::vector<std::string>& arguments) {
   const auto errors = std::filesystem::temp_directory_path() /
                       ("vesk-stderr-" + std::to_string(std::random_device()()));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,20 @@ class ScratchDir {
 };
 
 std::string ReadFile(const std::filesystem::path& path);
+
+// Sets an environment variable to `value`, or unsets it for no value, for as long as this lives;
+// then puts back what it was.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const std::optional<std::string>& value);
+  ~ScopedEnvironment();
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> before_;
+};
 
 // The game program run to its end: exit status and what it printed on stderr.
 struct GameRun {

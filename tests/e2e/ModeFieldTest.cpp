@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <optional>
 
 #include "TestSupport.h"
 
@@ -13,25 +11,6 @@ using namespace testing_support;
 namespace {
 
 constexpr int kFieldLeft = 589, kFieldTop = 336, kFieldWidth = 36, kFieldHeight = 14;
-
-// Sets an environment variable of the game runs for the life of the object.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnvironment() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 bool Dark(platform::Pixel pixel) {
   const uint32_t word = pixel.Value;

@@ -3,7 +3,6 @@
 // its own to a driver that draws into memory.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -12,30 +11,9 @@
 
 using namespace testing_support;
 
-namespace {
-
-// Unsets an environment variable for as long as this lives.
-class Unset {
- public:
-  explicit Unset(const char* name) : name_(name) {
-    if (const char* value = std::getenv(name)) before_ = value;
-    unsetenv(name);
-  }
-  ~Unset() {
-    if (before_) setenv(name_, before_->c_str(), 1);
-  }
-  Unset(const Unset&) = delete;
-  Unset& operator=(const Unset&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> before_;
-};
-
-}  // namespace
-
 TEST(NoDisplay, TheGameSaysSoOnStderrAndEndsWithStatus1) {
-  const Unset x11("DISPLAY"), wayland("WAYLAND_DISPLAY"), driver("SDL_VIDEODRIVER");
+  const ScopedEnvironment x11("DISPLAY", std::nullopt), wayland("WAYLAND_DISPLAY", std::nullopt),
+      driver("SDL_VIDEODRIVER", std::nullopt);
   ScratchDir dir;
   const std::string errors = (dir.Path() / "stderr.txt").string();
   Process game({VESK_BINARY, "--data", SourcePath("data").string()}, errors);

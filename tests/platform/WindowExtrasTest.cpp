@@ -2,7 +2,6 @@
 // for itself, and screenshots.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "TestSupport.h"
@@ -40,41 +39,19 @@ TEST(WindowKeys, F11AndAltEnterSwitchFullscreenF12TakesAScreenshotAndNothingElse
   EXPECT_EQ(key("a", kAlt), WindowKey::None);
 }
 
-namespace {
-// Sets an environment variable for as long as it lives.
-class Environment {
- public:
-  Environment(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old, had_ = true;
-    setenv(name, value.c_str(), 1);
-  }
-  ~Environment() {
-    if (had_) {
-      setenv(name_, old_.c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::string old_;
-  bool had_ = false;
-};
-}  // namespace
-
 TEST(Screenshot, ThePicturesFolderComesFromTheEnvironmentTheUserDirsOrHome) {
   testing_support::ScratchDir dir;
   const auto home = dir.Path() / "home";
-  Environment homeVar("HOME", home.string());
-  Environment config("XDG_CONFIG_HOME", (dir.Path() / "config").string());
-  Environment none("XDG_PICTURES_DIR", "");
+  const testing_support::ScopedEnvironment homeVar("HOME", home.string());
+  const testing_support::ScopedEnvironment config("XDG_CONFIG_HOME",
+                                                  (dir.Path() / "config").string());
+  const testing_support::ScopedEnvironment none("XDG_PICTURES_DIR", "");
   EXPECT_EQ(PicturesFolder(), home / "Pictures");
   std::filesystem::create_directories(dir.Path() / "config");
   dir.Write("config/user-dirs.dirs",
             "# written by xdg-user-dirs-update\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
   EXPECT_EQ(PicturesFolder(), home / "Bilder");
-  Environment set("XDG_PICTURES_DIR", (dir.Path() / "shots").string());
+  const testing_support::ScopedEnvironment set("XDG_PICTURES_DIR", (dir.Path() / "shots").string());
   EXPECT_EQ(PicturesFolder(), dir.Path() / "shots");
 }
 
