@@ -11,8 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Far more than any real settings file; a larger one is not read at all.
-constexpr std::uintmax_t kMaxFileBytes = 4096;
 constexpr int32_t kMaxScale = 16;
 constexpr int32_t kMaxWindowSide = 65535;
 
@@ -139,7 +137,7 @@ Settings SettingsStore::Load(std::string& message) {
   if (!fs::is_regular_file(status)) return ignored("not a file");
   const std::uintmax_t size = fs::file_size(path_, failed);
   if (failed) return ignored(failed.message());
-  if (size > kMaxFileBytes) return ignored("larger than a settings file can be");
+  if (size > kMaxSettingsBytes) return ignored("larger than a settings file can be");
   std::ifstream in(path_, std::ios::binary);
   if (!in) return ignored("cannot be read");
   const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -12,6 +12,7 @@
 // through a new file renamed over the old one, so a crash never leaves half a file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -34,6 +35,9 @@ struct Settings {
   std::optional<std::string> InputMethod;  // "builtin" or "system"
   bool operator==(const Settings&) const = default;
 };
+
+// Far more than any real settings text; a larger one is not read at all.
+constexpr size_t kMaxSettingsBytes = 4096;
 
 // The settings a file's text holds, or nothing with `problem` set (its line and what is wrong).
 std::optional<Settings> ParseSettings(const std::string& text, std::string& problem);

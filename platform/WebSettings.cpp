@@ -6,8 +6,6 @@ namespace platform {
 namespace {
 
 constexpr char kStorageKey[] = "vesk.conf";
-// As for the desktop's file: far more than any real settings text.
-constexpr int kMaxTextBytes = 4096;
 
 // clang-format off
 // The kept text's length in UTF-8 bytes, or -1 when nothing is kept or storage is closed to the
@@ -48,7 +46,8 @@ Settings WebSettings::Load(std::string& message) {
     message = std::string("settings kept by the page (") + kStorageKey + ") ignored: " + why;
     return Settings{};
   };
-  if (length > kMaxTextBytes) return ignored("larger than a settings file can be");
+  if (static_cast<size_t>(length) > kMaxSettingsBytes)
+    return ignored("larger than a settings file can be");
   std::string text(static_cast<size_t>(length) + 1, '\0');
   WebCopyStored(kStorageKey, text.data(), length + 1);
   text.resize(static_cast<size_t>(length));
