@@ -11,7 +11,7 @@ set -eu
 cd "$(dirname "$0")"
 
 # What building and playing the game needs.
-PLAY_PACKAGES="build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
+PLAY_PACKAGES="build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libpng-dev \
 libhangul-dev libfontconfig-dev libibus-1.0-dev libx11-dev fonts-nanum"
 # What the test suite, the benchmarks and the hardening checks need besides.
 TEST_PACKAGES="libgtest-dev libbenchmark-dev unifont xvfb xdotool clang libclang-rt-14-dev python3 \

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "text/WinHan.h"
 
 platform::EventLog::TextDrawer BitmapFontLogDrawer() {

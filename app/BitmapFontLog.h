@@ -2,6 +2,6 @@
 // have no font with Hangul for the window's controls.
 #pragma once
 
-#include "platform/EventLog.h"
+#include "platform/toolkit/EventLog.h"
 
 platform::EventLog::TextDrawer BitmapFontLogDrawer();

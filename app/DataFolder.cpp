@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/DataFiles.h"
-#include "platform/DataFile.h"
-#include "platform/Paths.h"
+#include "platform/system/DataFile.h"
+#include "platform/system/Paths.h"
 
 namespace fs = std::filesystem;
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/Vesk3_main.h"
-#include "platform/DataFile.h"
+#include "platform/system/DataFile.h"
 
 // Nothing when all five objects exist; otherwise the error naming the broken file, with none left.
 std::optional<platform::InOutError> CreateGameObjects(TForm1& form);

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/Bitmap.h"
+#include "platform/image/Bitmap.h"
 
 // The sizes of the icon that the desktop's icon themes use, in pixels.
 constexpr int32_t kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};

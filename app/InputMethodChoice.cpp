@@ -3,7 +3,7 @@
 #include <exception>
 #include <iostream>
 
-#include "platform/SystemInputMethod.h"
+#include "platform/input/SystemInputMethod.h"
 
 std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& settings,
                                                       platform::HangulKeyboard*& keyboard) {

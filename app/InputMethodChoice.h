@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "platform/HangulKeyboard.h"
-#include "platform/InputMethod.h"
-#include "platform/Settings.h"
+#include "platform/input/HangulKeyboard.h"
+#include "platform/input/InputMethod.h"
+#include "platform/system/Settings.h"
 
 // The game's own Hangul keyboard in the mode the player left it, or the desktop's (the browser's)
 // input method when the settings ask for it. `keyboard` points at the Hangul keyboard when there

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/HeldKeys.h"
-#include "platform/Settings.h"
+#include "platform/input/HeldKeys.h"
+#include "platform/system/Settings.h"
 
 struct Options {
   bool Headless = false;

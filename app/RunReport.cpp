@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/Vesk3_main.h"
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "world/Vesk3_chara.h"
 
 namespace {

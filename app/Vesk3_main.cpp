@@ -3,7 +3,7 @@
 #include "app/BitmapFontLog.h"
 #include "app/Icon.h"
 #include "app/Movement.h"
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "talk/Talk.h"
 #include "text/Vesk3_console.h"
 #include "world/RefreshScene.h"

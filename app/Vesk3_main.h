@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/EventLog.h"
-#include "platform/Form.h"
-#include "platform/TextReceiver.h"
-#include "platform/Timer.h"
+#include "platform/input/TextReceiver.h"
+#include "platform/toolkit/EventLog.h"
+#include "platform/toolkit/Form.h"
+#include "platform/toolkit/Timer.h"
 
 // The main window's layout, named once: where FormCreate puts the game objects and where the hero
 // starts. The map view's corner is in client pixels and its size in cells; the panes are in client

@@ -12,9 +12,9 @@
 #include "app/Options.h"
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
-#include "platform/WebCanvas.h"
-#include "platform/WebSettings.h"
-#include "platform/Window.h"
+#include "platform/toolkit/Window.h"
+#include "platform/web/WebCanvas.h"
+#include "platform/web/WebSettings.h"
 
 namespace {
 

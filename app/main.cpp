@@ -12,10 +12,11 @@
 #include "app/Options.h"
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
-#include "platform/Headless.h"
-#include "platform/Png.h"
-#include "platform/Script.h"
-#include "platform/Window.h"
+#include "platform/headless/Headless.h"
+#include "platform/headless/Script.h"
+#include "platform/image/Png.h"
+#include "platform/sdl/SystemFont.h"
+#include "platform/toolkit/Window.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ bool WriteText(const std::string& path, const std::string& text) {
 
 // Creates the game objects; a broken data file stops the start with a message naming it.
 bool StartGame(TForm1& form, bool withDisplay) {
+  form.UseControlFaces(platform::FindSystemFont);
   const auto failure = CreateGameObjects(form);
   if (!failure) return true;
   const std::string message = "cannot start: " + std::string(failure->what());

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/GameObjects.h"
-#include "platform/HangulKeyboard.h"
+#include "platform/input/HangulKeyboard.h"
 #include "text/Vesk3_console.h"
 #include "world/Vesk3_world.h"
 

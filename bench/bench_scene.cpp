@@ -9,7 +9,7 @@
 #include "app/Movement.h"
 #include "bench/CopyBaseline.h"
 #include "bench/StartedGame.h"
-#include "platform/Keys.h"
+#include "platform/input/Keys.h"
 #include "world/RefreshScene.h"
 #include "world/Vesk3_chara.h"
 #include "world/Vesk3_map.h"

@@ -5,8 +5,8 @@
 
 #include "app/Vesk3_main.h"
 #include "bench/CopyBaseline.h"
-#include "platform/Bitmap.h"
-#include "platform/CodePage.h"
+#include "platform/image/Bitmap.h"
+#include "platform/system/CodePage.h"
 #include "talk/Talk.h"
 #include "text/Vesk3_console.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -7,9 +7,9 @@
 
 #include "FuzzSupport.h"
 #include "app/Vesk3_main.h"
-#include "platform/CodePage.h"
-#include "platform/HangulKeyboard.h"
-#include "platform/Keys.h"
+#include "platform/input/HangulKeyboard.h"
+#include "platform/input/Keys.h"
+#include "platform/system/CodePage.h"
 #include "talk/Talk.h"
 #include "text/Vesk3_console.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "platform/Bitmap.h"
+#include "platform/image/Bitmap.h"
 #include "text/WinHan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
-#include "platform/DataFile.h"
+#include "platform/system/DataFile.h"
 #include "world/Vesk3_map.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
-#include "platform/Bitmap.h"
-#include "platform/DataFile.h"
+#include "platform/image/Bitmap.h"
+#include "platform/system/DataFile.h"
 #include "world/Vesk3_world.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Color.h"
+#include "platform/image/Color.h"
 
 enum class TSayKind {
   Line,      // SayLine: the text ends the console row

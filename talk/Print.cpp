@@ -1,7 +1,7 @@
 // The print procedures: the conversation's only way onto the panes. They turn wide text into the
 // panes' code-page text and present the pane at once, so an answer shows while it is printed.
 #include "app/Vesk3_main.h"
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "talk/Talk.h"
 #include "text/Vesk3_console.h"
 

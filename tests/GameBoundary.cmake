@@ -1,25 +1,56 @@
-# Game code reaches the operating system only through platform/: no system library's header, no
-# environment or /proc, no window backend by name. The build already rejects most system headers
-# (only the platform library sees their include folders); this catches the ones that sit in the
-# compiler's default path, such as <SDL2/SDL.h> or <fontconfig/fontconfig.h>; the browser
-# version's entry file is held to it too, its page work being its backend's. SOURCE is the source
-# tree.
-set(forbidden "#include *<(SDL|hangul|fontconfig|unistd|emscripten)" "getenv" "/proc/"
-              "SdlWindow")
+# Each folder reaches only what its room may use. The build already rejects most system headers
+# (only the backend rooms see their include folders); this catches the ones that sit in the
+# compiler's default path, such as <SDL2/SDL.h> or <X11/Xlib.h>, and what no include folder tells:
+# the environment, /proc, a backend named in game code, a browser-only branch outside the browser's
+# room. SOURCE is the source tree.
+#
+# Game code (the browser's entry file too: its page work is its backend's) uses the shared rooms
+# only; the shared rooms use no window system, desktop or browser; each backend keeps to its own.
+set(window_systems "#include *<(SDL|X11/|ibus|fontconfig/|emscripten)" "__EMSCRIPTEN__")
+set(backends "#include \"platform/(sdl|web|headless)/")
+set(system_calls "#include *<(hangul|png|iconv|unistd)" "getenv" "/proc/" "SdlWindow")
+# The program entries pick their backends; nothing else in game code names one.
+set(entries app/main.cpp app/WebMain.cpp)
+set(rules
+  "app|${window_systems}" "${backends}" "${system_calls}"
+  "world|${window_systems}" "${backends}" "${system_calls}"
+  "text|${window_systems}" "${backends}" "${system_calls}"
+  "talk|${window_systems}" "${backends}" "${system_calls}"
+  "app/main.cpp|${window_systems}" "${system_calls}"
+  "app/WebMain.cpp|${window_systems}" "${system_calls}"
+  "platform/system|${window_systems}" "${backends}"
+  "platform/image|${window_systems}" "${backends}"
+  "platform/input|${window_systems}" "${backends}"
+  "platform/toolkit|${window_systems}" "${backends}"
+  "platform/headless|${window_systems}" "#include \"platform/(sdl|web)/"
+  "platform/sdl|#include *<emscripten" "__EMSCRIPTEN__" "#include \"platform/(web|headless)/"
+  "platform/web|#include *<(SDL|X11/|ibus|fontconfig/)" "#include \"platform/(sdl|headless)/")
+
 set(problems "")
-foreach(folder app world text talk)
-  file(GLOB_RECURSE files "${SOURCE}/${folder}/*.cpp" "${SOURCE}/${folder}/*.h")
+set(folder "")
+foreach(rule ${rules})
+  if(rule MATCHES "^([a-z/]+)\\|(.*)$")
+    set(folder ${CMAKE_MATCH_1})
+    set(pattern ${CMAKE_MATCH_2})
+  else()
+    set(pattern ${rule})
+  endif()
+  if(folder MATCHES "\\.")
+    set(files "${SOURCE}/${folder}")
+  else()
+    file(GLOB_RECURSE files "${SOURCE}/${folder}/*.cpp" "${SOURCE}/${folder}/*.h")
+    if(folder STREQUAL "app")
+      list(TRANSFORM entries PREPEND "${SOURCE}/" OUTPUT_VARIABLE entry_files)
+      list(REMOVE_ITEM files ${entry_files})
+    endif()
+  endif()
   foreach(file ${files})
-    file(STRINGS "${file}" lines)
-    foreach(pattern ${forbidden})
-      foreach(line ${lines})
-        if(line MATCHES "${pattern}")
-          string(APPEND problems "${file}: ${line}\n")
-        endif()
-      endforeach()
+    file(STRINGS "${file}" lines REGEX "${pattern}")
+    foreach(line ${lines})
+      string(APPEND problems "${file}: ${line}\n")
     endforeach()
   endforeach()
 endforeach()
 if(problems)
-  message(FATAL_ERROR "game code reaches past platform/:\n${problems}")
+  message(FATAL_ERROR "code reaches past its room:\n${problems}")
 endif()

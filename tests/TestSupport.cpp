@@ -9,7 +9,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "platform/Png.h"
+#include "platform/image/Png.h"
 
 namespace testing_support {
 

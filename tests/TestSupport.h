@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bitmap.h"
+#include "platform/image/Bitmap.h"
 
 namespace testing_support {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Bitmap.h"
+#include "platform/image/Bitmap.h"
 #include "text/WinHan.h"
 
 class TConsoleWindow {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <optional>
 
-#include "platform/DataFile.h"
+#include "platform/system/DataFile.h"
 #include "text/FontLayout.h"
 
 namespace {

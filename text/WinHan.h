@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Color.h"
+#include "platform/image/Color.h"
 #include "text/FontLayout.h"
 
 // Length-counted: a Johab byte string may hold 0x00 bytes.

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bitmap.h"
-#include "platform/Png.h"
+#include "platform/image/Bitmap.h"
+#include "platform/image/Png.h"
 #include "tools/WholeFile.h"
 #include "world/MapFormat.h"
 #include "world/Vesk3_world.h"

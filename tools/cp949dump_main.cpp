@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bitmap.h"
-#include "platform/CodePage.h"
-#include "platform/Png.h"
+#include "platform/image/Bitmap.h"
+#include "platform/image/Png.h"
+#include "platform/system/CodePage.h"
 #include "text/WinHan.h"
 #include "tools/FontBuilder.h"
 #include "tools/WholeFile.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "talk/KingTable.h"
 #include "tools/WholeFile.h"
 

@@ -1,6 +1,6 @@
 #include "world/Vesk3_map.h"
 
-#include "platform/DataFile.h"
+#include "platform/system/DataFile.h"
 
 TWorldMap::TWorldMap(const std::string& FileName) { LoadMap(FileName); }
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/DataFile.h"
+#include "platform/system/DataFile.h"
 
 namespace {
 

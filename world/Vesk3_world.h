@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Bitmap.h"
+#include "platform/image/Bitmap.h"
 #include "world/SheetFormat.h"
 
 using TPalette = std::array<uint8_t, sheet::kPaletteFileSize>;  // 16 entries of red, green, blue

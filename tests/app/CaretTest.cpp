@@ -7,7 +7,7 @@
 #include "TestSupport.h"
 #include "app/GameObjects.h"
 #include "app/Vesk3_main.h"
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "talk/Talk.h"
 #include "text/Vesk3_console.h"
 

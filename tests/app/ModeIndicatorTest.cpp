@@ -7,8 +7,8 @@
 #include "TestSupport.h"
 #include "app/GameObjects.h"
 #include "app/Vesk3_main.h"
-#include "platform/HangulKeyboard.h"
-#include "platform/SystemInputMethod.h"
+#include "platform/input/HangulKeyboard.h"
+#include "platform/input/SystemInputMethod.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "TestSupport.h"
 #include "app/GameObjects.h"
 #include "app/Vesk3_main.h"
-#include "platform/Keys.h"
+#include "platform/input/Keys.h"
 
 using platform::Rect;
 using platform::RectAt;

@@ -6,7 +6,7 @@
 
 #include "TestSupport.h"
 #include "app/Vesk3_main.h"
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "world/Vesk3_chara.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "DesktopSession.h"
 #include "RealWorld.h"
 #include "TestSupport.h"
-#include "platform/Png.h"
+#include "platform/image/Png.h"
 
 using namespace testing_support;
 

@@ -4,7 +4,7 @@
 
 #include "RealWorld.h"
 #include "TestSupport.h"
-#include "platform/Png.h"
+#include "platform/image/Png.h"
 #include "talk/KingTable.h"
 
 using namespace testing_support;

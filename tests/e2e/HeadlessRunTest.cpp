@@ -8,7 +8,7 @@
 
 #include "RealWorld.h"
 #include "TestSupport.h"
-#include "platform/Png.h"
+#include "platform/image/Png.h"
 
 using namespace testing_support;
 

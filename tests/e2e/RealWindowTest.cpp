@@ -14,8 +14,8 @@
 #include "TestSupport.h"
 #include "VirtualScreen.h"
 #include "XWindowPixels.h"
-#include "platform/Png.h"
-#include "platform/Scaling.h"
+#include "platform/image/Png.h"
+#include "platform/image/Scaling.h"
 
 using namespace testing_support;
 

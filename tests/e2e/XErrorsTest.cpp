@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "VirtualScreen.h"
-#include "platform/SdlHandles.h"
+#include "platform/sdl/SdlHandles.h"
 
 // Xlib last: its macros (None, Bool, Status) would rename GoogleTest's own names.
 #include <X11/Xlib.h>

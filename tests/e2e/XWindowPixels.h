@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/Bitmap.h"
+#include "platform/image/Bitmap.h"
 
 namespace testing_support {
 

@@ -11,7 +11,7 @@
 
 #include "GameInProcess.h"
 #include "TestSupport.h"
-#include "platform/DataFile.h"
+#include "platform/system/DataFile.h"
 
 using namespace testing_support;
 namespace fs = std::filesystem;

@@ -8,7 +8,7 @@
 #include "TestSupport.h"
 #include "app/DataFiles.h"
 #include "app/GameObjects.h"
-#include "platform/DataFile.h"
+#include "platform/system/DataFile.h"
 
 namespace testing_support {
 

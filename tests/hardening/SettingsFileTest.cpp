@@ -7,7 +7,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "platform/Settings.h"
+#include "platform/system/Settings.h"
 
 using namespace platform;
 

@@ -15,8 +15,8 @@
 
 #include "GameInProcess.h"
 #include "TestSupport.h"
-#include "platform/HangulKeyboard.h"
-#include "platform/Keys.h"
+#include "platform/input/HangulKeyboard.h"
+#include "platform/input/Keys.h"
 #include "talk/Talk.h"
 #include "world/Vesk3_chara.h"
 #include "world/Vesk3_map.h"

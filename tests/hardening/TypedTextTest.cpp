@@ -9,8 +9,8 @@
 
 #include "GameInProcess.h"
 #include "TestSupport.h"
-#include "platform/CodePage.h"
-#include "platform/Keys.h"
+#include "platform/input/Keys.h"
+#include "platform/system/CodePage.h"
 #include "talk/Talk.h"
 #include "text/Vesk3_console.h"
 

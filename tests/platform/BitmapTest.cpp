@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Bitmap.h"
+#include "platform/image/Bitmap.h"
 
 using platform::Bitmap;
 using platform::ColorWord;

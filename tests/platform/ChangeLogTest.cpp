@@ -2,8 +2,8 @@
 // for small changes, and never missing a changed pixel.
 #include <gtest/gtest.h>
 
-#include "platform/Bitmap.h"
-#include "platform/ChangeLog.h"
+#include "platform/image/Bitmap.h"
+#include "platform/image/ChangeLog.h"
 
 using platform::Bitmap;
 using platform::ChangeLog;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 
 using namespace platform;
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "TestSupport.h"
-#include "platform/DataFile.h"
+#include "platform/system/DataFile.h"
 
 using platform::DataFile;
 using platform::InOutError;

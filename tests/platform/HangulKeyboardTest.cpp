@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/HangulKeyboard.h"
+#include "platform/input/HangulKeyboard.h"
 
 namespace platform {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/Form.h"
-#include "platform/Headless.h"
-#include "platform/HeldKeys.h"
-#include "platform/Script.h"
+#include "platform/headless/Headless.h"
+#include "platform/headless/Script.h"
+#include "platform/input/HeldKeys.h"
+#include "platform/toolkit/Form.h"
 
 using namespace platform;
 

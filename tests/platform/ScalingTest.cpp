@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "platform/Bitmap.h"
-#include "platform/Scaling.h"
+#include "platform/image/Bitmap.h"
+#include "platform/image/Scaling.h"
 
 using platform::Bitmap;
 using platform::PixelTarget;

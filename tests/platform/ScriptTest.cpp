@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Script.h"
+#include "platform/headless/Script.h"
 
 using platform::ParseScript;
 using platform::ScriptError;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/SystemInputMethod.h"
+#include "platform/input/SystemInputMethod.h"
 
 namespace platform {
 namespace {

@@ -3,7 +3,7 @@
 // come after the syllable it ended and before the syllables typed after it.
 #include <gtest/gtest.h>
 
-#include "platform/TextAheadOfKey.h"
+#include "platform/input/TextAheadOfKey.h"
 
 namespace platform {
 namespace {

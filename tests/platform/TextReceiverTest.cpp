@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "platform/CodePage.h"
-#include "platform/InputMethod.h"
-#include "platform/TextReceiver.h"
+#include "platform/input/InputMethod.h"
+#include "platform/input/TextReceiver.h"
+#include "platform/system/CodePage.h"
 
 using namespace platform;
 

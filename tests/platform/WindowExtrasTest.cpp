@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "TestSupport.h"
-#include "platform/Paths.h"
-#include "platform/Png.h"
-#include "platform/Scaling.h"
-#include "platform/Screenshot.h"
-#include "platform/WindowKeys.h"
+#include "platform/image/Png.h"
+#include "platform/image/Scaling.h"
+#include "platform/image/Screenshot.h"
+#include "platform/input/WindowKeys.h"
+#include "platform/system/Paths.h"
 
 using namespace platform;
 

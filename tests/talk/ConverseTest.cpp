@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "TalkPanes.h"
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "talk/KingTable.h"
 #include "talk/Talk.h"
 #include "text/Vesk3_console.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "talk/KingTable.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "talk/Random.h"
 #include "text/Vesk3_console.h"
 #include "text/WinHan.h"

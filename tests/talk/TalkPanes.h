@@ -12,7 +12,7 @@
 
 #include "TestSupport.h"
 #include "app/Vesk3_main.h"
-#include "platform/Bitmap.h"
+#include "platform/image/Bitmap.h"
 
 constexpr platform::ColorWord kBrown{0x00206080};
 constexpr platform::ColorWord kBlue{0x00C04020};

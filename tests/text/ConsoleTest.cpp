@@ -2,7 +2,7 @@
 
 #include "TestFonts.h"
 #include "TestSupport.h"
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "text/Vesk3_console.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Color.h"
+#include "platform/image/Color.h"
 
 namespace test_fonts {
 

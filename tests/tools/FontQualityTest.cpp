@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "platform/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "text/WinHan.h"
 #include "tools/FontBuilder.h"
 

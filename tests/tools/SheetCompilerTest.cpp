@@ -10,7 +10,7 @@
 
 #include "SheetModel.h"
 #include "TestSupport.h"
-#include "platform/Png.h"
+#include "platform/image/Png.h"
 #include "tools/SheetCompiler.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "platform/DataFile.h"
+#include "platform/system/DataFile.h"
 #include "world/Vesk3_chara.h"
 #include "world/Vesk3_map.h"
 

@@ -9,7 +9,7 @@
 #include "SheetFiles.h"
 #include "SheetModel.h"
 #include "TestSupport.h"
-#include "platform/DataFile.h"
+#include "platform/system/DataFile.h"
 #include "world/Vesk3_world.h"
 
 using sheet_files::DecodedPixel;

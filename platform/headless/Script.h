@@ -1,0 +1,39 @@
+// Script: the event scripts of headless runs. UTF-8 text, one event a line, "#" starts a comment:
+//   key NAME [xN]     a physical key (see Keys.h for the names), "Shift+NAME" holds Shift
+//   hold NAME Tms     a key held down for T milliseconds, then let go: the desktop repeats it
+//                     (after 660 ms, 25 a second, X's defaults) and HeldKeys paces it as in a
+//                     window; the script's clock moves on by T (it has no other time)
+//   text STRING       text committed by an input method, each character one change of the edit
+//   compose STRING    the syllable an input method is composing
+//   tick [N]          timer ticks
+//   paint             a paint event
+//   close             the window's close button
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/input/Keys.h"
+
+namespace platform {
+
+struct ScriptEvent {
+  enum class Kind { Key, Hold, Text, Compose, Tick, Paint, Close };
+  Kind What = Kind::Paint;
+  KeyStroke Stroke;     // Key, Hold
+  uint32_t HoldMs = 0;  // Hold
+  std::u16string Text;  // Text, Compose
+  int Line = 0;         // where the event stands in the script
+};
+
+struct ScriptError {
+  int Line = 0;
+  std::string Problem;
+};
+
+// The events of a whole script; on the first bad line, nothing, with `error` naming the line.
+std::optional<std::vector<ScriptEvent>> ParseScript(const std::string& utf8, ScriptError& error);
+
+}  // namespace platform

@@ -1,0 +1,112 @@
+#include "platform/input/TextReceiver.h"
+
+#include "platform/system/CodePage.h"
+
+namespace platform {
+
+std::u16string TextReceiver::WideText() const {
+  std::u16string visible = text_;
+  visible.insert(caret_, composition_);
+  return visible;
+}
+
+std::string TextReceiver::Text() const { return WideToCodePage(WideText()); }
+
+size_t TextReceiver::CaretOffset() const {
+  return WideToCodePage(text_.substr(0, caret_) + composition_).size();
+}
+
+void TextReceiver::Changed(const std::u16string& before) {
+  if (WideText() != before && OnChange) OnChange();
+}
+
+void TextReceiver::SetText(const std::string& codePageText) {
+  const std::u16string before = WideText();
+  text_ = CodePageToWide(codePageText);
+  composition_.clear();
+  caret_ = text_.size();
+  Changed(before);
+}
+
+void TextReceiver::KeyDown(uint16_t key, ShiftState shift) {
+  if (OnKeyDown) OnKeyDown(key, shift);
+  const std::u16string before = WideText();
+  const size_t caretBefore = caret_;
+  switch (key) {
+    case vk::Left:
+      if (caret_ > 0) --caret_;
+      break;
+    case vk::Right:
+      if (caret_ < text_.size()) ++caret_;
+      break;
+    case vk::Home:
+      caret_ = 0;
+      break;
+    case vk::End:
+      caret_ = text_.size();
+      break;
+    case vk::Delete:
+      if (caret_ < text_.size()) text_.erase(caret_, 1);
+      break;
+    default:
+      return;
+  }
+  if (WideText() == before && caret_ != caretBefore && OnCaretMove) OnCaretMove();
+  Changed(before);
+}
+
+void TextReceiver::Char(char16_t ch) {
+  if (ch < 0x80) {
+    char key = static_cast<char>(ch);
+    if (OnKeyPress) OnKeyPress(key);
+    if (key == 0) return;
+    ch = static_cast<unsigned char>(key);
+  }
+  const std::u16string before = WideText();
+  if (ch == 8) {
+    if (caret_ > 0) text_.erase(--caret_, 1);
+  } else if (IsControlCharacter(ch)) {
+    return;  // a single-line edit takes no other control characters
+  } else {
+    text_.insert(caret_++, 1, ch);
+  }
+  Changed(before);
+}
+
+void TextReceiver::SetComposition(const std::u16string& preedit) {
+  const std::u16string before = WideText();
+  composition_ = preedit;
+  Changed(before);
+}
+
+void TextReceiver::Commit(std::u16string committed) {
+  if (committed.empty()) {
+    SetComposition(u"");
+    return;
+  }
+  // The first character takes the place of the composition in one change, so committing the
+  // syllable that is already shown changes nothing the player sees.
+  for (size_t i = 0; i < committed.size(); ++i) {
+    const std::u16string before = WideText();
+    if (i == 0) composition_.clear();
+    const char16_t ch = committed[i];
+    if (IsControlCharacter(ch)) {
+      Changed(before);
+      continue;
+    }
+    text_.insert(caret_++, 1, ch);
+    Changed(before);
+  }
+}
+
+void TextReceiver::Compose(const std::u16string& committed, const std::u16string& preedit) {
+  const std::u16string before = WideText();
+  composition_.clear();
+  for (const char16_t ch : committed) {
+    if (!IsControlCharacter(ch)) text_.insert(caret_++, 1, ch);
+  }
+  composition_ = preedit;
+  Changed(before);
+}
+
+}  // namespace platform

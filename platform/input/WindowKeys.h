@@ -1,0 +1,13 @@
+// WindowKeys: the keys that belong to the window rather than to the game. F11 and Alt+Enter switch
+// between the window and fullscreen, F12 saves a screenshot; the game never sees them.
+#pragma once
+
+#include "platform/input/Keys.h"
+
+namespace platform {
+
+enum class WindowKey { None, ToggleFullscreen, Screenshot };
+
+WindowKey WindowKeyOf(const KeyStroke& stroke);
+
+}  // namespace platform

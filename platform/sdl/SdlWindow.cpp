@@ -1,0 +1,502 @@
+#include "platform/sdl/SdlWindow.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <tuple>
+#include <vector>
+
+#include "platform/image/Screenshot.h"
+#include "platform/input/Keys.h"
+#include "platform/input/SystemInputMethod.h"
+#include "platform/input/TextAheadOfKey.h"
+#include "platform/input/WindowKeys.h"
+#include "platform/sdl/SdlHandles.h"
+#include "platform/sdl/ibus/IbusForwardedKeys.h"
+#include "platform/system/CodePage.h"
+#include "platform/system/Paths.h"
+
+namespace platform {
+
+struct SdlWindow::Sdl {
+  // Members are released in reverse order: the screen before the window, the video subsystem
+  // last.
+  SdlVideo video;
+  SdlWindowHandle window;
+  std::unique_ptr<SdlScreen> screen;
+  uint32_t forwardedKeyEvent = 0;  // the event type of the keys IBus sends back
+  // Last, so it stops before the window and SDL go.
+  std::unique_ptr<IbusForwardedKeys> forwardedKeys;
+};
+
+std::optional<ScreenKind> ScreenKindNamed(const std::string& name) {
+  if (name == "software") return ScreenKind::Software;
+  if (name == "accelerated") return ScreenKind::Accelerated;
+  return std::nullopt;
+}
+
+namespace {
+
+// Room for the window manager's frame round the client area when fitting the window to the
+// screen: borders at the sides and below, a title bar above.
+constexpr int kFrameSide = 5;
+constexpr int kFrameTop = 35;
+constexpr int kFrameWidth = 2 * kFrameSide;
+constexpr int kFrameHeight = kFrameTop + kFrameSide;
+// How long the caption names a screenshot just saved.
+constexpr Uint64 kCaptionMs = 4000;
+
+// SDL falls back on a video driver that draws into memory when it finds no display; a window
+// there shows nothing, and the game would wait for keys nobody can send. Only when asked for by
+// name (SDL_VIDEODRIVER) is such a driver what the player wants.
+bool ShowsNothingUnasked(const char* driver) {
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  if (asked && *asked) return false;
+  return driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+}
+
+// The stroke of an SDL key event: keys by their place on the keyboard (the Hangul keyboard reads
+// the US letter of a key whatever the desktop layout), with Shift applied.
+std::optional<KeyStroke> StrokeOf(const SDL_Keysym& key) {
+  const bool shift = (key.mod & KMOD_SHIFT) != 0;
+  std::optional<KeyStroke> stroke;
+  const SDL_Scancode code = key.scancode;
+  if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) {
+    stroke = StrokeForName(std::string(1, static_cast<char>('a' + code - SDL_SCANCODE_A)), shift);
+  } else if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_0) {
+    stroke = StrokeForName(std::string(1, "1234567890"[code - SDL_SCANCODE_1]), shift);
+  } else if (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F12) {
+    stroke = StrokeForName("F" + std::to_string(code - SDL_SCANCODE_F1 + 1), shift);
+  } else {
+    struct Named {
+      SDL_Scancode Code;
+      const char* Name;
+    };
+    static constexpr Named kNamed[] = {
+        {SDL_SCANCODE_UP, "Up"},          {SDL_SCANCODE_DOWN, "Down"},
+        {SDL_SCANCODE_LEFT, "Left"},      {SDL_SCANCODE_RIGHT, "Right"},
+        {SDL_SCANCODE_ESCAPE, "Escape"},  {SDL_SCANCODE_RETURN, "Enter"},
+        {SDL_SCANCODE_KP_ENTER, "Enter"}, {SDL_SCANCODE_BACKSPACE, "Backspace"},
+        {SDL_SCANCODE_DELETE, "Delete"},  {SDL_SCANCODE_HOME, "Home"},
+        {SDL_SCANCODE_END, "End"},        {SDL_SCANCODE_SPACE, "Space"},
+        {SDL_SCANCODE_TAB, "Tab"},        {SDL_SCANCODE_LSHIFT, "Shift"},
+        {SDL_SCANCODE_RSHIFT, "Shift"},   {SDL_SCANCODE_LCTRL, "Ctrl"},
+        {SDL_SCANCODE_RCTRL, "Ctrl"},     {SDL_SCANCODE_LALT, "Alt"},
+        {SDL_SCANCODE_RALT, "RAlt"},      {SDL_SCANCODE_LANG1, "Hangul"},
+        {SDL_SCANCODE_MINUS, "-"},        {SDL_SCANCODE_EQUALS, "="},
+        {SDL_SCANCODE_LEFTBRACKET, "["},  {SDL_SCANCODE_RIGHTBRACKET, "]"},
+        {SDL_SCANCODE_BACKSLASH, "\\"},   {SDL_SCANCODE_SEMICOLON, ";"},
+        {SDL_SCANCODE_APOSTROPHE, "'"},   {SDL_SCANCODE_GRAVE, "`"},
+        {SDL_SCANCODE_COMMA, ","},        {SDL_SCANCODE_PERIOD, "."},
+        {SDL_SCANCODE_SLASH, "/"},
+    };
+    for (const Named& named : kNamed) {
+      if (named.Code == code) stroke = StrokeForName(named.Name, shift);
+    }
+    if (!stroke) {
+      // Keys that type nothing still reach the game with their virtual-key code.
+      struct Plain {
+        SDL_Scancode Code;
+        uint16_t VirtualKey;
+      };
+      static constexpr Plain kPlain[] = {
+          {SDL_SCANCODE_INSERT, 45},   {SDL_SCANCODE_PAGEUP, 33},      {SDL_SCANCODE_PAGEDOWN, 34},
+          {SDL_SCANCODE_CAPSLOCK, 20}, {SDL_SCANCODE_PAUSE, 19},       {SDL_SCANCODE_LGUI, 91},
+          {SDL_SCANCODE_RGUI, 92},     {SDL_SCANCODE_APPLICATION, 93}, {SDL_SCANCODE_LANG2, 25},
+      };
+      for (const Plain& plain : kPlain) {
+        if (plain.Code == code) stroke = KeyStroke{plain.VirtualKey, 0, 0, false};
+      }
+    }
+  }
+  if (!stroke) return std::nullopt;
+  stroke->Shift = (shift ? kShift : 0) | ((key.mod & KMOD_ALT) ? kAlt : 0) |
+                  ((key.mod & KMOD_CTRL) ? kCtrl : 0);
+  return stroke;
+}
+
+// Whether the desktop is set up to type through IBus.
+bool DesktopUsesIbus() {
+  for (const char* name : {"SDL_IM_MODULE", "XMODIFIERS", "GTK_IM_MODULE"}) {
+    const char* value = std::getenv(name);
+    if (value && std::string(value).find("ibus") != std::string::npos) return true;
+  }
+  return false;
+}
+
+bool IsText(const SDL_Event& event) {
+  return event.type == SDL_TEXTEDITING || event.type == SDL_TEXTINPUT;
+}
+
+// The character a key typed past the input method, queued by SDL right behind the key itself.
+bool IsOwnText(const SDL_Event& event, const KeyStroke& stroke) {
+  return event.type == SDL_TEXTINPUT && static_cast<unsigned char>(stroke.Ascii) >= 0x20 &&
+         event.text.text[0] == stroke.Ascii && event.text.text[1] == '\0';
+}
+
+SdlSurfaceHandle SurfaceOf(const Bitmap& bitmap) {
+  return SdlSurfaceHandle(SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<uint32_t*>(bitmap.Row(0)), bitmap.Width(), bitmap.Height(), 32, bitmap.Width() * 4,
+      SDL_PIXELFORMAT_RGB888));
+}
+
+}  // namespace
+
+SdlWindow::SdlWindow(Form& form, DisplayOptions options)
+    : form_(form), options_(options), heldKeys_(options.WalkRate) {}
+
+SdlWindow::~SdlWindow() = default;
+
+bool SdlWindow::Open(std::string& error) {
+  const FormDescription& description = form_.Description();
+  SDL_SetHint(SDL_HINT_APP_NAME, description.Title.c_str());
+  SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
+  sdl_ = std::make_unique<Sdl>();
+  if (!sdl_->video.Started()) {
+    error = std::string("cannot open a window: ") + SDL_GetError();
+    return false;
+  }
+  if (ShowsNothingUnasked(SDL_GetCurrentVideoDriver())) {
+    error =
+        "cannot open a window: no display to show it on (neither DISPLAY nor WAYLAND_DISPLAY "
+        "names one); --headless plays a script without a display";
+    return false;
+  }
+
+  const int width = description.ClientWidth, height = description.ClientHeight;
+  const int scale = ChooseScale();
+  windowed_ = {0, 0, width * scale, height * scale};
+  SDL_Rect usable{0, 0, 0, 0};
+  const bool knowsUsable = SDL_GetDisplayUsableBounds(0, &usable) == 0;
+  if (options_.Scale <= 0 && options_.WindowWidth > 0 && options_.WindowHeight > 0) {
+    // The size the player left the window at, as far as the screen still holds it.
+    const int widest = knowsUsable ? std::max(width, usable.w - kFrameWidth) : options_.WindowWidth;
+    const int tallest =
+        knowsUsable ? std::max(height, usable.h - kFrameHeight) : options_.WindowHeight;
+    windowed_.Width = std::clamp(options_.WindowWidth, width, widest);
+    windowed_.Height = std::clamp(options_.WindowHeight, height, tallest);
+  }
+  openedAt_ = {windowed_.Width, windowed_.Height};
+  if (knowsUsable) {
+    // Centred in the usable area, frame included.
+    windowed_.X = usable.x + kFrameSide + (usable.w - kFrameWidth - windowed_.Width) / 2;
+    windowed_.Y = usable.y + kFrameTop + (usable.h - kFrameHeight - windowed_.Height) / 2;
+  } else {
+    windowed_.X = windowed_.Y = SDL_WINDOWPOS_CENTERED;
+  }
+  Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
+  SDL_Rect place{windowed_.X, windowed_.Y, windowed_.Width, windowed_.Height};
+  SDL_DisplayMode desktop{};
+  if (options_.Fullscreen) {
+    // Made at the desktop's size, so the picture fills the screen even where no window manager
+    // carries out the fullscreen request.
+    flags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) place = {0, 0, desktop.w, desktop.h};
+  }
+  sdl_->window.reset(
+      SDL_CreateWindow(description.Caption.c_str(), place.x, place.y, place.w, place.h, flags));
+  if (!sdl_->window) {
+    error = std::string("cannot open a window: ") + SDL_GetError();
+    return false;
+  }
+  SDL_SetWindowMinimumSize(sdl_->window.get(), width, height);
+  if (!description.Icon.Empty()) {
+    if (const SdlSurfaceHandle icon = SurfaceOf(description.Icon)) {
+      SDL_SetColorKey(icon.get(), SDL_TRUE, 0);
+      SDL_SetWindowIcon(sdl_->window.get(), icon.get());
+    }
+  }
+  std::string renderer = options_.Renderer;
+  if (renderer.empty()) {
+    const char* chosen = SDL_getenv("VESK_RENDERER");
+    renderer = chosen && *chosen ? chosen : "software";
+  }
+  const auto kind = ScreenKindNamed(renderer);
+  if (!kind) {
+    error = "unknown renderer \"" + renderer + "\" (software or accelerated)";
+    return false;
+  }
+  sdl_->screen = SdlScreen::Make(sdl_->window.get(), *kind, width, height, error);
+  if (!sdl_->screen) return false;
+  if (options_.SystemInputMethod) {
+    PlaceTextInput();
+    SDL_StartTextInput();
+    sdl_->forwardedKeyEvent = SDL_RegisterEvents(1);
+    if (sdl_->forwardedKeyEvent != static_cast<uint32_t>(-1)) {
+      sdl_->forwardedKeys = std::make_unique<IbusForwardedKeys>(sdl_->forwardedKeyEvent);
+      if (!sdl_->forwardedKeys->Problem().empty() && DesktopUsesIbus()) {
+        std::cerr << "vesk: " << sdl_->forwardedKeys->Problem()
+                  << "; if Enter and the arrows do nothing in Hangul mode, turn off ibus-hangul's "
+                     "forwarding: gsettings set org.freedesktop.ibus.engine.hangul "
+                     "use-event-forwarding false\n";
+      }
+    }
+  } else {
+    SDL_StopTextInput();
+  }
+  return true;
+}
+
+int SdlWindow::ChooseScale() const {
+  const FormDescription& description = form_.Description();
+  SDL_Rect usable{0, 0, 0, 0};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return std::max(options_.Scale, 1);
+  const int fitting = FittingScale(description.ClientWidth, description.ClientHeight, usable.w,
+                                   usable.h, kFrameWidth, kFrameHeight);
+  if (options_.Scale <= 0) return fitting;
+  if (options_.Scale > fitting) {
+    std::cerr << "vesk: scale " << options_.Scale << " does not fit the screen (" << usable.w
+              << " x " << usable.h << " usable); using " << fitting << "\n";
+    return fitting;
+  }
+  return options_.Scale;
+}
+
+std::optional<std::pair<int, int>> SdlWindow::ResizedTo() const {
+  const std::pair<int, int> now{windowed_.Width, windowed_.Height};
+  if (now == openedAt_) return std::nullopt;
+  return now;
+}
+
+void SdlWindow::PlaceTextInput() {
+  // The desktop's input method shows its candidate window where the form shows typed text,
+  // wherever the picture stands in the window now.
+  const Placement place = sdl_->screen->Place();
+  const Rect area = form_.Description().TextInputArea;
+  SDL_Rect pane{place.Left + area.Left * place.Scale, place.Top + area.Top * place.Scale,
+                area.Width() * place.Scale, area.Height() * place.Scale};
+  SDL_SetTextInputRect(&pane);
+}
+
+void SdlWindow::ToggleFullscreen() {
+  options_.Fullscreen = !options_.Fullscreen;
+  if (options_.Fullscreen) {
+    // The desktop's size first, as at the start, for a desktop with no window manager to carry
+    // out the fullscreen request.
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(sdl_->window.get()), &desktop) == 0) {
+      SDL_SetWindowBordered(sdl_->window.get(), SDL_FALSE);
+      SDL_SetWindowPosition(sdl_->window.get(), 0, 0);
+      SDL_SetWindowSize(sdl_->window.get(), desktop.w, desktop.h);
+    }
+    SDL_SetWindowFullscreen(sdl_->window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
+  } else {
+    // Back to a framed window of the size it had, also after starting in fullscreen.
+    SDL_SetWindowFullscreen(sdl_->window.get(), 0);
+    SDL_SetWindowBordered(sdl_->window.get(), SDL_TRUE);
+    SDL_SetWindowSize(sdl_->window.get(), windowed_.Width, windowed_.Height);
+    SDL_SetWindowPosition(sdl_->window.get(), windowed_.X, windowed_.Y);
+  }
+  sdl_->screen->Invalidate();
+}
+
+void SdlWindow::TakeScreenshot() {
+  std::string error;
+  const auto path = SaveScreenshot(form_.Canvas(), PicturesFolder(), error);
+  if (path.empty()) {
+    std::cerr << "vesk: no screenshot: " << error << "\n";
+    return;
+  }
+  std::cerr << "vesk: screenshot " << path.string() << "\n";
+  const std::string caption = form_.Description().Caption + " — " + path.string();
+  SDL_SetWindowTitle(sdl_->window.get(), caption.c_str());
+  captionUntil_ = SDL_GetTicks64() + kCaptionMs;
+}
+
+void SdlWindow::Show() {
+  SDL_ShowWindow(sdl_->window.get());
+  SDL_RaiseWindow(sdl_->window.get());
+}
+
+void SdlWindow::ShowChanges() { sdl_->screen->Show(form_.Canvas(), form_.TakeChanges()); }
+
+void SdlWindow::HandleKey(const SDL_KeyboardEvent& key) {
+  auto stroke = StrokeOf(key.keysym);
+  if (!stroke) return;
+  if (const WindowKey own = WindowKeyOf(*stroke); own != WindowKey::None) {
+    // The window's own keys never reach the game.
+    if (key.type == SDL_KEYDOWN && !key.repeat) {
+      if (own == WindowKey::ToggleFullscreen) ToggleFullscreen();
+      if (own == WindowKey::Screenshot) TakeScreenshot();
+    }
+    return;
+  }
+  if (key.type == SDL_KEYUP) {
+    heldKeys_.Up(stroke->VirtualKey);
+    return;
+  }
+  stroke->Repeat = key.repeat != 0;
+  if (heldKeys_.Down(*stroke, SDL_GetTicks64())) PressKey(*stroke);
+}
+
+void SdlWindow::HandleForwardedKey(void* eventData) {
+  const ForwardedKey key = IbusForwardedKeys::Take(eventData);
+  if (!(SDL_GetWindowFlags(sdl_->window.get()) & SDL_WINDOW_INPUT_FOCUS)) return;
+  if (!sdl_->forwardedKeys->IsFocusedContext(key.Context)) return;
+  const auto stroke = StrokeOfKeysym(key.Keysym, key.State);
+  if (!stroke) return;
+  // ibus-hangul takes the key's release without sending it back, so a key sent back is pressed
+  // and let go at once: a held arrow walks at the desktop's repeat rate.
+  const bool pressed = !key.Released && heldKeys_.Down(*stroke, SDL_GetTicks64());
+  heldKeys_.Up(stroke->VirtualKey);
+  if (!pressed) return;
+  PressKey(*stroke);
+  // A key IBus sends back was never typed past it, so its character comes from here.
+  if (static_cast<unsigned char>(stroke->Ascii) >= 0x20) {
+    form_.Input().TextInput(std::u16string(1, static_cast<char16_t>(stroke->Ascii)),
+                            form_.FocusedReceiver());
+  }
+}
+
+void SdlWindow::PressKey(const KeyStroke& stroke) {
+  if (options_.SystemInputMethod && !SystemInputMethod::BelongsToComposition(stroke)) {
+    BringPendingTextAhead(stroke);
+  }
+  form_.Key(stroke);
+}
+
+void SdlWindow::BringPendingTextAhead(const KeyStroke& stroke) {
+  // Reads the input method's signals that reached the program before the key did.
+  SDL_PumpEvents();
+  std::vector<SDL_Event> waiting;
+  SDL_Event chunk[64];
+  int count = 0;
+  while ((count = SDL_PeepEvents(chunk, 64, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0) {
+    waiting.insert(waiting.end(), chunk, chunk + count);
+  }
+  const size_t first = !waiting.empty() && IsOwnText(waiting[0], stroke) ? 1 : 0;
+  std::vector<QueuedText> texts;
+  for (size_t i = first; i < waiting.size(); ++i) {
+    if (waiting[i].type == SDL_TEXTEDITING)
+      texts.push_back({false, Utf8ToWide(waiting[i].edit.text)});
+    if (waiting[i].type == SDL_TEXTINPUT) texts.push_back({true, Utf8ToWide(waiting[i].text.text)});
+  }
+  size_t ahead = TextAheadOfKey(form_.FocusedReceiver().Composition(), texts);
+  std::vector<SDL_Event> behind;
+  for (size_t i = 0; i < waiting.size(); ++i) {
+    if (i >= first && ahead > 0 && IsText(waiting[i])) {
+      HandleText(waiting[i]);
+      --ahead;
+    } else {
+      behind.push_back(waiting[i]);
+    }
+  }
+  SDL_PeepEvents(behind.data(), static_cast<int>(behind.size()), SDL_ADDEVENT, 0, 0);
+}
+
+void SdlWindow::HandleText(const SDL_Event& event) {
+  if (event.type == SDL_TEXTEDITING) {
+    form_.Input().TextEditing(Utf8ToWide(event.edit.text), form_.FocusedReceiver());
+  } else {
+    form_.Input().TextInput(Utf8ToWide(event.text.text), form_.FocusedReceiver());
+  }
+}
+
+bool SdlWindow::Handle(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      form_.CloseButton();
+      return true;
+    case SDL_WINDOWEVENT:
+      switch (event.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          heldKeys_.ReleaseAll();
+          return false;
+        case SDL_WINDOWEVENT_CLOSE:
+          form_.CloseButton();
+          return true;
+        case SDL_WINDOWEVENT_EXPOSED:
+          form_.Paint();
+          sdl_->screen->Invalidate();
+          return true;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          sdl_->screen->Invalidate();
+          if (options_.SystemInputMethod) PlaceTextInput();
+          if (!options_.Fullscreen)
+            SDL_GetWindowSize(sdl_->window.get(), &windowed_.Width, &windowed_.Height);
+          return true;
+        default:
+          return false;
+      }
+    case SDL_KEYDOWN:
+      HandleKey(event.key);
+      return true;
+    case SDL_KEYUP:
+      HandleKey(event.key);
+      return false;
+    case SDL_TEXTEDITING:
+    case SDL_TEXTINPUT:
+      if (!options_.SystemInputMethod) return false;
+      HandleText(event);
+      return true;
+    default:
+      if (event.type != sdl_->forwardedKeyEvent || event.type == 0) return false;
+      HandleForwardedKey(event.user.data1);
+      return true;
+  }
+}
+
+void SdlWindow::Run() {
+  const Uint32 interval = std::max<Uint32>(1, form_.MainTimer().Interval);
+  Uint32 nextTick = SDL_GetTicks() + interval;
+  form_.Paint();
+  ShowChanges();
+  while (!form_.CloseRequested()) {
+    // Sleep in the wait until an event comes, the timer is due or a held arrow steps again.
+    const Uint32 now = SDL_GetTicks();
+    int timeout = SDL_TICKS_PASSED(now, nextTick) ? 0 : static_cast<int>(nextTick - now);
+    for (const auto due : {heldKeys_.NextDue(), captionUntil_}) {
+      if (!due) continue;
+      const Uint64 now64 = SDL_GetTicks64();
+      timeout = std::min<int>(timeout, *due > now64 ? static_cast<int>(*due - now64) : 0);
+    }
+    SDL_Event event;
+    bool handled = false;
+    if (SDL_WaitEventTimeout(&event, timeout)) {
+      handled = Handle(event);
+      // Everything else already waiting goes first, so the picture never lags behind the input.
+      while (!form_.CloseRequested() && SDL_PollEvent(&event)) handled |= Handle(event);
+    }
+    // A held arrow's next step, also while the desktop's own repeats keep the queue busy.
+    if (auto step = heldKeys_.Due(SDL_GetTicks64()); step && !form_.CloseRequested()) {
+      form_.Key(*step);
+      handled = true;
+    }
+    if (captionUntil_ && SDL_GetTicks64() >= *captionUntil_) {
+      SDL_SetWindowTitle(sdl_->window.get(), form_.Description().Caption.c_str());
+      captionUntil_.reset();
+    }
+    if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) {
+      nextTick += interval;
+      if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) nextTick = SDL_GetTicks() + interval;
+      form_.Tick();
+      handled = true;
+    }
+    if (handled) ShowChanges();
+  }
+}
+
+WindowedRun RunWindowed(Form& form, const DisplayOptions& options,
+                        const std::function<bool()>& start) {
+  WindowedRun run;
+  SdlWindow window(form, options);
+  run.Opened = window.Open(run.Error);
+  if (run.Opened && start()) {
+    window.Show();
+    window.Run();
+  }
+  run.Fullscreen = window.Fullscreen();
+  if (const auto size = window.ResizedTo()) std::tie(run.ResizedWidth, run.ResizedHeight) = *size;
+  return run;
+}
+
+void ShowError(const std::string& caption, const std::string& message) {
+  // Started for the message box, or counted once more while a window has it running.
+  const SdlVideo video;
+  if (!video.Started()) return;
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), message.c_str(), nullptr);
+}
+
+}  // namespace platform

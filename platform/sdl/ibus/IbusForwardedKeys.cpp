@@ -1,0 +1,139 @@
+#include "platform/sdl/ibus/IbusForwardedKeys.h"
+
+#include <SDL.h>
+#include <ibus.h>
+
+#include <cstring>
+
+namespace platform {
+
+struct IbusForwardedKeys::Bus {
+  GDBusConnection* connection = nullptr;
+  guint filter = 0;
+  uint32_t eventType = 0;
+  std::string focusedContext;  // the last context IBus named as focused
+};
+
+namespace {
+
+constexpr char kContextInterface[] = "org.freedesktop.IBus.InputContext";
+
+// Runs on GDBus's reader thread for every message of the connection; `data` is the event type.
+GDBusMessage* QueueForwardedKey(GDBusConnection*, GDBusMessage* message, gboolean incoming,
+                                gpointer data) {
+  if (!incoming || g_dbus_message_get_message_type(message) != G_DBUS_MESSAGE_TYPE_SIGNAL ||
+      g_strcmp0(g_dbus_message_get_interface(message), kContextInterface) != 0 ||
+      g_strcmp0(g_dbus_message_get_member(message), "ForwardKeyEvent") != 0) {
+    return message;
+  }
+  GVariant* body = g_dbus_message_get_body(message);
+  if (!body || !g_variant_is_of_type(body, G_VARIANT_TYPE("(uuu)"))) return message;
+  guint32 keysym = 0, keycode = 0, state = 0;
+  g_variant_get(body, "(uuu)", &keysym, &keycode, &state);
+  const char* path = g_dbus_message_get_path(message);
+  SDL_Event event{};
+  event.type = *static_cast<const uint32_t*>(data);
+  event.user.data1 =
+      new ForwardedKey{keysym, state, (state & IBUS_RELEASE_MASK) != 0, path ? path : ""};
+  if (SDL_PushEvent(&event) != 1) delete static_cast<ForwardedKey*>(event.user.data1);
+  return message;
+}
+
+}  // namespace
+
+IbusForwardedKeys::IbusForwardedKeys(uint32_t eventType) : bus_(std::make_unique<Bus>()) {
+  bus_->eventType = eventType;
+  ibus_init();
+  const gchar* address = ibus_get_address();
+  if (!address) {
+    problem_ = "no IBus daemon is running";
+    return;
+  }
+  GError* error = nullptr;
+  bus_->connection = g_dbus_connection_new_for_address_sync(
+      address,
+      static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                        G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+      nullptr, nullptr, &error);
+  if (!bus_->connection) {
+    problem_ = std::string("cannot reach IBus: ") + error->message;
+    g_error_free(error);
+    return;
+  }
+  bus_->filter =
+      g_dbus_connection_add_filter(bus_->connection, QueueForwardedKey, &bus_->eventType, nullptr);
+  // The signals go to the program that owns the input context; eavesdropping lets this
+  // connection see them too.
+  GVariant* reply = g_dbus_connection_call_sync(
+      bus_->connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+      "AddMatch",
+      g_variant_new("(s)",
+                    "type='signal',interface='org.freedesktop.IBus.InputContext',"
+                    "member='ForwardKeyEvent',eavesdrop='true'"),
+      nullptr, G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, &error);
+  if (!reply) {
+    problem_ = std::string("IBus does not show the keys it sends back: ") + error->message;
+    g_error_free(error);
+    return;
+  }
+  g_variant_unref(reply);
+}
+
+IbusForwardedKeys::~IbusForwardedKeys() {
+  if (!bus_->connection) return;
+  g_dbus_connection_remove_filter(bus_->connection, bus_->filter);
+  g_dbus_connection_close_sync(bus_->connection, nullptr, nullptr);
+  g_object_unref(bus_->connection);
+}
+
+ForwardedKey IbusForwardedKeys::Take(void* eventData) {
+  std::unique_ptr<ForwardedKey> key(static_cast<ForwardedKey*>(eventData));
+  return std::move(*key);
+}
+
+bool IbusForwardedKeys::IsFocusedContext(const std::string& context) {
+  if (!bus_->connection) return false;
+  if (context == bus_->focusedContext) return true;
+  GVariant* reply = g_dbus_connection_call_sync(
+      bus_->connection, "org.freedesktop.IBus", "/org/freedesktop/IBus", "org.freedesktop.IBus",
+      "CurrentInputContext", nullptr, G_VARIANT_TYPE("(o)"), G_DBUS_CALL_FLAGS_NONE, 500, nullptr,
+      nullptr);
+  if (!reply) return false;
+  const gchar* path = nullptr;
+  g_variant_get(reply, "(&o)", &path);
+  bus_->focusedContext = path;
+  g_variant_unref(reply);
+  return context == bus_->focusedContext;
+}
+
+std::optional<KeyStroke> StrokeOfKeysym(uint32_t keysym, uint32_t state) {
+  const bool shift = (state & IBUS_SHIFT_MASK) != 0;
+  std::optional<KeyStroke> stroke;
+  if (keysym >= 0x20 && keysym <= 0x7E) {
+    stroke = StrokeForChar(static_cast<char>(keysym));
+  } else if (keysym >= IBUS_KEY_F1 && keysym <= IBUS_KEY_F12) {
+    stroke = StrokeForName("F" + std::to_string(keysym - IBUS_KEY_F1 + 1), shift);
+  } else {
+    struct Named {
+      uint32_t Keysym;
+      const char* Name;
+    };
+    static constexpr Named kNamed[] = {
+        {IBUS_KEY_Return, "Enter"},  {IBUS_KEY_KP_Enter, "Enter"},
+        {IBUS_KEY_Escape, "Escape"}, {IBUS_KEY_BackSpace, "Backspace"},
+        {IBUS_KEY_Tab, "Tab"},       {IBUS_KEY_Delete, "Delete"},
+        {IBUS_KEY_Home, "Home"},     {IBUS_KEY_End, "End"},
+        {IBUS_KEY_Left, "Left"},     {IBUS_KEY_Up, "Up"},
+        {IBUS_KEY_Right, "Right"},   {IBUS_KEY_Down, "Down"},
+    };
+    for (const Named& named : kNamed) {
+      if (named.Keysym == keysym) stroke = StrokeForName(named.Name, shift);
+    }
+  }
+  if (!stroke) return std::nullopt;
+  stroke->Shift = (shift ? kShift : 0) | ((state & IBUS_MOD1_MASK) ? kAlt : 0) |
+                  ((state & IBUS_CONTROL_MASK) ? kCtrl : 0);
+  return stroke;
+}
+
+}  // namespace platform

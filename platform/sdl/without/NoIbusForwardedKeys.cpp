@@ -1,0 +1,18 @@
+// For a build without IBus: nobody hands keys back, so nothing is listened to.
+#include "platform/sdl/ibus/IbusForwardedKeys.h"
+
+namespace platform {
+
+struct IbusForwardedKeys::Bus {};
+
+IbusForwardedKeys::IbusForwardedKeys(uint32_t) : problem_("this build has no IBus support") {}
+
+IbusForwardedKeys::~IbusForwardedKeys() = default;
+
+ForwardedKey IbusForwardedKeys::Take(void*) { return {}; }
+
+bool IbusForwardedKeys::IsFocusedContext(const std::string&) { return false; }
+
+std::optional<KeyStroke> StrokeOfKeysym(uint32_t, uint32_t) { return std::nullopt; }
+
+}  // namespace platform

@@ -1,0 +1,363 @@
+#include "platform/web/WebCanvas.h"
+
+#include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
+
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include "platform/input/Keys.h"
+#include "platform/system/CodePage.h"
+#include "platform/toolkit/Window.h"
+
+// The page's side of the window: the canvas, its title and icon, the hidden text field of the
+// browser's input method, and the message shown when the game ends. The page's elements are
+// #screen (the canvas), #ime (the text field) and #message.
+// clang-format off
+
+// Puts the area (left, top)-(right, bottom) of the picture on the canvas. The picture stays in
+// the program's memory, shared with the page without a copy.
+EM_JS(void, WebPutPixels, (const void* rgba, int width, int height, int left, int top, int right,
+                           int bottom), {
+  if (!Module.screenContext) {
+    Module.screenContext = document.getElementById('screen').getContext('2d', {alpha: false});
+  }
+  const image = Module.screenImage;
+  if (!image || image.data.buffer !== HEAPU8.buffer || Module.screenPixels !== rgba) {
+    Module.screenPixels = rgba;
+    Module.screenImage =
+        new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height);
+  }
+  Module.screenContext.putImageData(Module.screenImage, 0, 0, left, top, right - left,
+                                    bottom - top);
+  if (Module.onFrame) Module.onFrame();
+});
+
+EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth, int iconHeight,
+                           int width, int height, bool systemInputMethod, int textLeft,
+                           int textTop, int textRight, int textBottom), {
+  document.title = UTF8ToString(caption);
+  if (iconWidth > 0) {
+    const picture = document.createElement('canvas');
+    picture.width = iconWidth;
+    picture.height = iconHeight;
+    const context = picture.getContext('2d');
+    const image = context.createImageData(iconWidth, iconHeight);
+    image.data.set(HEAPU8.subarray(icon, icon + iconWidth * iconHeight * 4));
+    context.putImageData(image, 0, 0);
+    document.querySelector('link[rel=icon]').href = picture.toDataURL('image/png');
+  }
+  const canvas = document.getElementById('screen');
+  canvas.width = width;
+  canvas.height = height;
+  // The text field lies over the area where typed text shows, so that the input method's
+  // candidate window opens beside it.
+  const field = document.getElementById('ime');
+  field.style.left = (100 * textLeft / width) + '%';
+  field.style.top = (100 * textTop / height) + '%';
+  field.style.width = (100 * (textRight - textLeft) / width) + '%';
+  field.style.height = (100 * (textBottom - textTop) / height) + '%';
+  const target = systemInputMethod ? field : canvas;
+  Module.focusGame = function() { target.focus({preventScroll: true}); };
+  canvas.addEventListener('mousedown', function(event) {
+    event.preventDefault();
+    Module.focusGame();
+  });
+  if (systemInputMethod) {
+    const send = function(name, text) { Module.ccall(name, null, ['string'], [text]); };
+    field.addEventListener('compositionupdate', function(event) {
+      send('WebCanvasEditing', event.data || "");
+    });
+    field.addEventListener('compositionend', function(event) {
+      send('WebCanvasEditing', "");
+      if (event.data) send('WebCanvasCommit', event.data);
+      field.value = "";
+    });
+    // Text typed without a composition: a Latin letter, a digit, a space.
+    field.addEventListener('input', function(event) {
+      if (event.isComposing || event.inputType !== 'insertText') return;
+      if (event.data) send('WebCanvasCommit', event.data);
+      field.value = "";
+    });
+  }
+  Module.focusGame();
+});
+
+EM_JS(void, WebEnded, (), {
+  if (Module.onGameEnded) Module.onGameEnded();
+});
+
+EM_JS(void, WebShowError, (const char* caption, const char* message), {
+  if (Module.onError) Module.onError(UTF8ToString(caption), UTF8ToString(message));
+});
+
+// clang-format on
+
+namespace platform {
+namespace {
+
+WebCanvas* running = nullptr;
+
+// The stroke of a browser key event: keys by their place on the keyboard, named as the script
+// runner names them, with Shift applied.
+std::optional<KeyStroke> StrokeOf(const EmscriptenKeyboardEvent& key) {
+  const bool shift = key.shiftKey;
+  const std::string code = key.code;
+  std::optional<KeyStroke> stroke;
+  if (code.size() == 4 && code.compare(0, 3, "Key") == 0) {
+    stroke = StrokeForName(std::string(1, static_cast<char>(code[3] - 'A' + 'a')), shift);
+  } else if (code.size() == 6 && code.compare(0, 5, "Digit") == 0) {
+    stroke = StrokeForName(code.substr(5), shift);
+  } else if (code.size() >= 2 && code[0] == 'F' && code[1] >= '1' && code[1] <= '9') {
+    stroke = StrokeForName(code, shift);
+  } else {
+    struct Named {
+      const char* Code;
+      const char* Name;
+    };
+    static constexpr Named kNamed[] = {
+        {"ArrowUp", "Up"},        {"ArrowDown", "Down"},
+        {"ArrowLeft", "Left"},    {"ArrowRight", "Right"},
+        {"Escape", "Escape"},     {"Enter", "Enter"},
+        {"NumpadEnter", "Enter"}, {"Backspace", "Backspace"},
+        {"Delete", "Delete"},     {"Home", "Home"},
+        {"End", "End"},           {"Space", "Space"},
+        {"Tab", "Tab"},           {"ShiftLeft", "Shift"},
+        {"ShiftRight", "Shift"},  {"ControlLeft", "Ctrl"},
+        {"ControlRight", "Ctrl"}, {"AltLeft", "Alt"},
+        {"AltRight", "RAlt"},     {"Lang1", "Hangul"},
+        {"Minus", "-"},           {"Equal", "="},
+        {"BracketLeft", "["},     {"BracketRight", "]"},
+        {"Backslash", "\\"},      {"Semicolon", ";"},
+        {"Quote", "'"},           {"Backquote", "`"},
+        {"Comma", ","},           {"Period", "."},
+        {"Slash", "/"},
+    };
+    for (const Named& named : kNamed) {
+      if (code == named.Code) stroke = StrokeForName(named.Name, shift);
+    }
+    if (!stroke) {
+      // Keys that type nothing still reach the game with their virtual-key code.
+      struct Plain {
+        const char* Code;
+        uint16_t VirtualKey;
+      };
+      static constexpr Plain kPlain[] = {
+          {"Insert", 45},   {"PageUp", 33},    {"PageDown", 34},    {"CapsLock", 20}, {"Pause", 19},
+          {"MetaLeft", 91}, {"MetaRight", 92}, {"ContextMenu", 93}, {"Lang2", 25},
+      };
+      for (const Plain& plain : kPlain) {
+        if (code == plain.Code) stroke = KeyStroke{plain.VirtualKey, 0, 0, false};
+      }
+    }
+  }
+  if (!stroke) return std::nullopt;
+  stroke->Shift = (shift ? kShift : 0) | (key.altKey ? kAlt : 0) | (key.ctrlKey ? kCtrl : 0);
+  stroke->Repeat = key.repeat;
+  return stroke;
+}
+
+// Whether the page keeps the key from the browser: every key the game uses, so that arrows,
+// Space, Tab and Backspace neither scroll nor leave the page; the browser's own shortcuts (with
+// Ctrl or the system key, and the function keys) still work. With the browser's input method a
+// key that types a character goes on to the text field, which turns it into text.
+bool KeepFromBrowser(const EmscriptenKeyboardEvent& key, const KeyStroke& stroke,
+                     bool systemInputMethod) {
+  if (key.ctrlKey || key.metaKey) return false;
+  if (stroke.VirtualKey >= vk::F1 && stroke.VirtualKey < vk::F1 + 12) return false;
+  const bool types = stroke.Ascii >= ' ' && stroke.Ascii < 127;
+  return !(systemInputMethod && types);
+}
+
+EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void* canvas) {
+  return static_cast<WebCanvas*>(canvas)->KeyDown(event);
+}
+
+EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* event, void* canvas) {
+  return static_cast<WebCanvas*>(canvas)->KeyUp(event);
+}
+
+EM_BOOL OnBlur(int, const EmscriptenFocusEvent*, void* canvas) {
+  static_cast<WebCanvas*>(canvas)->LostFocus();
+  return false;
+}
+
+void OnHeldStep(void* canvas) { static_cast<WebCanvas*>(canvas)->HeldStep(); }
+
+uint64_t NowMs() { return static_cast<uint64_t>(emscripten_get_now()); }
+
+void OnTimer(void* canvas) { static_cast<WebCanvas*>(canvas)->Tick(); }
+
+// Copies `area` of the bitmap into `rgba` (a picture of the bitmap's size) in the page's pixel
+// order: bytes R, G, B, A, from the surface's 0x00RRGGBB words.
+void ToRgba(const Bitmap& bitmap, const Rect& area, std::vector<uint32_t>& rgba) {
+  rgba.resize(static_cast<size_t>(bitmap.Width()) * bitmap.Height());
+  for (int32_t y = area.Top; y < area.Bottom; ++y) {
+    const uint32_t* pixels = bitmap.Row(y);
+    uint32_t* out = rgba.data() + static_cast<size_t>(y) * bitmap.Width();
+    for (int32_t x = area.Left; x < area.Right; ++x) {
+      const uint32_t p = pixels[x];
+      out[x] = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+    }
+  }
+}
+
+const char* KeyTarget(bool systemInputMethod) { return systemInputMethod ? "#ime" : "#screen"; }
+
+}  // namespace
+
+WebCanvas::WebCanvas(Form& form, bool systemInputMethod, int walkRate)
+    : form_(form), systemInputMethod_(systemInputMethod), heldKeys_(walkRate) {}
+
+void WebCanvas::Start() {
+  const FormDescription& description = form_.Description();
+  std::vector<uint32_t> icon;
+  if (!description.Icon.Empty()) {
+    const Bitmap& picture = description.Icon;
+    ToRgba(picture, RectAt(0, 0, picture.Width(), picture.Height()), icon);
+    // Pixels of value 0 are the icon's transparent ones.
+    const uint32_t* pixels = description.Icon.Row(0);
+    for (size_t i = 0; i < icon.size(); ++i) {
+      if (pixels[i] == 0) icon[i] = 0;
+    }
+  }
+  WebSetUpPage(description.Caption.c_str(), icon.data(), description.Icon.Width(),
+               description.Icon.Height(), description.ClientWidth, description.ClientHeight,
+               systemInputMethod_, description.TextInputArea.Left, description.TextInputArea.Top,
+               description.TextInputArea.Right, description.TextInputArea.Bottom);
+  running = this;
+  running_ = true;
+  const char* target = KeyTarget(systemInputMethod_);
+  emscripten_set_keydown_callback(target, this, true, OnKeyDown);
+  emscripten_set_keyup_callback(target, this, true, OnKeyUp);
+  emscripten_set_blur_callback(target, this, true, OnBlur);
+  const double interval = form_.MainTimer().Interval > 0 ? form_.MainTimer().Interval : 1;
+  interval_ = emscripten_set_interval(OnTimer, interval, this);
+  form_.Paint();
+  AfterEvent();
+}
+
+bool WebCanvas::KeyDown(const void* keyEvent) {
+  const auto& key = *static_cast<const EmscriptenKeyboardEvent*>(keyEvent);
+  // A key the browser's input method is working with (keyCode 229) is its own, not the game's.
+  if (!running_ || key.keyCode == 229) return false;
+  const auto stroke = StrokeOf(key);
+  if (!stroke) return false;
+  if (heldKeys_.Down(*stroke, NowMs())) {
+    form_.Key(*stroke);
+    AfterEvent();
+  }
+  ScheduleHeldStep();
+  return KeepFromBrowser(key, *stroke, systemInputMethod_);
+}
+
+bool WebCanvas::KeyUp(const void* keyEvent) {
+  const auto& key = *static_cast<const EmscriptenKeyboardEvent*>(keyEvent);
+  if (const auto stroke = StrokeOf(key)) heldKeys_.Up(stroke->VirtualKey);
+  ScheduleHeldStep();
+  return false;
+}
+
+void WebCanvas::HeldStep() {
+  heldStep_ = 0;
+  if (!running_) return;
+  if (const auto step = heldKeys_.Due(NowMs())) {
+    form_.Key(*step);
+    AfterEvent();
+  }
+  ScheduleHeldStep();
+}
+
+void WebCanvas::ScheduleHeldStep() {
+  if (heldStep_ != 0) emscripten_clear_timeout(heldStep_);
+  heldStep_ = 0;
+  const auto due = heldKeys_.NextDue();
+  if (!running_ || !due) return;
+  const uint64_t now = NowMs();
+  heldStep_ = emscripten_set_timeout(OnHeldStep, *due > now ? double(*due - now) : 0.0, this);
+}
+
+void WebCanvas::TextEditing(const std::u16string& preedit) {
+  if (!running_) return;
+  form_.Input().TextEditing(preedit, form_.FocusedReceiver());
+  AfterEvent();
+}
+
+void WebCanvas::TextInput(const std::u16string& committed) {
+  if (!running_) return;
+  form_.Input().TextInput(committed, form_.FocusedReceiver());
+  AfterEvent();
+}
+
+void WebCanvas::Tick() {
+  if (!running_) return;
+  form_.Tick();
+  AfterEvent();
+}
+
+void WebCanvas::AfterEvent() {
+  Upload();
+  if (handled_) handled_();
+  if (form_.CloseRequested()) Stop();
+}
+
+void WebCanvas::Upload() {
+  // Only what changed since the last upload; a tick that draws nothing uploads nothing.
+  const Bitmap& canvas = form_.Canvas();
+  for (const Rect& area : form_.TakeChanges()) {
+    ToRgba(canvas, area, rgba_);
+    WebPutPixels(rgba_.data(), canvas.Width(), canvas.Height(), area.Left, area.Top, area.Right,
+                 area.Bottom);
+  }
+}
+
+void WebCanvas::Stop() {
+  running_ = false;
+  const char* target = KeyTarget(systemInputMethod_);
+  emscripten_set_keydown_callback(target, nullptr, true, nullptr);
+  emscripten_set_keyup_callback(target, nullptr, true, nullptr);
+  emscripten_set_blur_callback(target, nullptr, true, nullptr);
+  emscripten_clear_interval(interval_);
+  ScheduleHeldStep();
+  form_.Destroy();
+  WebEnded();
+}
+
+// The page shows the message in place of the game.
+void ShowError(const std::string& caption, const std::string& message) {
+  WebShowError(caption.c_str(), message.c_str());
+}
+
+}  // namespace platform
+
+namespace platform {
+namespace {
+std::function<std::string()> eventLogReport, stateReport;
+std::string lastReport;  // the text the page is reading
+}  // namespace
+
+void PublishPageReports(std::function<std::string()> eventLog, std::function<std::string()> state) {
+  eventLogReport = std::move(eventLog);
+  stateReport = std::move(state);
+}
+}  // namespace platform
+
+// The page's input-method listeners call these with UTF-8 text; its tests read the reports.
+extern "C" {
+EMSCRIPTEN_KEEPALIVE void WebCanvasEditing(const char* utf8) {
+  if (platform::running) platform::running->TextEditing(platform::Utf8ToWide(utf8));
+}
+EMSCRIPTEN_KEEPALIVE void WebCanvasCommit(const char* utf8) {
+  if (platform::running) platform::running->TextInput(platform::Utf8ToWide(utf8));
+}
+EMSCRIPTEN_KEEPALIVE const char* WebEventLog() {
+  platform::lastReport = platform::eventLogReport ? platform::eventLogReport() : "";
+  return platform::lastReport.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* WebState() {
+  platform::lastReport = platform::stateReport ? platform::stateReport() : "";
+  return platform::lastReport.c_str();
+}
+}

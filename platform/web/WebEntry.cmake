@@ -1,0 +1,28 @@
+# The browser version's program, its page and the code page dump its test runs under Node.
+target_compile_definitions(vesk_game PUBLIC VESK_INSTALL_DATA_DIR="/data")
+
+add_executable(vesk app/WebMain.cpp)
+target_link_libraries(vesk PRIVATE vesk_game vesk_web)
+# The data files are built into the program, under /data; their sources stay out.
+file(GLOB DATA_FILES LIST_DIRECTORIES false CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
+target_link_options(vesk PRIVATE -O2 -fexceptions
+  "SHELL:--embed-file ${PROJECT_SOURCE_DIR}/data@/data"
+  "SHELL:--exclude-file ${PROJECT_SOURCE_DIR}/data/src"
+  -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_RUNTIME_METHODS=ccall,UTF8ToString)
+set_target_properties(vesk PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${VESK_WEB_DIR}
+  LINK_DEPENDS "${DATA_FILES}")
+
+# The page, and libhangul's source and licence beside it, as its licence asks.
+add_custom_target(page ALL
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different
+          ${PROJECT_SOURCE_DIR}/platform/web/index.html ${VESK_WEB_DIR}/index.html
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/third_party/libhangul
+          ${VESK_WEB_DIR}/libhangul
+  VERBATIM)
+
+# The code page conversion as the browser's build runs it, under Node, for the test that compares
+# it with glibc's.
+add_executable(cp949dump tools/cp949dump_main.cpp)
+target_link_libraries(cp949dump PRIVATE vesk_system)
+target_link_options(cp949dump PRIVATE -O2 -sENVIRONMENT=node -sNODERAWFS=1)
+set_target_properties(cp949dump PROPERTIES SUFFIX .js)
