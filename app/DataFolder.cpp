@@ -22,7 +22,7 @@ bool HoldsMap(const fs::path& folder) {
 // ($XDG_DATA_HOME/vesk, else ~/.local/share/vesk), refreshing copies the package has updated;
 // a player's edited copy that is newer stays.
 bool UsableInPlace(const fs::path& folder) {
-  return platform::DataFile::Open((folder / "VESK.M").string()).has_value();
+  return platform::DataFile::Open(platform::Utf8FromPath(folder / "VESK.M")).has_value();
 }
 
 fs::path PlayerDataFolder() {
@@ -42,7 +42,9 @@ bool Mirror(const fs::path& from, const fs::path& to, std::string& problem) {
                       fs::perm_options::add, failed);
     }
   }
-  if (failed) problem = "cannot copy the game's data to " + to.string() + ": " + failed.message();
+  if (failed)
+    problem =
+        "cannot copy the game's data to " + platform::Utf8FromPath(to) + ": " + failed.message();
   return !failed;
 }
 
@@ -60,7 +62,7 @@ bool HoldsAnyDataFile() {
 bool EnterDataFolder(const std::string& requested, std::string& error, std::string& notice) {
   std::error_code failed;
   if (!requested.empty()) {
-    fs::current_path(requested, failed);
+    fs::current_path(platform::PathFromUtf8(requested), failed);
     if (failed) {
       error = "cannot use data folder " + requested + ": " + failed.message();
       return false;
@@ -74,9 +76,12 @@ bool EnterDataFolder(const std::string& requested, std::string& error, std::stri
     return true;
   }
   if (HoldsMap(fs::current_path(failed))) return true;
-  // An installed game finds its data beside its program; a build tree uses the sources' data/.
-  std::vector<fs::path> candidates = {platform::ProgramFolder() / ".." / "share" / "vesk",
-                                      VESK_INSTALL_DATA_DIR};
+  // An installed game finds its data beside its program, or where it was installed to (a build
+  // for a system with install folders); a build tree uses the sources' data/.
+  std::vector<fs::path> candidates = {platform::PackagedDataFolder()};
+#ifdef VESK_INSTALL_DATA_DIR
+  candidates.push_back(VESK_INSTALL_DATA_DIR);
+#endif
 #ifdef VESK_FALLBACK_DATA_DIR
   candidates.push_back(VESK_FALLBACK_DATA_DIR);
 #endif
@@ -89,6 +94,6 @@ bool EnterDataFolder(const std::string& requested, std::string& error, std::stri
     if (!failed) return true;
   }
   notice = "no folder with the game's data found; starting without it in " +
-           fs::current_path(failed).string();
+           platform::Utf8FromPath(fs::current_path(failed));
   return true;
 }

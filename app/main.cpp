@@ -16,6 +16,7 @@
 #include "platform/headless/Script.h"
 #include "platform/image/Png.h"
 #include "platform/sdl/SystemFont.h"
+#include "platform/system/Paths.h"
 #include "platform/toolkit/Window.h"
 
 namespace {
@@ -132,7 +133,9 @@ int main(int argc, char** argv) {
   Options resolved = *options;
   for (std::string* path :
        {&resolved.Script, &resolved.Screenshot, &resolved.Log, &resolved.State}) {
-    if (!path->empty()) *path = std::filesystem::absolute(*path).string();
+    if (!path->empty()) {
+      *path = platform::Utf8FromPath(std::filesystem::absolute(platform::PathFromUtf8(*path)));
+    }
   }
   std::string notice;
   if (!EnterDataFolder(resolved.DataDir, error, notice)) {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/image/Png.h"
+#include "platform/system/Paths.h"
 
 namespace platform {
 
@@ -16,7 +17,7 @@ std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesyste
   std::error_code failed;
   std::filesystem::create_directories(folder, failed);
   if (failed) {
-    error = "cannot make " + folder.string() + ": " + failed.message();
+    error = "cannot make " + Utf8FromPath(folder) + ": " + failed.message();
     return {};
   }
   const std::time_t now = std::time(nullptr);
@@ -28,8 +29,8 @@ std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesyste
   for (int n = 2; std::filesystem::exists(path, failed); ++n) {
     path = folder / (std::string(stem) + "-" + std::to_string(n) + ".png");
   }
-  if (!SavePng(picture, path.string())) {
-    error = "cannot write " + path.string();
+  if (!SavePng(picture, Utf8FromPath(path))) {
+    error = "cannot write " + Utf8FromPath(path);
     return {};
   }
   return path;

@@ -299,8 +299,9 @@ void SdlWindow::TakeScreenshot() {
     std::cerr << "vesk: no screenshot: " << error << "\n";
     return;
   }
-  std::cerr << "vesk: screenshot " << path.string() << "\n";
-  const std::string caption = form_.Description().Caption + " — " + path.string();
+  const std::string shown = platform::Utf8FromPath(path);
+  std::cerr << "vesk: screenshot " << shown << "\n";
+  const std::string caption = form_.Description().Caption + " — " + shown;
   SDL_SetWindowTitle(sdl_->window.get(), caption.c_str());
   captionUntil_ = SDL_GetTicks64() + kCaptionMs;
 }

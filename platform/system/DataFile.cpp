@@ -1,11 +1,6 @@
 #include "platform/system/DataFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include "platform/system/FileAccess.h"
 
 namespace platform {
 
@@ -17,16 +12,8 @@ InOutError::InOutError(const std::string& fileName, const std::string& message)
 std::optional<DataFile> DataFile::Open(const std::string& name) {
   // Read and write access is asked for, as the game always has: a read-only file counts as
   // absent. Only regular files count; a directory, a pipe or a device is absent too.
-  const int fd = ::open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = file_access::OpenReadWrite(name);
   if (fd < 0) return std::nullopt;
-  struct stat info {};
-  // A file that nobody may write is read-only for every player, the superuser included, whom
-  // the open above would let through.
-  constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (info.st_mode & kAnyWrite) == 0) {
-    ::close(fd);
-    return std::nullopt;
-  }
   return DataFile(name, fd);
 }
 
@@ -36,7 +23,7 @@ DataFile::DataFile(DataFile&& other) noexcept : name_(std::move(other.name_)), f
 
 DataFile& DataFile::operator=(DataFile&& other) noexcept {
   if (this != &other) {
-    if (fd_ >= 0) ::close(fd_);
+    if (std::string ignored; fd_ >= 0) file_access::Close(fd_, ignored);
     name_ = std::move(other.name_);
     fd_ = other.fd_;
     other.fd_ = -1;
@@ -45,19 +32,17 @@ DataFile& DataFile::operator=(DataFile&& other) noexcept {
 }
 
 DataFile::~DataFile() {
-  if (fd_ >= 0) ::close(fd_);
+  if (std::string ignored; fd_ >= 0) file_access::Close(fd_, ignored);
 }
 
 size_t DataFile::ReadUpTo(void* buffer, size_t size) {
   auto* bytes = static_cast<char*>(buffer);
   size_t done = 0;
   while (done < size) {
-    const ssize_t got = ::read(fd_, bytes + done, size - done);
+    std::string error;
+    const long got = file_access::Read(fd_, bytes + done, size - done, error);
     if (got == 0) break;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      throw InOutError(name_, std::string("Read error: ") + std::strerror(errno));
-    }
+    if (got < 0) throw InOutError(name_, "Read error: " + error);
     done += static_cast<size_t>(got);
   }
   return done;
@@ -71,8 +56,8 @@ void DataFile::Close() {
   if (fd_ < 0) return;
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0)
-    throw InOutError(name_, std::string("Close error: ") + std::strerror(errno));
+  if (std::string error; !file_access::Close(fd, error))
+    throw InOutError(name_, "Close error: " + error);
 }
 
 }  // namespace platform

@@ -1,8 +1,8 @@
 // DataFile: reading the game's data files in exact blocks.
 // A file is opened by name relative to the working directory, asking for read and write access to
-// an existing regular file; a missing, read-only (no write permission for anyone, which binds the
-// superuser too) or non-regular file counts as absent. A block read that comes up short raises
-// InOutError "Read beyond end of file", naming the file.
+// an existing regular file; a missing, read-only (on POSIX systems: no write permission for anyone,
+// which binds the superuser too) or non-regular file counts as absent. A block read that comes up
+// short raises InOutError "Read beyond end of file", naming the file.
 #pragma once
 
 #include <cstddef>

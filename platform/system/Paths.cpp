@@ -1,60 +1,16 @@
+// Paths as UTF-8 text, the same on every system: std::filesystem converts UTF-8 (char8_t) text
+// itself, where its narrow strings would go through the system's code page.
 #include "platform/system/Paths.h"
-
-#include <cstdlib>
-#include <fstream>
-#include <string>
-#include <system_error>
 
 namespace platform {
 
-std::filesystem::path ProgramFolder() {
-  std::error_code ignored;
-  return std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path();
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-std::filesystem::path UserDataFolder() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return xdg;
-  if (const char* home = std::getenv("HOME"); home && *home) {
-    return std::filesystem::path(home) / ".local" / "share";
-  }
-  return {};
-}
-
-std::filesystem::path UserConfigFolder() {
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') return xdg;
-  if (const char* home = std::getenv("HOME"); home && *home) {
-    return std::filesystem::path(home) / ".config";
-  }
-  return {};
-}
-
-namespace {
-
-// The XDG_PICTURES_DIR line of user-dirs.dirs: XDG_PICTURES_DIR="$HOME/Pictures".
-std::filesystem::path PicturesFromUserDirs(const std::string& home) {
-  std::ifstream in(UserConfigFolder() / "user-dirs.dirs");
-  const std::string key = "XDG_PICTURES_DIR=\"";
-  for (std::string line; std::getline(in, line);) {
-    if (line.rfind(key, 0) != 0 || line.back() != '"') continue;
-    std::string value = line.substr(key.size(), line.size() - key.size() - 1);
-    if (value.rfind("$HOME", 0) == 0) {
-      if (home.empty()) return {};
-      value = home + value.substr(5);
-    }
-    if (!value.empty() && value.front() == '/') return value;
-  }
-  return {};
-}
-
-}  // namespace
-
-std::filesystem::path PicturesFolder() {
-  if (const char* xdg = std::getenv("XDG_PICTURES_DIR"); xdg && *xdg == '/') return xdg;
-  const char* home = std::getenv("HOME");
-  const std::string homeFolder = home && *home ? home : "";
-  if (auto folder = PicturesFromUserDirs(homeFolder); !folder.empty()) return folder;
-  return homeFolder.empty() ? std::filesystem::path()
-                            : std::filesystem::path(homeFolder) / "Pictures";
+std::string Utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
 }
 
 }  // namespace platform

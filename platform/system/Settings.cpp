@@ -123,7 +123,7 @@ Settings SettingsStore::Load(std::string& message) {
   message.clear();
   std::error_code failed;
   auto ignored = [&](const std::string& why) {
-    message = "settings file " + path_.string() + " ignored: " + why;
+    message = "settings file " + Utf8FromPath(path_) + " ignored: " + why;
     return Settings{};
   };
   const fs::file_status status = fs::status(path_, failed);
@@ -153,7 +153,8 @@ bool SettingsStore::Keep(const Settings& settings, std::string& message) {
   if (settings == kept_ || path_.empty()) return true;
   std::error_code failed;
   fs::create_directories(path_.parent_path(), failed);
-  const fs::path fresh = path_.string() + ".new";
+  fs::path fresh = path_;
+  fresh += ".new";
   {
     std::ofstream out(fresh, std::ios::binary | std::ios::trunc);
     out << FormatSettings(settings);
@@ -162,7 +163,7 @@ bool SettingsStore::Keep(const Settings& settings, std::string& message) {
   }
   if (!failed) fs::rename(fresh, path_, failed);
   if (failed) {
-    message = "cannot keep the settings in " + path_.string() + ": " + failed.message();
+    message = "cannot keep the settings in " + Utf8FromPath(path_) + ": " + failed.message();
     fs::remove(fresh, failed);
     return false;
   }
