@@ -49,7 +49,7 @@ std::optional<KeyStroke> StrokeForName(const std::string& name, bool shift) {
   }
   if (name.size() >= 2 && name[0] == 'F') {
     const int number = std::atoi(name.c_str() + 1);
-    if (number >= 1 && number <= 12 && name == "F" + std::to_string(number)) {
+    if (number >= 1 && number <= 12 && name.substr(1) == std::to_string(number)) {
       stroke.VirtualKey = static_cast<uint16_t>(vk::F1 + number - 1);
       return stroke;
     }
