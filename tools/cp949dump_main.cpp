@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: cp949dump OUT.txt\n");
     return 2;
   }
-  std::FILE* out = std::fopen(argv[1], "w");
+  std::FILE* out = std::fopen(argv[1], "wb");
   if (!out) {
     std::fprintf(stderr, "cp949dump: cannot write %s\n", argv[1]);
     return 1;
