@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bitmap.h"
+#include "platform/image/Bitmap.h"
 
 // The .ico bytes of `pictures` (square, 1 to 256 pixels a side; an empty one is left out). A
 // pixel equal to `transparent` is see-through; every other pixel is opaque.
