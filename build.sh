@@ -5,6 +5,8 @@
 #   ./build.sh package                build the Debian package; its path is the last line printed
 #   ./build.sh web                    build the browser version into build-web/ and serve it on
 #                                     http://127.0.0.1:8000/
+#   ./build.sh windows                cross-build the Windows version into build-windows/; the
+#                                     zip's path is the last line printed
 # Run as root, it installs the Debian packages the chosen command needs; otherwise it names them
 # and stops.
 set -eu
@@ -23,6 +25,10 @@ PACKAGE_PACKAGES="debhelper dpkg-dev go-md2man lintian desktop-file-utils appstr
 # Node, which a machine without it gets from Debian).
 WEB_PACKAGES="emscripten chromium"
 command -v npm >/dev/null 2>&1 || WEB_PACKAGES="$WEB_PACKAGES nodejs npm"
+# What the Windows version needs: MinGW-w64, Debian's MinGW zlib, and dpkg-source to unpack the
+# source packages of SDL2 and libpng; its tests play it under Wine (and Xvfb), from its zip.
+WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev dpkg-dev"
+WINDOWS_TEST_PACKAGES="wine wine64 unzip"
 
 # Installs (as root) or names (otherwise) the packages of the list given that are missing.
 need_packages() {
@@ -62,7 +68,8 @@ case "$mode" in
     configure OFF
     exec build/vesk "$@" ;;
   test)
-    need_packages $PLAY_PACKAGES $TEST_PACKAGES $PACKAGE_PACKAGES $WEB_PACKAGES
+    need_packages $PLAY_PACKAGES $TEST_PACKAGES $PACKAGE_PACKAGES $WEB_PACKAGES $WINDOWS_PACKAGES \
+      $WINDOWS_TEST_PACKAGES
     configure ON
     cd build && exec ctest --output-on-failure -j"$(nproc)" ;;
   package)
@@ -73,7 +80,11 @@ case "$mode" in
     configure OFF
     tools/build-web.sh build build-web
     exec node tools/serve.js build-web 8000 ;;
+  windows)
+    need_packages $PLAY_PACKAGES $WINDOWS_PACKAGES
+    configure OFF
+    exec packaging/make-windows.sh build build-windows ;;
   *) echo "usage: ./build.sh play [game options] | ./build.sh test | ./build.sh package |" \
-          "./build.sh web" >&2
+          "./build.sh web | ./build.sh windows" >&2
      exit 2 ;;
 esac
