@@ -43,13 +43,11 @@ std::string ReadFile(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-namespace {
 std::string ShellQuoted(const std::string& word) {
   std::string quoted = "'";
   for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return quoted + "'";
 }
-}  // namespace
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const std::optional<std::string>& value)
     : name_(name) {

@@ -46,6 +46,9 @@ class ScopedEnvironment {
   std::optional<std::string> before_;
 };
 
+// `word` as one word of a shell command line.
+std::string ShellQuoted(const std::string& word);
+
 // The game program run to its end: exit status and what it printed on stderr.
 struct GameRun {
   int Status = -1;

@@ -101,14 +101,10 @@ std::string Output(const std::string& command) {
   return text;
 }
 
-unsigned long StartGameWindow(std::unique_ptr<Process>& game,
-                              const std::vector<std::string>& options, const std::string& errors) {
-  std::vector<std::string> arguments = {VESK_BINARY, "--data", SourcePath("data").string()};
-  arguments.insert(arguments.end(), options.begin(), options.end());
-  game = std::make_unique<Process>(arguments, errors);
+unsigned long FocusedWindowOf(Process& program, int seconds) {
   std::string id;
-  for (int tries = 0; tries < 100 && id.empty() && game->Running(); ++tries) {
-    id = Output("xdotool search --onlyvisible --pid " + std::to_string(game->Pid()) +
+  for (int tries = 0; tries < seconds * 10 && id.empty() && program.Running(); ++tries) {
+    id = Output("xdotool search --onlyvisible --pid " + std::to_string(program.Pid()) +
                 " 2>/dev/null | head -n 1");
     if (id.empty()) usleep(100000);
   }
@@ -117,6 +113,14 @@ unsigned long StartGameWindow(std::unique_ptr<Process>& game,
   std::system(("xdotool windowfocus --sync " + std::to_string(window)).c_str());
   usleep(300000);
   return window;
+}
+
+unsigned long StartGameWindow(std::unique_ptr<Process>& game,
+                              const std::vector<std::string>& options, const std::string& errors) {
+  std::vector<std::string> arguments = {VESK_BINARY, "--data", SourcePath("data").string()};
+  arguments.insert(arguments.end(), options.begin(), options.end());
+  game = std::make_unique<Process>(arguments, errors);
+  return FocusedWindowOf(*game, 10);
 }
 
 }  // namespace testing_support

@@ -45,6 +45,10 @@ std::string StartVirtualScreen(std::unique_ptr<Process>& server, const std::stri
 std::string OpenGameScreen(std::unique_ptr<Process>& server, const std::string& size,
                            std::string& why);
 
+// Waits up to `seconds` for a window of `program` to be shown and gives it the keyboard focus; the
+// window, or 0 when none appeared.
+unsigned long FocusedWindowOf(Process& program, int seconds);
+
 // Starts the game in the data folder with `options` (stderr into the file `errors`, unless empty)
 // and waits until its window is shown and has the keyboard; the window, or 0 when none appeared.
 unsigned long StartGameWindow(std::unique_ptr<Process>& game,

@@ -1,0 +1,229 @@
+// The Windows build, unpacked from its zip into a folder whose path has spaces and Hangul in it (a
+// Korean user's Downloads) and played under Wine by a user named in Hangul: headless runs give
+// the Linux build's files byte for byte, the real window takes xdotool's keys and shows the
+// headless picture, the program finds its data from any working directory, settings, pictures
+// and data copies land in the Windows folders, and code page 949 converts as glibc does.
+//
+// The Linux runs they are held against draw the event log with the game's bitmap font, as the
+// Windows build always does: their fontconfig is given no fonts.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "RealWorld.h"
+#include "TestSupport.h"
+#include "WineSession.h"
+#include "XWindowPixels.h"
+#include "platform/image/Png.h"
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kZip = VESK_WINDOWS_ZIP;
+
+class UnderWine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(fs::exists(kZip)) << kZip << " is missing: the windows_build test makes it";
+    ASSERT_TRUE(wine_.Problem().empty()) << wine_.Problem();
+    dir_.Write("no-fonts.conf", "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+  }
+
+  // Unpacks the zip into `folder` (below the scratch folder); the path of vesk.exe.
+  fs::path Unpack(const std::string& folder) const {
+    const fs::path into = dir_.Path() / folder;
+    fs::create_directories(into);
+    const std::string command =
+        "unzip -q " + ShellQuoted(kZip.string()) + " -d " + ShellQuoted(into.string());
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    return into / kZip.stem() / "vesk.exe";
+  }
+
+  // The Linux build run to its end with the bitmap-font event log.
+  GameRun RunLinux(const std::vector<std::string>& arguments) const {
+    ScopedEnvironment noFonts("FONTCONFIG_FILE", (dir_.Path() / "no-fonts.conf").string());
+    return RunGame(arguments);
+  }
+
+  // A headless run of `script` by each build: the screenshot, log and state files must be equal.
+  void ExpectSameRun(const fs::path& program, const fs::path& script, const fs::path& folder) {
+    const std::string stem = script.stem().string();
+    std::vector<std::string> onLinux = {"--headless", "--script", script.string()};
+    std::vector<std::string> onWindows = {"--headless", "--script",
+                                          WineSession::WindowsPath(script)};
+    for (const std::string output : {"screenshot", "log", "state"}) {
+      onLinux.insert(onLinux.end(),
+                     {"--" + output, (dir_.Path() / (stem + ".linux." + output)).string()});
+      onWindows.insert(onWindows.end(), {"--" + output, stem + ".windows." + output});
+    }
+    const GameRun run = RunLinux(onLinux);
+    ASSERT_EQ(run.Status, 0) << run.Errors;
+    std::string errors;
+    ASSERT_EQ(wine_.Run(program, onWindows, folder, errors), 0) << errors;
+    EXPECT_EQ(errors, "");
+    for (const std::string output : {"screenshot", "log", "state"}) {
+      EXPECT_EQ(ReadFile(folder / (stem + ".windows." + output)),
+                ReadFile(dir_.Path() / (stem + ".linux." + output)))
+          << stem << ": " << output;
+    }
+  }
+
+  ScratchDir dir_;
+  WineSession wine_{"김민지"};
+};
+
+// The words of the guided path on the 2-set layout, as xdotool names the keys.
+std::vector<std::string> GuidedPathKeys() {
+  std::vector<std::string> keys = WalkKeys({50, 50}, {50, 28});
+  keys.push_back("Up");
+  for (const char* key :
+       {"z", "k", "f",       "m", "q",      "p", "s", "Return", "a", "n", "f",
+        "k", "t", "shift+p", "s", "Return", "q", "l", "a",      "l", "f", "Return"}) {
+    keys.push_back(key);
+  }
+  return keys;
+}
+
+std::string ScriptOf(const std::vector<std::string>& keys) {
+  std::string script;
+  for (std::string key : keys) {
+    if (key == "Return") key = "Enter";
+    if (key == "shift+p") key = "Shift+p";
+    script += "key " + key + "\n";
+  }
+  return script;
+}
+
+int DifferingPixels(const platform::Bitmap& shown, const platform::Bitmap& expected) {
+  if (shown.Width() != expected.Width() || shown.Height() != expected.Height()) return -1;
+  int differing = 0;
+  for (int y = 0; y < shown.Height(); ++y) {
+    for (int x = 0; x < shown.Width(); ++x) differing += shown.Pixel(x, y) != expected.Pixel(x, y);
+  }
+  return differing;
+}
+
+// Waits until the stderr of the window's program holds `text`.
+bool WaitForErrorText(const WineSession& wine, const std::string& text) {
+  for (int tries = 0; tries < 100; ++tries) {
+    if (wine.WindowErrors().find(text) != std::string::npos) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return false;
+}
+
+}  // namespace
+
+TEST_F(UnderWine, HeadlessRunsGiveTheLinuxBuildsScreenshotLogAndStateByteForByte) {
+  const fs::path program = Unpack("내려받기 Downloads");
+  for (const char* script : {"docs/walking.script", "docs/talking.script"}) {
+    ExpectSameRun(program, SourcePath(script), dir_.Path());
+  }
+}
+
+TEST_F(UnderWine, TheWindowWalksToTheKingTypesTheGuidedPathAndShowsTheHeadlessPicture) {
+  const fs::path program = Unpack("내려받기 Downloads");
+  const std::vector<std::string> keys = GuidedPathKeys();
+  dir_.Write("keys.script", ScriptOf(keys));
+  const GameRun run = RunLinux({"--headless", "--script", "keys.script", "--screenshot",
+                                (dir_.Path() / "expected.png").string()});
+  ASSERT_EQ(run.Status, 0) << run.Errors;
+  const auto expected = platform::LoadPng((dir_.Path() / "expected.png").string());
+  ASSERT_TRUE(expected);
+
+  const unsigned long window = wine_.StartWindow(program, {"--scale", "1"}, "/");
+  ASSERT_NE(window, 0u) << "no window: " << wine_.WindowErrors();
+  std::string command = "xdotool key --delay 30";
+  for (const std::string& key : keys) command += " " + key;
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  int differing = -1;
+  for (int tries = 0; tries < 40 && differing != 0; ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    differing = DifferingPixels(WindowPixels(wine_.Display(), window), *expected);
+  }
+  EXPECT_EQ(differing, 0) << "pixels differ (-1: the window's size)";
+  if (differing != 0) {
+    platform::SavePng(WindowPixels(wine_.Display(), window),
+                      (fs::temp_directory_path() / "vesk-wine-window.png").string());
+  }
+  // Enter on an empty line says goodbye; Escape then ends the game.
+  ASSERT_EQ(std::system("xdotool key --delay 100 Return Escape"), 0);
+  EXPECT_EQ(wine_.WaitForEnd(20), 0) << wine_.WindowErrors();
+}
+
+TEST_F(UnderWine, FindsItsDataFromAnotherWorkingDirectoryWithHangulPathsOnTheCommandLine) {
+  const fs::path program = Unpack("김민지의 게임 Games");
+  const fs::path elsewhere = dir_.Path() / "다른 폴더 Elsewhere";
+  fs::create_directories(elsewhere);
+  fs::copy_file(SourcePath("docs/walking.script"), elsewhere / "걷기.script");
+  const GameRun run = RunLinux({"--headless", "--script", SourcePath("docs/walking.script"),
+                                "--screenshot", (dir_.Path() / "linux.png").string()});
+  ASSERT_EQ(run.Status, 0) << run.Errors;
+  std::string errors;
+  ASSERT_EQ(
+      wine_.Run(program, {"--headless", "--script", "걷기.script", "--screenshot", "사진.png"},
+                elsewhere, errors),
+      0)
+      << errors;
+  EXPECT_EQ(errors, "");
+  EXPECT_EQ(ReadFile(elsewhere / "사진.png"), ReadFile(dir_.Path() / "linux.png"));
+}
+
+TEST_F(UnderWine, SettingsScreenshotsAndDataCopiesGoToTheWindowsFolders) {
+  const fs::path program = Unpack("내려받기 Downloads");
+  // A read-only install (as under Program Files): the game plays from a copy in
+  // %LOCALAPPDATA%\vesk.
+  for (const auto& entry : fs::directory_iterator(program.parent_path())) {
+    if (entry.is_regular_file()) {
+      fs::permissions(entry.path(),
+                      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                      fs::perm_options::remove);
+    }
+  }
+  ExpectSameRun(program, SourcePath("docs/walking.script"), dir_.Path());
+  const fs::path copies = wine_.ProfileFolder() / "AppData" / "Local" / "vesk";
+  EXPECT_EQ(ReadFile(copies / "VESK.M"), ReadFile(SourcePath("data/VESK.M")));
+
+  // A scale chosen on the command line is kept in %APPDATA%\vesk\vesk.conf; F12 saves the
+  // picture in the Pictures folder and says where.
+  const unsigned long window = wine_.StartWindow(program, {"--scale", "1"}, dir_.Path());
+  ASSERT_NE(window, 0u) << "no window: " << wine_.WindowErrors();
+  ASSERT_EQ(std::system("xdotool key F12"), 0);
+  const std::string said = "vesk: screenshot C:\\users\\김민지\\Pictures\\vesk-";
+  EXPECT_TRUE(WaitForErrorText(wine_, said)) << wine_.WindowErrors();
+  ASSERT_EQ(std::system("xdotool key Escape"), 0);
+  EXPECT_EQ(wine_.WaitForEnd(20), 0) << wine_.WindowErrors();
+  // The picture is where the message says, under the user's profile.
+  const std::string errors = wine_.WindowErrors();
+  const size_t at = errors.find(said);
+  ASSERT_NE(at, std::string::npos);
+  const size_t end = errors.find_first_of("\r\n", at);  // the line ends as Windows ends it
+  const size_t nameAt = errors.rfind('\\', end) + 1;
+  const std::string name = errors.substr(nameAt, end - nameAt);
+  const auto picture = platform::LoadPng((wine_.ProfileFolder() / "Pictures" / name).string());
+  ASSERT_TRUE(picture) << name;
+  EXPECT_EQ(picture->Width(), 632);
+  const std::string settings =
+      ReadFile(wine_.ProfileFolder() / "AppData" / "Roaming" / "vesk" / "vesk.conf");
+  EXPECT_NE(settings.find("scale = 1\n"), std::string::npos) << settings;
+}
+
+TEST_F(UnderWine, CodePage949ConvertsEveryOneAndTwoByteSequenceAsGlibcDoes) {
+  const fs::path linuxDump = dir_.Path() / "linux.txt", windowsDump = dir_.Path() / "windows.txt";
+  const std::string dump = (fs::path(VESK_TOOLS_DIR) / "cp949dump").string();
+  ASSERT_EQ(std::system((ShellQuoted(dump) + " " + ShellQuoted(linuxDump.string())).c_str()), 0);
+  std::string errors;
+  ASSERT_EQ(wine_.Run(VESK_WINDOWS_CP949DUMP, {WineSession::WindowsPath(windowsDump)}, dir_.Path(),
+                      errors),
+            0)
+      << errors;
+  EXPECT_TRUE(ReadFile(linuxDump) == ReadFile(windowsDump))
+      << "the dumps differ: diff " << linuxDump << " " << windowsDump;
+}
