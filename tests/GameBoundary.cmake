@@ -8,7 +8,7 @@
 # only; the shared rooms use no window system, desktop or browser; each backend keeps to its own.
 set(window_systems "#include *<(SDL|X11/|ibus|fontconfig/|emscripten)" "__EMSCRIPTEN__")
 set(backends "#include \"platform/(sdl|web|headless)/")
-set(system_calls "#include *<(hangul|png|iconv|unistd)" "getenv" "/proc/" "SdlWindow")
+set(system_calls "#include *<(hangul|png|iconv|unistd|windows)" "getenv" "/proc/" "SdlWindow")
 # The program entries pick their backends; nothing else in game code names one.
 set(entries app/main.cpp app/WebMain.cpp)
 set(rules
