@@ -284,6 +284,20 @@ check('Escape ends the game and the page says so', async function(browser, base)
   await closePage(page);
 });
 
+check('the page, its script and its wasm arrive compressed', async function(browser, base) {
+  const page = await openPage(browser, base);
+  const sizes = await page.evaluate(() => [...performance.getEntriesByType('navigation'),
+                                           ...performance.getEntriesByType('resource')]
+      .map(e => ({name: e.name, encoded: e.encodedBodySize, decoded: e.decodedBodySize})));
+  for (const name of ['/', '/vesk.js', '/vesk.wasm']) {
+    const size = sizes.find(s => new URL(s.name).pathname === name);
+    if (!size || !(size.encoded < size.decoded / 2)) {
+      throw new Error(`${name} came as ${JSON.stringify(size)}`);
+    }
+  }
+  await closePage(page);
+});
+
 check('the game has the focus, a click gives it back, and its keys do not scroll the page', async function(browser, base) {
   const page = await openPage(browser, base);
   const focused = await page.evaluate(() => document.activeElement.id);
