@@ -1,5 +1,5 @@
 // Paths as UTF-8 text, the same on every system: std::filesystem converts UTF-8 (char8_t) text
-// itself, where its narrow strings would go through the system's code page.
+// itself, where its narrow strings may not be taken as UTF-8.
 #include "platform/system/Paths.h"
 
 namespace platform {

@@ -25,8 +25,8 @@ std::filesystem::path UserConfigFolder();
 std::filesystem::path PicturesFolder();
 
 // The game keeps every path it is given or shows as UTF-8 text. std::filesystem's own narrow
-// strings are in the system's code page instead on some systems (Windows), so paths turn into
-// text and back through these.
+// strings are not UTF-8 everywhere (MinGW's C++ library on Windows takes them byte by byte), so
+// paths turn into text and back through these.
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 std::string Utf8FromPath(const std::filesystem::path& path);
 
