@@ -1,5 +1,5 @@
 # The Windows version's programs: vesk.exe (a Windows GUI program with its icon, version
-# information and manifest) and the code page dump its test runs under Wine.
+# information and manifest) and the text conversion dumps its tests run under Wine.
 string(REPLACE "." "," VESK_VERSION_COMMAS "${PROJECT_VERSION}.0")
 set(VESK_VERSION_QUAD "${PROJECT_VERSION}.0")
 file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE VESK_COPYRIGHT REGEX "^Copyright ")
@@ -15,8 +15,10 @@ target_link_libraries(vesk PRIVATE vesk_game vesk_sdl vesk_headless)
 set_property(SOURCE ${PROJECT_BINARY_DIR}/vesk.rc APPEND PROPERTY OBJECT_DEPENDS
              ${VESK_ICON_FILE} ${VESK_MANIFEST_FILE})
 
-add_executable(cp949dump tools/cp949dump_main.cpp)
-target_link_libraries(cp949dump PRIVATE vesk_system)
+foreach(dump cp949dump utf8dump)
+  add_executable(${dump} tools/${dump}_main.cpp)
+  target_link_libraries(${dump} PRIVATE vesk_system)
+endforeach()
 
 # The zip (cpack -G ZIP): one folder, vesk-VERSION-win64, with the program, the data files, a
 # README.txt for Notepad (UTF-8 with a byte order mark, CRLF) and the licences of everything in

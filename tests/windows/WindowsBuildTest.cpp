@@ -2,7 +2,7 @@
 // Korean user's Downloads) and played under Wine by a user named in Hangul: headless runs give
 // the Linux build's files byte for byte, the real window takes xdotool's keys and shows the
 // headless picture, the program finds its data from any working directory, settings, pictures
-// and data copies land in the Windows folders, and code page 949 converts as glibc does.
+// and data copies land in the Windows folders, and code page 949 and UTF-8 convert as on Linux.
 //
 // The Linux runs they are held against draw the event log with the game's bitmap font, as the
 // Windows build always does: their fontconfig is given no fonts.
@@ -215,15 +215,27 @@ TEST_F(UnderWine, SettingsScreenshotsAndDataCopiesGoToTheWindowsFolders) {
   EXPECT_NE(settings.find("scale = 1\n"), std::string::npos) << settings;
 }
 
-TEST_F(UnderWine, CodePage949ConvertsEveryOneAndTwoByteSequenceAsGlibcDoes) {
-  const fs::path linuxDump = dir_.Path() / "linux.txt", windowsDump = dir_.Path() / "windows.txt";
-  const std::string dump = (fs::path(VESK_TOOLS_DIR) / "cp949dump").string();
-  ASSERT_EQ(std::system((ShellQuoted(dump) + " " + ShellQuoted(linuxDump.string())).c_str()), 0);
+// Each dump program converts the same sequences in both builds; the Windows build's must give
+// the Linux build's lines exactly.
+void ExpectSameDump(WineSession& wine, const fs::path& folder, const std::string& dump) {
+  const fs::path onLinux = folder / (dump + ".linux.txt"),
+                 onWindows = folder / (dump + ".windows.txt");
+  const std::string linuxProgram = (fs::path(VESK_TOOLS_DIR) / dump).string();
+  ASSERT_EQ(std::system((ShellQuoted(linuxProgram) + " " + ShellQuoted(onLinux.string())).c_str()),
+            0);
   std::string errors;
-  ASSERT_EQ(wine_.Run(VESK_WINDOWS_CP949DUMP, {WineSession::WindowsPath(windowsDump)}, dir_.Path(),
-                      errors),
+  ASSERT_EQ(wine.Run(fs::path(VESK_WINDOWS_GAME_DIR) / (dump + ".exe"),
+                     {WineSession::WindowsPath(onWindows)}, folder, errors),
             0)
       << errors;
-  EXPECT_TRUE(ReadFile(linuxDump) == ReadFile(windowsDump))
-      << "the dumps differ: diff " << linuxDump << " " << windowsDump;
+  EXPECT_TRUE(ReadFile(onLinux) == ReadFile(onWindows))
+      << "the dumps differ: diff " << onLinux << " " << onWindows;
+}
+
+TEST_F(UnderWine, CodePage949ConvertsEveryOneAndTwoByteSequenceAsGlibcDoes) {
+  ExpectSameDump(wine_, dir_.Path(), "cp949dump");
+}
+
+TEST_F(UnderWine, Utf8ConvertsAndMendsBrokenTextAsTheIconvBuildDoes) {
+  ExpectSameDump(wine_, dir_.Path(), "utf8dump");
 }
