@@ -24,6 +24,9 @@ set(VESK_WITH_SYSTEM_FONTS OFF)
 set(ENV{PKG_CONFIG_LIBDIR} "${VESK_WINDOWS_DEPS}/lib/pkgconfig")
 set(PKG_CONFIG_ARGN --static)
 add_link_options(-static)
+# Static libraries only, also where a find module looks for one (zlib's import library would make
+# the program need zlib1.dll). Set here, after CMake's Windows platform settings put .dll.a first.
+set(CMAKE_FIND_LIBRARY_SUFFIXES .a)
 # The resource file's texts are UTF-8.
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001")
 # MinGW-w64 declares the thread-safe POSIX time functions (localtime_r) on request.

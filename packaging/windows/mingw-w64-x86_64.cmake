@@ -16,5 +16,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Static libraries first: the program must run from its folder with nothing installed.
-set(CMAKE_FIND_LIBRARY_SUFFIXES .a .dll.a .lib)

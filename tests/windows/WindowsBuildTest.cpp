@@ -8,9 +8,12 @@
 // Windows build always does: their fontconfig is given no fonts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,6 +22,7 @@
 #include "TestSupport.h"
 #include "WineSession.h"
 #include "XWindowPixels.h"
+#include "app/DataFiles.h"
 #include "platform/image/Png.h"
 
 using namespace testing_support;
@@ -120,6 +124,46 @@ bool WaitForErrorText(const WineSession& wine, const std::string& text) {
 }
 
 }  // namespace
+
+TEST(WindowsZip, HoldsOneFolderWithTheProgramItsDataReadmeAndLicencesAndNoDll) {
+  ASSERT_TRUE(fs::exists(kZip)) << kZip << " is missing: the windows_build test makes it";
+  ScratchDir dir;
+  std::set<std::string> names;
+  std::istringstream listing(Output("unzip -Z1 " + ShellQuoted(kZip.string())));
+  for (std::string name; std::getline(listing, name);) names.insert(name);
+  const std::string folder = kZip.stem().string() + "/";
+  std::vector<std::string> expected = {"vesk.exe",
+                                       "README.txt",
+                                       "licences/vesk.txt",
+                                       "licences/GPL-2.txt",
+                                       "licences/SDL2.txt",
+                                       "licences/libpng.txt",
+                                       "licences/zlib.txt",
+                                       "licences/libhangul/COPYING",
+                                       "licences/libhangul/SOURCE.txt"};
+  expected.insert(expected.end(), kDataFiles.begin(), kDataFiles.end());
+  for (const std::string& name : expected) EXPECT_TRUE(names.count(folder + name)) << name;
+  for (const std::string& name : names) EXPECT_EQ(name.rfind(folder, 0), 0u) << name;
+  for (const std::string& name : names) {
+    EXPECT_NE(name.substr(name.size() - std::min<size_t>(name.size(), 4)), ".dll") << name;
+  }
+
+  // vesk.exe needs nothing but Windows's own DLLs: every library is linked in.
+  const std::set<std::string> windowsOwn = {
+      "KERNEL32.dll", "msvcrt.dll",  "ADVAPI32.dll", "GDI32.dll",   "IMM32.dll", "ole32.dll",
+      "OLEAUT32.dll", "SHELL32.dll", "USER32.dll",   "VERSION.dll", "WINMM.dll", "SETUPAPI.dll"};
+  std::istringstream imports(
+      Output("unzip -p " + ShellQuoted(kZip.string()) + " " + ShellQuoted(folder + "vesk.exe") +
+             " >vesk-imports.exe && x86_64-w64-mingw32-objdump -p vesk-imports.exe"));
+  int dlls = 0;
+  for (std::string line; std::getline(imports, line);) {
+    const size_t at = line.find("DLL Name: ");
+    if (at == std::string::npos) continue;
+    ++dlls;
+    EXPECT_TRUE(windowsOwn.count(line.substr(at + 10))) << line.substr(at + 10);
+  }
+  EXPECT_GT(dlls, 0) << "no imports read";
+}
 
 TEST_F(UnderWine, HeadlessRunsGiveTheLinuxBuildsScreenshotLogAndStateByteForByte) {
   const fs::path program = Unpack("내려받기 Downloads");
