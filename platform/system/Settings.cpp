@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/system/Paths.h"
+#include "platform/system/PlainText.h"
 
 namespace platform {
 namespace {
@@ -13,20 +14,6 @@ namespace fs = std::filesystem;
 
 constexpr int32_t kMaxScale = 16;
 constexpr int32_t kMaxWindowSide = 65535;
-
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::optional<int32_t> WholeNumber(const std::string& text, int32_t low, int32_t high) {
-  if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
-    return std::nullopt;
-  const int32_t n = std::stoi(text);
-  if (n < low || n > high) return std::nullopt;
-  return n;
-}
 
 std::optional<bool> YesNo(const std::string& text) {
   if (text == "yes") return true;
