@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <vector>
 
 #include "app/DataFolder.h"
 #include "app/GameObjects.h"
@@ -76,10 +77,11 @@ int RunHeadlessGame(const Options& options) {
 }
 
 int RunWindowedGame(const Options& options) {
-  platform::SettingsStore store(platform::SettingsStore::DefaultPath());
-  std::string message;
-  platform::Settings settings = WithCommandLine(options, store.Load(message));
-  if (!message.empty()) std::cerr << "vesk: " << message << "\n";
+  platform::SettingsFile file(platform::SettingsFile::DefaultPath());
+  platform::SettingsKeeper keeper(file);
+  std::vector<std::string> messages;
+  platform::Settings settings = WithCommandLine(options, keeper.Load(messages));
+  for (const std::string& message : messages) std::cerr << "vesk: " << message << "\n";
   TForm1 form;
   platform::HangulKeyboard* keyboard = nullptr;
   form.SetInputMethod(InputMethodFor(settings, keyboard));
@@ -111,7 +113,8 @@ int RunWindowedGame(const Options& options) {
     settings.Window = platform::WindowSize{run.ResizedWidth, run.ResizedHeight};
     settings.Scale.reset();
   }
-  if (!store.Keep(settings, message)) std::cerr << "vesk: " << message << "\n";
+  std::string message;
+  if (!keeper.Keep(settings, message)) std::cerr << "vesk: " << message << "\n";
   return 0;
 }
 
