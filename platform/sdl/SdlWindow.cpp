@@ -401,7 +401,11 @@ bool SdlWindow::Handle(const SDL_Event& event) {
       return true;
     case SDL_WINDOWEVENT:
       switch (event.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          if (sdl_->forwardedKeys) sdl_->forwardedKeys->SetWindowFocused(true);
+          return false;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+          if (sdl_->forwardedKeys) sdl_->forwardedKeys->SetWindowFocused(false);
           heldKeys_.ReleaseAll();
           return false;
         case SDL_WINDOWEVENT_CLOSE:
