@@ -139,11 +139,11 @@ int main(int argc, char** argv) {
        {&resolved.Script, &resolved.Screenshot, &resolved.Log, &resolved.State}) {
     if (!path->empty()) *path = std::filesystem::absolute(*path).string();
   }
-  std::string notice;
-  if (!EnterDataFolder(resolved.DataDir, error, notice)) {
+  std::vector<std::string> notices;
+  if (!EnterDataFolder(resolved.DataDir, error, notices)) {
     std::cerr << "vesk: " << error << "\n";
     return 1;
   }
-  if (!notice.empty()) std::cerr << "vesk: " << notice << "\n";
+  for (const std::string& notice : notices) std::cerr << "vesk: " << notice << "\n";
   return resolved.Headless ? RunHeadlessGame(resolved) : RunWindowedGame(resolved);
 }
