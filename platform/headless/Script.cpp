@@ -108,12 +108,9 @@ struct Verb {
 };
 
 const Verb kVerbs[] = {
-    {"key", ScriptEvent::Kind::Key, Key},
-    {"hold", ScriptEvent::Kind::Hold, Hold},
-    {"text", ScriptEvent::Kind::Text, Typed},
-    {"compose", ScriptEvent::Kind::Compose, Typed},
-    {"tick", ScriptEvent::Kind::Tick, Tick},
-    {"paint", ScriptEvent::Kind::Paint, Bare},
+    {"key", ScriptEvent::Kind::Key, Key},      {"hold", ScriptEvent::Kind::Hold, Hold},
+    {"text", ScriptEvent::Kind::Text, Typed},  {"compose", ScriptEvent::Kind::Compose, Typed},
+    {"tick", ScriptEvent::Kind::Tick, Tick},   {"paint", ScriptEvent::Kind::Paint, Bare},
     {"close", ScriptEvent::Kind::Close, Bare},
 };
 

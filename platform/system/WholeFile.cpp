@@ -52,7 +52,8 @@ int CreateBeside(const fs::path& path, fs::path& temporary) {
   std::mt19937 random(seed());
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
   for (int tries = 0; tries < 100; ++tries) {
-    temporary = folder / ("." + path.filename().string() + "." + std::to_string(random() % 1000000));
+    temporary =
+        folder / ("." + path.filename().string() + "." + std::to_string(random() % 1000000));
     const int fd = ::open(temporary.c_str(), kCreateNew, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -80,8 +81,10 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes, std::string& erro
   }
   int failure = 0;
   if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0) failure = errno;
-  if (failure == 0) failure = WriteAllAndClose(fd, bytes, true);
-  else ::close(fd);
+  if (failure == 0)
+    failure = WriteAllAndClose(fd, bytes, true);
+  else
+    ::close(fd);
   if (failure == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) failure = errno;
   if (failure != 0) {
     ::unlink(temporary.c_str());

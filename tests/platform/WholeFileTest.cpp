@@ -1,15 +1,14 @@
 // Files written whole or not at all: what a failed write leaves (nothing new, the old file as it
 // was), the reason it gives, and links planted where the game writes.
-#include "platform/system/WholeFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include <csignal>
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 
 #include "TestSupport.h"
+#include "platform/system/WholeFile.h"
 
 using namespace platform;
 using testing_support::ReadFile;
@@ -77,7 +76,8 @@ TEST(WholeFile, ALinkIsWrittenThroughToItsFileWhichKeepsItsPermissions) {
   ScratchDir dir;
   fs::create_directory(dir.Path() / "dotfiles");
   dir.Write("dotfiles/vesk.conf", "old\n");
-  fs::permissions(dir.Path() / "dotfiles/vesk.conf", fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(dir.Path() / "dotfiles/vesk.conf",
+                  fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("dotfiles/vesk.conf", dir.Path() / "vesk.conf");
   std::string error;
   ASSERT_TRUE(ReplaceFile(dir.Path() / "vesk.conf", "new\n", error)) << error;

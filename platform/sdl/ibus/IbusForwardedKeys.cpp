@@ -81,8 +81,8 @@ IbusForwardedKeys::IbusForwardedKeys(uint32_t eventType) : bus_(std::make_unique
   g_variant_get(owner, "(&s)", &daemon);
   bus_->daemon = daemon;
   g_variant_unref(owner);
-  bus_->filter = g_dbus_connection_add_filter(bus_->connection, QueueForwardedKey, bus_.get(),
-                                              nullptr);
+  bus_->filter =
+      g_dbus_connection_add_filter(bus_->connection, QueueForwardedKey, bus_.get(), nullptr);
   // The signals go to the program that owns the input context; eavesdropping lets this
   // connection see them too.
   GVariant* reply = g_dbus_connection_call_sync(
