@@ -2,6 +2,7 @@
 // was), the reason it gives, and links planted where the game writes.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -70,6 +71,17 @@ TEST(WholeFile, ADeviceThatTakesNothingIsAnErrorNamingIt) {
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
   EXPECT_TRUE(ReplaceFile("/dev/null", "text\n", error)) << error;
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  // A link to a pipe, as /dev/stdout is when the output is piped, is written into.
+  ScratchDir dir;
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  const int reader = ends[0], writer = ends[1];
+  fs::create_symlink("/proc/self/fd/" + std::to_string(writer), dir.Path() / "stdout");
+  EXPECT_TRUE(ReplaceFile(dir.Path() / "stdout", "piped\n", error)) << error;
+  char got[16] = {};
+  EXPECT_EQ(::read(reader, got, sizeof got), 6);
+  EXPECT_STREQ(got, "piped\n");
+  for (const int fd : {reader, writer}) ::close(fd);
 }
 
 TEST(WholeFile, ALinkIsWrittenThroughToItsFileWhichKeepsItsPermissions) {
