@@ -17,6 +17,11 @@ std::optional<DataFile> DataFile::Open(const std::string& name) {
   return DataFile(name, fd);
 }
 
+std::string DataFile::WhyAbsent(const std::string& name) {
+  if (Open(name)) return "";
+  return file_access::WhyNotReadWrite(name);
+}
+
 DataFile::DataFile(DataFile&& other) noexcept : name_(std::move(other.name_)), fd_(other.fd_) {
   other.fd_ = -1;
 }

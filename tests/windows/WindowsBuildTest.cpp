@@ -193,9 +193,9 @@ TEST_F(UnderWine, TheWindowWalksToTheKingTypesTheGuidedPathAndShowsTheHeadlessPi
     differing = DifferingPixels(WindowPixels(wine_.Display(), window), *expected);
   }
   EXPECT_EQ(differing, 0) << "pixels differ (-1: the window's size)";
-  if (differing != 0) {
+  if (std::string unsaved; differing != 0) {
     platform::SavePng(WindowPixels(wine_.Display(), window),
-                      (fs::temp_directory_path() / "vesk-wine-window.png").string());
+                      (fs::temp_directory_path() / "vesk-wine-window.png").string(), unsaved);
   }
   // Enter on an empty line says goodbye; Escape then ends the game.
   ASSERT_EQ(std::system("xdotool key --delay 100 Return Escape"), 0);

@@ -9,19 +9,43 @@
 #include "platform/system/FileAccess.h"
 
 namespace platform::file_access {
+namespace {
+
+constexpr int kReadWrite = O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
+constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+
+}  // namespace
 
 int OpenReadWrite(const std::string& name) {
-  const int fd = ::open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = ::open(name.c_str(), kReadWrite);
   if (fd < 0) return -1;
   struct stat info {};
   // A file that nobody may write is read-only for every player, the superuser included, whom
   // the open above would let through.
-  constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (info.st_mode & kAnyWrite) == 0) {
     ::close(fd);
     return -1;
   }
   return fd;
+}
+
+int OpenRead(const std::string& name, std::string& error) {
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) error = std::strerror(errno);
+  return fd;
+}
+
+std::string WhyNotReadWrite(const std::string& name) {
+  struct stat info {};
+  if (::stat(name.c_str(), &info) != 0) {
+    if (errno != ENOENT) return std::strerror(errno);
+    return ::lstat(name.c_str(), &info) == 0 ? "a link to nothing" : "missing";
+  }
+  if (!S_ISREG(info.st_mode)) return "not a regular file";
+  if ((info.st_mode & kAnyWrite) == 0 || ::access(name.c_str(), W_OK) != 0) return "read-only";
+  const int fd = ::open(name.c_str(), kReadWrite);
+  if (fd >= 0) ::close(fd);
+  return fd >= 0 ? "" : std::strerror(errno);
 }
 
 long Read(int descriptor, void* buffer, size_t size, std::string& error) {

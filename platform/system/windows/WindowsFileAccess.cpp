@@ -4,6 +4,7 @@
 // as read-only for every user, as Windows treats it (Wine run by the superuser would open it).
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -12,6 +13,7 @@
 
 #include "platform/system/FileAccess.h"
 #include "platform/system/Paths.h"
+#include "platform/system/windows/SystemReason.h"
 
 namespace platform::file_access {
 
@@ -25,6 +27,49 @@ int OpenReadWrite(const std::string& name) {
     return -1;
   }
   return fd;
+}
+
+int OpenRead(const std::string& name, std::string& error) {
+  const int fd = _wopen(PathFromUtf8(name).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+  if (fd < 0) error = std::strerror(errno);
+  return fd;
+}
+
+std::string WhyNotReadWrite(const std::string& name) {
+  const std::filesystem::path path = PathFromUtf8(name);
+  constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  const auto missing = [](DWORD code) {
+    return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+  };
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD code = GetLastError();
+    return missing(code) ? "missing" : SystemReason(code);
+  }
+  // The attributes are the link's own; what it names is asked through a handle.
+  const HANDLE named = CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (named == INVALID_HANDLE_VALUE) {
+    const DWORD code = GetLastError();
+    if (missing(code) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return "a link to nothing";
+    return SystemReason(code);
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool known = GetFileInformationByHandle(named, &info);
+  const bool onDisk = GetFileType(named) == FILE_TYPE_DISK;
+  CloseHandle(named);
+  if (!onDisk || !known || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return "not a regular file";
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) return "read-only";
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                  nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD code = GetLastError();
+    return code == ERROR_ACCESS_DENIED ? "read-only" : SystemReason(code);
+  }
+  CloseHandle(file);
+  return "";
 }
 
 long Read(int descriptor, void* buffer, size_t size, std::string& error) {
