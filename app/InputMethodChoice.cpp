@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "platform/input/SystemInputMethod.h"
+#include "platform/system/Messages.h"
 
 std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& settings,
                                                       platform::HangulKeyboard*& keyboard) {
@@ -15,7 +16,8 @@ std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& 
     keyboard = hangul.get();
     return hangul;
   } catch (const std::exception& missing) {
-    std::cerr << "vesk: " << missing.what() << "; typing Latin letters only\n";
+    std::cerr << "vesk: " << platform::Format(_("%s; typing Latin letters only"), missing.what())
+              << "\n";
     return std::make_unique<platform::DirectInput>();
   }
 }

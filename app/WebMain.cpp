@@ -14,6 +14,7 @@
 #include "app/Options.h"
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
+#include "platform/system/Messages.h"
 #include "platform/toolkit/Window.h"
 #include "platform/web/WebCanvas.h"
 #include "platform/web/WebSettings.h"
@@ -39,7 +40,7 @@ Options AddressOptions(int argc, char** argv) {
     if (ParseOptions(static_cast<int>(pair.size()), pair.data(), error)) {
       usable.insert(usable.end(), argv + i, end);
     } else {
-      platform::ShowNotice("Left out of the address: " + error);
+      platform::ShowNotice(platform::Format(_("Left out of the address: %s"), error.c_str()));
     }
   }
   std::string error;
@@ -60,11 +61,11 @@ int main(int argc, char** argv) {
   std::error_code noData;
   std::filesystem::current_path("/data", noData);
   if (noData) {
-    platform::ShowError(form->Description().Caption, "the data files are missing");
+    platform::ShowError(form->Description().Caption, _("the data files are missing"));
     return 1;
   }
   if (const auto failure = CreateGameObjects(*form)) {
-    const std::string message = "cannot start: " + std::string(failure->what());
+    const std::string message = platform::Format(_("cannot start: %s"), failure->what());
     std::cerr << "vesk: " << message << "\n";
     platform::ShowError(form->Description().Caption, message);
     return 1;

@@ -15,6 +15,7 @@
 #include "platform/headless/Headless.h"
 #include "platform/headless/Script.h"
 #include "platform/image/Png.h"
+#include "platform/system/Messages.h"
 #include "platform/sdl/SystemFont.h"
 #include "platform/toolkit/Window.h"
 
@@ -31,7 +32,7 @@ bool StartGame(TForm1& form, bool withDisplay) {
   form.UseControlFaces(platform::FindSystemFont);
   const auto failure = CreateGameObjects(form);
   if (!failure) return true;
-  const std::string message = "cannot start: " + std::string(failure->what());
+  const std::string message = platform::Format(_("cannot start: %s"), failure->what());
   std::cerr << "vesk: " << message << "\n";
   if (withDisplay) platform::ShowError(form.Description().Caption, message);
   return false;
@@ -40,7 +41,8 @@ bool StartGame(TForm1& form, bool withDisplay) {
 int RunHeadlessGame(const Options& options) {
   std::ifstream in(options.Script, std::ios::binary);
   if (!in) {
-    std::cerr << "vesk: cannot read script " << options.Script << "\n";
+    std::cerr << "vesk: " << platform::Format(_("cannot read script %s"), options.Script.c_str())
+              << "\n";
     return 1;
   }
   const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -63,7 +65,7 @@ int RunHeadlessGame(const Options& options) {
   if (!options.Log.empty()) written &= WriteText(options.Log, EventLogText());
   if (!options.State.empty()) written &= WriteText(options.State, StateJson(form.CloseRequested()));
   if (!written) {
-    std::cerr << "vesk: cannot write the results of the run\n";
+    std::cerr << "vesk: " << _("cannot write the results of the run") << "\n";
     return 1;
   }
   return 0;
@@ -96,7 +98,7 @@ int RunWindowedGame(const Options& options) {
   }
   if (!started) return 1;
   if (!options.State.empty() && !WriteText(options.State, StateJson(form.CloseRequested()))) {
-    std::cerr << "vesk: cannot write " << options.State << "\n";
+    std::cerr << "vesk: " << platform::Format(_("cannot write %s"), options.State.c_str()) << "\n";
     return 1;
   }
   // What the player changed while playing is kept for the next run.
@@ -114,6 +116,7 @@ int RunWindowedGame(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  platform::UsePlayersLanguage();
   std::string error;
   const auto options = ParseOptions(argc, argv, error);
   if (!options) {

@@ -46,9 +46,10 @@ class ScopedEnvironment {
   std::optional<std::string> before_;
 };
 
-// The game program run to its end: exit status and what it printed on stderr.
+// The game program run to its end: exit status and what it printed on stdout and stderr.
 struct GameRun {
   int Status = -1;
+  std::string Output;
   std::string Errors;
 };
 // Runs the game with `arguments` (each passed as one word) in the current directory.

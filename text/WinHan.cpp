@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/system/DataFile.h"
+#include "platform/system/Messages.h"
 #include "text/FontLayout.h"
 
 namespace {
@@ -92,8 +93,10 @@ void LoadFont(const char* Name, size_t Size, std::unique_ptr<std::vector<uint8_t
   try {
     const size_t got = file->ReadUpTo(Font->data(), Size);
     if (got < Size) {
-      std::fprintf(stderr, "%s: only %zu of %zu font bytes; the rest is blank\n", fileName.c_str(),
-                   got, Size);
+      std::fprintf(stderr, "%s\n",
+                   platform::Format(_("%s: only %zu of %zu font bytes; the rest is blank"),
+                                    fileName.c_str(), got, Size)
+                       .c_str());
     }
     file->Close();
   } catch (const platform::InOutError& error) {

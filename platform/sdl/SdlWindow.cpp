@@ -16,6 +16,7 @@
 #include "platform/sdl/SdlHandles.h"
 #include "platform/sdl/ibus/IbusForwardedKeys.h"
 #include "platform/system/CodePage.h"
+#include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
 
 namespace platform {
@@ -155,7 +156,7 @@ bool SdlWindow::Open(std::string& error) {
   SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
   sdl_ = std::make_unique<Sdl>();
   if (!sdl_->video.Started()) {
-    error = std::string("cannot open a window: ") + SDL_GetError();
+    error = Format(_("cannot open a window: %s"), SDL_GetError());
     return false;
   }
   if (ShowsNothingUnasked(SDL_GetCurrentVideoDriver())) {
@@ -215,7 +216,7 @@ bool SdlWindow::Open(std::string& error) {
   }
   const auto kind = ScreenKindNamed(renderer);
   if (!kind) {
-    error = "unknown renderer \"" + renderer + "\" (software or accelerated)";
+    error = Format(_("unknown renderer \"%s\" (software or accelerated)"), renderer.c_str());
     return false;
   }
   sdl_->screen = SdlScreen::Make(sdl_->window.get(), *kind, width, height, error);
@@ -227,10 +228,12 @@ bool SdlWindow::Open(std::string& error) {
     if (sdl_->forwardedKeyEvent != static_cast<uint32_t>(-1)) {
       sdl_->forwardedKeys = std::make_unique<IbusForwardedKeys>(sdl_->forwardedKeyEvent);
       if (!sdl_->forwardedKeys->Problem().empty() && DesktopUsesIbus()) {
-        std::cerr << "vesk: " << sdl_->forwardedKeys->Problem()
-                  << "; if Enter and the arrows do nothing in Hangul mode, turn off ibus-hangul's "
-                     "forwarding: gsettings set org.freedesktop.ibus.engine.hangul "
-                     "use-event-forwarding false\n";
+        std::cerr << "vesk: "
+                  << Format(_("%s; if Enter and the arrows do nothing in Hangul mode, turn off "
+                              "ibus-hangul's forwarding: gsettings set "
+                              "org.freedesktop.ibus.engine.hangul use-event-forwarding false"),
+                            sdl_->forwardedKeys->Problem().c_str())
+                  << "\n";
       }
     }
   } else {
@@ -247,8 +250,10 @@ int SdlWindow::ChooseScale() const {
                                    usable.h, kFrameWidth, kFrameHeight);
   if (options_.Scale <= 0) return fitting;
   if (options_.Scale > fitting) {
-    std::cerr << "vesk: scale " << options_.Scale << " does not fit the screen (" << usable.w
-              << " x " << usable.h << " usable); using " << fitting << "\n";
+    std::cerr << "vesk: "
+              << Format(_("scale %d does not fit the screen (%d x %d usable); using %d"),
+                        options_.Scale, usable.w, usable.h, fitting)
+              << "\n";
     return fitting;
   }
   return options_.Scale;
@@ -296,11 +301,14 @@ void SdlWindow::TakeScreenshot() {
   std::string error;
   const auto path = SaveScreenshot(form_.Canvas(), PicturesFolder(), error);
   if (path.empty()) {
-    std::cerr << "vesk: no screenshot: " << error << "\n";
+    std::cerr << "vesk: " << Format(_("no screenshot: %s"), error.c_str()) << "\n";
     return;
   }
-  std::cerr << "vesk: screenshot " << path.string() << "\n";
-  const std::string caption = form_.Description().Caption + " — " + path.string();
+  std::cerr << "vesk: " << Format(_("screenshot %s"), path.string().c_str()) << "\n";
+  // TRANSLATORS: the window's caption for a few seconds after F12: the game's caption, then the
+  // path of the screenshot just saved.
+  const std::string caption = Format(_("%1$s — %2$s"), form_.Description().Caption.c_str(),
+                                     path.string().c_str());
   SDL_SetWindowTitle(sdl_->window.get(), caption.c_str());
   captionUntil_ = SDL_GetTicks64() + kCaptionMs;
 }

@@ -121,11 +121,16 @@ async function playScript(page, session, script) {
 // The keys are pressed and let go at once, as the native script presses them; a busy machine
 // can still hold one longer than a held arrow's pace, so the page leaves pacing to the desktop.
 // Each page opens in a browser context of its own, a first visit with nothing kept, unless it is
-// given the context of an earlier visit.
-async function openPage(browser, base, query, context) {
+// given the context of an earlier visit. A `language` stands for the browser's (navigator.language).
+async function openPage(browser, base, query, context, language) {
   const own = context ? null : await browser.createBrowserContext();
   const page = await (context || own).newPage();
   page.ownContext = own;
+  if (language) {
+    await page.evaluateOnNewDocument(language => {
+      Object.defineProperty(navigator, 'language', {get: () => language});
+    }, language);
+  }
   await page.setViewport({width: 1300, height: 1000});
   const errors = [];
   page.consoleLines = [];
@@ -281,6 +286,24 @@ check('Escape ends the game and the page says so', async function(browser, base)
   if (!before.state.closed) throw new Error('the game did not close');
   if (JSON.stringify(after) !== JSON.stringify(before)) throw new Error('a key moved the hero after the end');
   if (!message || !message.includes('Reload')) throw new Error(`no end message: ${message}`);
+  const lang = await page.evaluate(() => document.documentElement.lang);
+  if (lang !== 'en') throw new Error(`the English page's lang is ${lang}`);
+  await closePage(page);
+});
+
+check('a browser set to Korean gets the page\'s messages and the game\'s in Korean', async function(browser, base) {
+  const page = await openPage(browser, base, 'fullscreen&walk-rate=fast', null, 'ko-KR');
+  const lang = await page.evaluate(() => document.documentElement.lang);
+  if (lang !== 'ko') throw new Error(`the Korean page's lang is ${lang}`);
+  const lines = await page.$$eval('footer .notice', lines => lines.map(e => e.textContent));
+  // One line from the page (the option it does not take), one from the game (the bad value).
+  if (lines.length !== 2 || !lines.every(line => line.startsWith('주소에서 무시한 부분: ')) ||
+      !lines.some(line => line.includes('fullscreen')) || !lines.some(line => line.includes('--walk-rate'))) {
+    throw new Error(`the page says: ${lines.join(' / ')}`);
+  }
+  await page.keyboard.press('Escape');
+  const message = await page.$eval('#message', e => e.textContent);
+  if (!message.startsWith('게임이 끝났습니다.')) throw new Error(`the end message: ${message}`);
   await closePage(page);
 });
 
