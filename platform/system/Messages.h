@@ -2,7 +2,7 @@
 // language. Write a message as _("text") and fill it in with Format:
 //   std::cerr << Format(_("cannot write %s"), path.c_str());
 // The game's own texts, which it draws in its picture, are never translated. The catalogues are
-// made from po/ at build time; see po/README.
+// made from po/ at build time (po/CMakeLists.txt).
 #pragma once
 
 #include <string>

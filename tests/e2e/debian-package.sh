@@ -90,7 +90,7 @@ man -l /usr/share/man/man6/vesk.6.gz >/dev/null || fail "the manual page does no
 # A Korean player: the Korean manual (what LANG=ko_KR.UTF-8 man vesk shows) and the Korean
 # messages (LANGUAGE=ko needs no generated Korean locale).
 [ "$(man -L ko -w vesk)" = /usr/share/man/ko/man6/vesk.6.gz ] || fail "no Korean manual page"
-man -l /usr/share/man/ko/man6/vesk.6.gz | grep -q "게임 방법" || fail "the Korean manual page"
+LANG=C.UTF-8 man -l /usr/share/man/ko/man6/vesk.6.gz | grep -q "게임 방법" || fail "the Korean manual page"
 env -u LC_ALL LANG=C.UTF-8 LANGUAGE=ko /usr/games/vesk --help | grep -q "사용법" ||
   fail "the installed game does not speak Korean"
 
