@@ -31,23 +31,24 @@ platform::HangulKeyboard* keyboard = nullptr;
 std::u16string saying;         // the console's line being printed, for the live region
 size_t logLinesAnnounced = 0;  // the event log's lines the live region has had
 
-// The words the game shows go to the page's live region as they come: the console's lines as
-// they end, the event log's new lines after every event.
+void AnnounceNewLogLines() {
+  const auto& lines = form->Memo1.Lines();
+  for (; logLinesAnnounced < lines.size(); ++logLinesAnnounced) {
+    platform::Announce(platform::CodePageToUtf8(lines[logLinesAnnounced]));
+  }
+}
+
+// The words the game shows go to the page's live region in the order they come: the console's
+// lines as they end, the event log's new lines before them and after every event.
 void AnnounceWords() {
   ConsoleListener = [](const std::u16string& text, bool lineEnds) {
+    AnnounceNewLogLines();
     saying += text;
     if (!lineEnds) return;
     platform::Announce(platform::WideToUtf8(saying));
     saying.clear();
   };
   logLinesAnnounced = form->Memo1.Lines().size();
-}
-
-void AnnounceNewLogLines() {
-  const auto& lines = form->Memo1.Lines();
-  for (; logLinesAnnounced < lines.size(); ++logLinesAnnounced) {
-    platform::Announce(platform::CodePageToUtf8(lines[logLinesAnnounced]));
-  }
 }
 
 // The options of the page's address, which the page passes as `--name value` pairs. An address
