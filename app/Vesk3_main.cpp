@@ -7,6 +7,7 @@
 #include "talk/Talk.h"
 #include "text/Vesk3_console.h"
 #include "world/RefreshScene.h"
+#include "world/SheetFormat.h"
 #include "world/Vesk3_chara.h"
 #include "world/Vesk3_map.h"
 #include "world/Vesk3_world.h"
@@ -30,6 +31,10 @@ platform::FormDescription MainWindowDescription() {
   description.Icon = ApplicationIcon();
   description.ModeField = layout::kModeField;
   description.TextInputArea = layout::kInputPane;
+  description.TouchWalking = {platform::RectAt(layout::kViewOrigin.X, layout::kViewOrigin.Y,
+                                               layout::kViewColumns * sheet::kCellSize,
+                                               layout::kViewRows * sheet::kCellSize),
+                              sheet::kCellSize, layout::kCentreCell};
   return description;
 }
 

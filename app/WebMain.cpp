@@ -14,10 +14,13 @@
 #include "app/Options.h"
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
+#include "platform/system/CodePage.h"
 #include "platform/system/Messages.h"
 #include "platform/toolkit/Window.h"
 #include "platform/web/WebCanvas.h"
+#include "platform/web/WebLiveRegion.h"
 #include "platform/web/WebSettings.h"
+#include "talk/Talk.h"
 
 namespace {
 
@@ -26,6 +29,28 @@ std::unique_ptr<platform::WebCanvas> canvas;
 platform::WebSettings store;
 platform::Settings settings;
 platform::HangulKeyboard* keyboard = nullptr;
+std::u16string saying;         // the console's line being printed, for the live region
+size_t logLinesAnnounced = 0;  // the event log's lines the live region has had
+
+void AnnounceNewLogLines() {
+  const auto& lines = form->Memo1.Lines();
+  for (; logLinesAnnounced < lines.size(); ++logLinesAnnounced) {
+    platform::Announce(platform::CodePageToUtf8(lines[logLinesAnnounced]));
+  }
+}
+
+// The words the game shows go to the page's live region in the order they come: the console's
+// lines as they end, the event log's new lines before them and after every event.
+void AnnounceWords() {
+  ConsoleListener = [](const std::u16string& text, bool lineEnds) {
+    AnnounceNewLogLines();
+    saying += text;
+    if (!lineEnds) return;
+    platform::Announce(platform::WideToUtf8(saying));
+    saying.clear();
+  };
+  logLinesAnnounced = form->Memo1.Lines().size();
+}
 
 // The options of the page's address, which the page passes as `--name value` pairs. An address
 // is typed by hand: a pair the game cannot use is named on the page and left out, and the game
@@ -57,7 +82,11 @@ int main(int argc, char** argv) {
   settings = WithCommandLine(options, store.Load(notice));
   if (!notice.empty()) std::cerr << "vesk: " << notice << "\n";
   store.Keep(settings);
-  form->SetInputMethod(InputMethodFor(settings, keyboard));
+  // A touch screen without a choice types with the phone's own keyboard; that is not kept as a
+  // choice.
+  platform::Settings typing = settings;
+  if (!typing.InputMethod && platform::TouchScreen()) typing.InputMethod = "system";
+  form->SetInputMethod(InputMethodFor(typing, keyboard));
   std::error_code noData;
   std::filesystem::current_path("/data", noData);
   if (noData) {
@@ -70,14 +99,17 @@ int main(int argc, char** argv) {
     platform::ShowError(form->Description().Caption, message);
     return 1;
   }
-  canvas = std::make_unique<platform::WebCanvas>(*form, settings.InputMethod == "system",
+  canvas = std::make_unique<platform::WebCanvas>(*form, typing.InputMethod == "system",
                                                  options.WalkRate);
   // The page never sees the game end the way the desktop does, so a switch of the keyboard's mode
   // is kept as it happens.
+  AnnounceWords();
   canvas->WhenHandled([] {
     KeepHangulMode(settings, keyboard);
     store.Keep(settings);
+    AnnounceNewLogLines();
   });
+  canvas->WhenTyping([] { return form->Talking; });
   canvas->Start();
   platform::PublishPageReports(EventLogText, [] { return StateJson(form->CloseRequested()); });
   return 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "text/Vesk3_console.h"
@@ -18,6 +19,9 @@ constexpr platform::ColorWord kInputTextColor = TInputWindow::kTextColor;
 // go on along the same row.
 void SayLine(platform::ColorWord Color, const std::u16string& Text);
 void SayPart(platform::ColorWord Color, const std::u16string& Text);
+// Hears every print on the console as text, as it is printed (`LineEnds` after SayLine): for a
+// player who cannot see the pane. Unset, nobody hears.
+extern std::function<void(const std::u16string& Text, bool LineEnds)> ConsoleListener;
 // Shows Text as the input line being typed and presents the input pane.
 void EchoInput(platform::ColorWord Color, const std::u16string& Text);
 

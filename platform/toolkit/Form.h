@@ -15,6 +15,7 @@
 #include "platform/input/InputMethod.h"
 #include "platform/input/Keys.h"
 #include "platform/input/TextReceiver.h"
+#include "platform/input/TouchWalk.h"
 #include "platform/toolkit/EventLog.h"
 #include "platform/toolkit/ModeIndicator.h"
 #include "platform/toolkit/Timer.h"
@@ -32,6 +33,8 @@ struct FormDescription {
   // Where the form shows the text being typed; a desktop input method puts its candidate window
   // there.
   Rect TextInputArea;
+  // Where a touch walks, on a screen without arrow keys; an empty view: nowhere.
+  TouchWalk TouchWalking{};
 };
 
 // The system's button-face colour (the classic grey-beige of dialog windows).

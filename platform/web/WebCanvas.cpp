@@ -61,6 +61,9 @@ EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth,
   field.style.height = (100 * (textBottom - textTop) / height) + '%';
   const target = systemInputMethod ? field : canvas;
   Module.focusGame = function() { target.focus({preventScroll: true}); };
+  // On a touch screen the focus waits for a talk: a focused text field would open the phone's
+  // keyboard over the game.
+  const touchScreen = matchMedia('(pointer: coarse)').matches;
   canvas.addEventListener('mousedown', function(event) {
     event.preventDefault();
     Module.focusGame();
@@ -75,14 +78,22 @@ EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth,
       if (event.data) send('WebCanvasCommit', event.data);
       field.value = "";
     });
-    // Text typed without a composition: a Latin letter, a digit, a space.
+    // Text typed without a composition: a Latin letter, a digit, a space. A phone's keyboard
+    // sends Enter and Backspace only as what they do to the text (its key events carry key code
+    // 229, which the game leaves to the input method).
+    const keys = {insertLineBreak: 'Enter', insertParagraph: 'Enter',
+                  deleteContentBackward: 'Backspace'};
     field.addEventListener('input', function(event) {
-      if (event.isComposing || event.inputType !== 'insertText') return;
-      if (event.data) send('WebCanvasCommit', event.data);
+      if (event.isComposing) return;
+      if (keys[event.inputType]) {
+        send('WebCanvasTypedKey', keys[event.inputType]);
+      } else if (event.inputType === 'insertText' && event.data) {
+        send('WebCanvasCommit', event.data);
+      }
       field.value = "";
     });
   }
-  Module.focusGame();
+  if (!touchScreen) Module.focusGame();
 });
 
 EM_JS(void, WebEnded, (), {
@@ -194,6 +205,15 @@ uint64_t NowMs() { return static_cast<uint64_t>(emscripten_get_now()); }
 
 void OnTimer(void* canvas) { static_cast<WebCanvas*>(canvas)->Tick(); }
 
+EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* canvas) {
+  if (event->hidden) {
+    static_cast<WebCanvas*>(canvas)->Hide();
+  } else {
+    static_cast<WebCanvas*>(canvas)->Show();
+  }
+  return false;
+}
+
 // Copies `area` of the bitmap into `rgba` (a picture of the bitmap's size) in the page's pixel
 // order: bytes R, G, B, A, from the surface's 0x00RRGGBB words.
 void ToRgba(const Bitmap& bitmap, const Rect& area, std::vector<uint32_t>& rgba) {
@@ -213,7 +233,11 @@ const char* KeyTarget(bool systemInputMethod) { return systemInputMethod ? "#ime
 }  // namespace
 
 WebCanvas::WebCanvas(Form& form, bool systemInputMethod, int walkRate)
-    : form_(form), systemInputMethod_(systemInputMethod), heldKeys_(walkRate) {}
+    : form_(form),
+      systemInputMethod_(systemInputMethod),
+      heldKeys_(walkRate),
+      touch_(*this, form.Description().TouchWalking, form.Description().TextInputArea,
+             form.Description().ClientWidth, systemInputMethod) {}
 
 void WebCanvas::Start() {
   const FormDescription& description = form_.Description();
@@ -237,8 +261,11 @@ void WebCanvas::Start() {
   emscripten_set_keydown_callback(target, this, true, OnKeyDown);
   emscripten_set_keyup_callback(target, this, true, OnKeyUp);
   emscripten_set_blur_callback(target, this, true, OnBlur);
-  const double interval = form_.MainTimer().Interval > 0 ? form_.MainTimer().Interval : 1;
-  interval_ = emscripten_set_interval(OnTimer, interval, this);
+  emscripten_set_visibilitychange_callback(this, true, OnVisibility);
+  touch_.Start();
+  EmscriptenVisibilityChangeEvent visibility{};
+  emscripten_get_visibility_status(&visibility);
+  if (!visibility.hidden) StartTimer();
   form_.Paint();
   AfterEvent();
 }
@@ -249,19 +276,28 @@ bool WebCanvas::KeyDown(const void* keyEvent) {
   if (!running_ || key.keyCode == 229) return false;
   const auto stroke = StrokeOf(key);
   if (!stroke) return false;
-  if (heldKeys_.Down(*stroke, NowMs())) {
-    form_.Key(*stroke);
-    AfterEvent();
-  }
-  ScheduleHeldStep();
+  Press(*stroke);
   return KeepFromBrowser(key, *stroke, systemInputMethod_);
 }
 
 bool WebCanvas::KeyUp(const void* keyEvent) {
   const auto& key = *static_cast<const EmscriptenKeyboardEvent*>(keyEvent);
-  if (const auto stroke = StrokeOf(key)) heldKeys_.Up(stroke->VirtualKey);
-  ScheduleHeldStep();
+  if (const auto stroke = StrokeOf(key)) Release(stroke->VirtualKey);
   return false;
+}
+
+void WebCanvas::Press(const KeyStroke& stroke) {
+  if (!running_) return;
+  if (heldKeys_.Down(stroke, NowMs())) {
+    form_.Key(stroke);
+    AfterEvent();
+  }
+  ScheduleHeldStep();
+}
+
+void WebCanvas::Release(uint16_t virtualKey) {
+  heldKeys_.Up(virtualKey);
+  ScheduleHeldStep();
 }
 
 void WebCanvas::HeldStep() {
@@ -281,6 +317,24 @@ void WebCanvas::ScheduleHeldStep() {
   if (!running_ || !due) return;
   const uint64_t now = NowMs();
   heldStep_ = emscripten_set_timeout(OnHeldStep, *due > now ? double(*due - now) : 0.0, this);
+}
+
+void WebCanvas::StartTimer() {
+  const double interval = form_.MainTimer().Interval > 0 ? form_.MainTimer().Interval : 1;
+  interval_ = emscripten_set_interval(OnTimer, interval, this);
+}
+
+void WebCanvas::Hide() {
+  if (!running_) return;
+  // No key-up comes for what is held while the page is away.
+  heldKeys_.ReleaseAll();
+  ScheduleHeldStep();
+  emscripten_clear_interval(interval_);
+  interval_ = 0;
+}
+
+void WebCanvas::Show() {
+  if (running_ && interval_ == 0) StartTimer();
 }
 
 void WebCanvas::TextEditing(const std::u16string& preedit) {
@@ -304,6 +358,7 @@ void WebCanvas::Tick() {
 void WebCanvas::AfterEvent() {
   Upload();
   if (handled_) handled_();
+  touch_.AfterEvent(typing_ && typing_());
   if (form_.CloseRequested()) Stop();
 }
 
@@ -323,7 +378,10 @@ void WebCanvas::Stop() {
   emscripten_set_keydown_callback(target, nullptr, true, nullptr);
   emscripten_set_keyup_callback(target, nullptr, true, nullptr);
   emscripten_set_blur_callback(target, nullptr, true, nullptr);
+  emscripten_set_visibilitychange_callback(nullptr, true, nullptr);
+  touch_.Stop();
   emscripten_clear_interval(interval_);
+  interval_ = 0;
   ScheduleHeldStep();
   form_.Destroy();
   WebEnded();
@@ -357,6 +415,14 @@ EMSCRIPTEN_KEEPALIVE void WebCanvasEditing(const char* utf8) {
 }
 EMSCRIPTEN_KEEPALIVE void WebCanvasCommit(const char* utf8) {
   if (platform::running) platform::running->TextInput(platform::Utf8ToWide(utf8));
+}
+// A key that the input method reports only by what it does to the text, named as the script
+// runner names keys: pressed and let go.
+EMSCRIPTEN_KEEPALIVE void WebCanvasTypedKey(const char* name) {
+  const auto stroke = platform::StrokeForName(name, false);
+  if (!platform::running || !stroke) return;
+  platform::running->Press(*stroke);
+  platform::running->Release(stroke->VirtualKey);
 }
 EMSCRIPTEN_KEEPALIVE const char* WebEventLog() {
   platform::lastReport = platform::eventLogReport ? platform::eventLogReport() : "";

@@ -21,13 +21,23 @@ add_custom_command(OUTPUT ${VESK_WEB_DIR}/translations.js
           ${catalogues}
   DEPENDS ${PROJECT_SOURCE_DIR}/tools/page-translations.js ${catalogues} VERBATIM)
 
-# The page, its translations, and libhangul's source and licence beside it, as its licence asks.
+# The page, its translations, and libhangul's source and licence beside it, as its licence asks;
+# the web app manifest, the home screen's icons and the service worker that keeps them all for
+# offline play.
 add_custom_target(page ALL DEPENDS ${VESK_WEB_DIR}/translations.js
   COMMAND ${CMAKE_COMMAND} -E copy_if_different
           ${PROJECT_SOURCE_DIR}/platform/web/index.html ${VESK_WEB_DIR}/index.html
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/third_party/libhangul
           ${VESK_WEB_DIR}/libhangul
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different
+          ${PROJECT_SOURCE_DIR}/platform/web/manifest.webmanifest ${VESK_WEB_DIR}/
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${VESK_WEB_ICONS} ${VESK_WEB_DIR}/icons
+  COMMAND ${CMAKE_COMMAND} -DSITE=${VESK_WEB_DIR}
+          -DTEMPLATE=${PROJECT_SOURCE_DIR}/platform/web/service-worker.js
+          -P ${PROJECT_SOURCE_DIR}/platform/web/WriteServiceWorker.cmake
   VERBATIM)
+# The service worker's version is made from the program's files too.
+add_dependencies(page vesk)
 
 # The code page conversion as the browser's build runs it, under Node, for the test that compares
 # it with glibc's.

@@ -42,16 +42,19 @@ function walkingScript() {
 }
 
 // The guided path to the secret, the words given to the system input method: each syllable is
-// composed from its first letter, then committed.
+// composed from its first letter, then committed, and each word ends with `enter`.
 const kWords = ['카르벤', '무라셴', '비밀'];
-const kFirstLetters = {카: 'ㅋ', 르: 'ㄹ', 벤: 'ㅂ', 무: 'ㅁ', 라: 'ㄹ', 셴: 'ㅅ', 비: 'ㅂ', 밀: 'ㅁ'};
-function imeScript() {
+const kFirstLetters = 'ㄱㄲㄴㄷㄸㄹㅁㅂㅃㅅㅆㅇㅈㅉㅊㅋㅌㅍㅎ';
+function firstLetter(syllable) {
+  return kFirstLetters[Math.floor((syllable.codePointAt(0) - 0xAC00) / 588)];
+}
+function imeScript(words = kWords, enter = 'key Enter') {
   const lines = ['key Up x23'];
-  for (const word of kWords) {
+  for (const word of words) {
     for (const syllable of word) {
-      lines.push(`compose ${kFirstLetters[syllable]}`, `compose ${syllable}`, `text ${syllable}`);
+      lines.push(`compose ${firstLetter(syllable)}`, `compose ${syllable}`, `text ${syllable}`);
     }
-    lines.push('key Enter');
+    lines.push(enter);
   }
   return lines.join('\n') + '\n';
 }
@@ -93,8 +96,10 @@ function codeOf(name) {
   throw new Error(`no key code for ${name}`);
 }
 
-async function playScript(page, session, script) {
+// `lineHandler` may play a line itself (and say so by returning true) before the usual ones.
+async function playScript(page, session, script, lineHandler) {
   for (const line of script.split('\n')) {
+    if (lineHandler && await lineHandler(line)) continue;
     const [what, ...rest] = line.trim().split(' ');
     if (what === 'key') {
       let name = rest[0], count = 1;
@@ -122,7 +127,8 @@ async function playScript(page, session, script) {
 // can still hold one longer than a held arrow's pace, so the page leaves pacing to the desktop.
 // Each page opens in a browser context of its own, a first visit with nothing kept, unless it is
 // given the context of an earlier visit. A `language` stands for the browser's (navigator.language).
-async function openPage(browser, base, query, context, language) {
+const kDesktop = {width: 1300, height: 1000};
+async function openPage(browser, base, query, context, viewport = kDesktop, language) {
   const own = context ? null : await browser.createBrowserContext();
   const page = await (context || own).newPage();
   page.ownContext = own;
@@ -131,7 +137,7 @@ async function openPage(browser, base, query, context, language) {
       Object.defineProperty(navigator, 'language', {get: () => language});
     }, language);
   }
-  await page.setViewport({width: 1300, height: 1000});
+  await page.setViewport(viewport);
   const errors = [];
   page.consoleLines = [];
   page.on('pageerror', error => errors.push(error.message));
@@ -292,7 +298,7 @@ check('Escape ends the game and the page says so', async function(browser, base)
 });
 
 check('a browser set to Korean gets the page\'s messages and the game\'s in Korean', async function(browser, base) {
-  const page = await openPage(browser, base, 'fullscreen&walk-rate=fast', null, 'ko-KR');
+  const page = await openPage(browser, base, 'fullscreen&walk-rate=fast', null, kDesktop, 'ko-KR');
   const lang = await page.evaluate(() => document.documentElement.lang);
   if (lang !== 'ko') throw new Error(`the Korean page's lang is ${lang}`);
   const lines = await page.$$eval('footer .notice', lines => lines.map(e => e.textContent));
@@ -430,7 +436,7 @@ async function measure(browser, base) {
   return lines;
 }
 
-async function main() {
+async function main(checks, measuring) {
   fs.mkdirSync(args.work, {recursive: true});
   const server = await serve({'/': args.site, '/native/': args.work}, 0);
   const base = `http://127.0.0.1:${server.address().port}/`;
@@ -454,7 +460,7 @@ async function main() {
         console.log(`FAILED: ${name}\n  ${String(error.message).replace(/\n/g, '\n  ')}`);
       }
     }
-    if (args.measure === 'yes') for (const line of await measure(browser, base)) console.log(`measured: ${line}`);
+    if (args.measure === 'yes') for (const line of await measuring(browser, base)) console.log(`measured: ${line}`);
   } finally {
     await browser.close();
     server.close();
@@ -464,8 +470,14 @@ async function main() {
   process.exit(failed ? 1 : 0);
 }
 
-main().catch(function(error) {
-  console.log(`FAILED: ${error.stack}`);
-  console.log('0 passed, 1 failed');
-  process.exit(1);
-});
+// tests/web/phone.js runs its own checks with this file's tools.
+function run(checks, measuring) {
+  main(checks, measuring).catch(function(error) {
+    console.log(`FAILED: ${error.stack}`);
+    console.log('0 passed, 1 failed');
+    process.exit(1);
+  });
+}
+module.exports = {args, puppeteer, serve, runNative, imeScript, playScript, openPage, closePage,
+                  report, expectSameAsNative, run};
+if (require.main === module) run(checks, measure);
