@@ -1,6 +1,7 @@
 // Messages: the program's own messages (usage, stderr, the error box, notices) in the player's
 // language. Write a message as _("text") and fill it in with Format:
 //   std::cerr << Format(_("cannot write %s"), path.c_str());
+// A message kept in a table is marked N_("text") there and translated where it is used.
 // The game's own texts, which it draws in its picture, are never translated. The catalogues are
 // made from po/ at build time (po/CMakeLists.txt).
 #pragma once
@@ -24,3 +25,4 @@ std::string Format(const char* pattern, ...) __attribute__((format(printf, 1, 2)
 }  // namespace platform
 
 #define _(message) ::platform::Translate(message)
+#define N_(message) message
