@@ -3,9 +3,11 @@
 // settings live in the page's storage, and the game runs on the page's canvas. main returns once
 // the game has started; the browser then calls the game back for every event, so the window and
 // the game live on past it.
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 #include "app/GameObjects.h"
 #include "app/InputMethodChoice.h"
@@ -24,19 +26,34 @@ platform::WebSettings store;
 platform::Settings settings;
 platform::HangulKeyboard* keyboard = nullptr;
 
+// The options of the page's address, which the page passes as `--name value` pairs. An address
+// is typed by hand: a pair the game cannot use is named on the page and left out, and the game
+// starts without it.
+Options AddressOptions(int argc, char** argv) {
+  std::vector<char*> usable = {argv[0]};
+  for (int i = 1; i < argc; i += 2) {
+    char** const end = argv + std::min(i + 2, argc);
+    std::vector<char*> pair = {argv[0]};
+    pair.insert(pair.end(), argv + i, end);
+    std::string error;
+    if (ParseOptions(static_cast<int>(pair.size()), pair.data(), error)) {
+      usable.insert(usable.end(), argv + i, end);
+    } else {
+      platform::ShowNotice("Left out of the address: " + error);
+    }
+  }
+  std::string error;
+  return ParseOptions(static_cast<int>(usable.size()), usable.data(), error).value_or(Options{});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string error;
-  const auto options = ParseOptions(argc, argv, error);
+  const Options options = AddressOptions(argc, argv);
   form = std::make_unique<TForm1>();
-  if (!options) {
-    platform::ShowError(form->Description().Caption, error);
-    return 2;
-  }
   // As on the desktop, the address's choice wins for this visit and is kept for the next.
   std::string notice;
-  settings = WithCommandLine(*options, store.Load(notice));
+  settings = WithCommandLine(options, store.Load(notice));
   if (!notice.empty()) std::cerr << "vesk: " << notice << "\n";
   store.Keep(settings);
   form->SetInputMethod(InputMethodFor(settings, keyboard));
@@ -53,7 +70,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   canvas = std::make_unique<platform::WebCanvas>(*form, settings.InputMethod == "system",
-                                                 options->WalkRate);
+                                                 options.WalkRate);
   // The page never sees the game end the way the desktop does, so a switch of the keyboard's mode
   // is kept as it happens.
   canvas->WhenHandled([] {

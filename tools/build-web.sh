@@ -16,3 +16,5 @@ command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -
 emcmake cmake -S "$source" -B "$native/wasm" -DCMAKE_BUILD_TYPE=Release $launcher \
   -DVESK_CP949_TABLE="$native/Cp949Table.inc" -DVESK_WEB_DIR="$out" >/dev/null
 cmake --build "$native/wasm" -j"$(nproc)"
+# The big files' compressed copies, which the page's server sends to browsers that take them.
+node "$source/tools/compress-site.js" "$out"

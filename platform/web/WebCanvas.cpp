@@ -94,6 +94,10 @@ EM_JS(void, WebShowError, (const char* caption, const char* message), {
   if (Module.onError) Module.onError(UTF8ToString(caption), UTF8ToString(message));
 });
 
+EM_JS(void, WebShowNotice, (const char* text), {
+  if (Module.onNotice) Module.onNotice(UTF8ToString(text));
+});
+
 // clang-format on
 
 namespace platform {
@@ -292,6 +296,8 @@ void WebCanvas::Stop() {
 void ShowError(const std::string& caption, const std::string& message) {
   WebShowError(caption.c_str(), message.c_str());
 }
+
+void ShowNotice(const std::string& text) { WebShowNotice(text.c_str()); }
 
 }  // namespace platform
 

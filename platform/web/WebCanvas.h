@@ -19,6 +19,10 @@ namespace platform {
 // event log's lines and the game's state. The program entry hands over how to make each.
 void PublishPageReports(std::function<std::string()> eventLog, std::function<std::string()> state);
 
+// Shows one line of text under the game, which plays on: something the player asked for that the
+// page left out.
+void ShowNotice(const std::string& text);
+
 class WebCanvas {
  public:
   // `systemInputMethod`: text comes through the browser's input method and a hidden text field

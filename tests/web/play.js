@@ -284,6 +284,37 @@ check('Escape ends the game and the page says so', async function(browser, base)
   await closePage(page);
 });
 
+check('the address gives the game the page\'s options and names the others, one line each', async function(browser, base) {
+  // openPage has seen the first frame, so the game started; ?ime=system put the focus on the
+  // input method's field.
+  const page = await openPage(browser, base, 'fullscreen&scale=3&ime=system&walk-rate=fast&data=%2Fetc');
+  const focused = await page.evaluate(() => document.activeElement.id);
+  if (focused !== 'ime') throw new Error(`?ime=system did not reach the game: the focus is on ${focused}`);
+  const lines = await page.$$eval('footer .notice', lines => lines.map(e => e.textContent));
+  if (lines.length !== 2 || !lines.some(line => line.includes(': fullscreen, scale=3, data=/etc (')) ||
+      !lines.some(line => line.includes('--walk-rate takes a whole number'))) {
+    throw new Error(`the page says: ${lines.join(' / ')}`);
+  }
+  const message = await page.$eval('#message', e => getComputedStyle(e).display);
+  if (message !== 'none') throw new Error('the page shows an error');
+  if (page.errors.length) throw new Error(`page errors: ${page.errors.join('; ')}`);
+  await closePage(page);
+});
+
+check('the page, its script and its wasm arrive compressed', async function(browser, base) {
+  const page = await openPage(browser, base);
+  const sizes = await page.evaluate(() => [...performance.getEntriesByType('navigation'),
+                                           ...performance.getEntriesByType('resource')]
+      .map(e => ({name: e.name, encoded: e.encodedBodySize, decoded: e.decodedBodySize})));
+  for (const name of ['/', '/vesk.js', '/vesk.wasm']) {
+    const size = sizes.find(s => new URL(s.name).pathname === name);
+    if (!size || !(size.encoded < size.decoded / 2)) {
+      throw new Error(`${name} came as ${JSON.stringify(size)}`);
+    }
+  }
+  await closePage(page);
+});
+
 check('the game has the focus, a click gives it back, and its keys do not scroll the page', async function(browser, base) {
   const page = await openPage(browser, base);
   const focused = await page.evaluate(() => document.activeElement.id);
