@@ -22,7 +22,8 @@ namespace {
 
 std::unique_ptr<TForm1> form;
 std::unique_ptr<platform::WebCanvas> canvas;
-platform::WebSettings store;
+platform::WebSettings storage;
+platform::SettingsKeeper store(storage);
 platform::Settings settings;
 platform::HangulKeyboard* keyboard = nullptr;
 
@@ -52,10 +53,11 @@ int main(int argc, char** argv) {
   const Options options = AddressOptions(argc, argv);
   form = std::make_unique<TForm1>();
   // As on the desktop, the address's choice wins for this visit and is kept for the next.
-  std::string notice;
-  settings = WithCommandLine(options, store.Load(notice));
-  if (!notice.empty()) std::cerr << "vesk: " << notice << "\n";
-  store.Keep(settings);
+  std::vector<std::string> notices;
+  settings = WithCommandLine(options, store.Load(notices));
+  for (const std::string& notice : notices) std::cerr << "vesk: " << notice << "\n";
+  std::string unkept;
+  store.Keep(settings, unkept);
   form->SetInputMethod(InputMethodFor(settings, keyboard));
   std::error_code noData;
   std::filesystem::current_path("/data", noData);
@@ -75,7 +77,8 @@ int main(int argc, char** argv) {
   // is kept as it happens.
   canvas->WhenHandled([] {
     KeepHangulMode(settings, keyboard);
-    store.Keep(settings);
+    std::string unkept;
+    store.Keep(settings, unkept);
   });
   canvas->Start();
   platform::PublishPageReports(EventLogText, [] { return StateJson(form->CloseRequested()); });

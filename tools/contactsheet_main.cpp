@@ -158,8 +158,8 @@ platform::Bitmap Shrink(const platform::Bitmap& source, int factor) {
 }
 
 void Save(const platform::Bitmap& bitmap, const std::filesystem::path& path) {
-  if (!platform::SavePng(bitmap, path.string()))
-    throw std::runtime_error(path.string() + ": cannot be written");
+  std::string error;
+  if (!platform::SavePng(bitmap, path.string(), error)) throw std::runtime_error(error);
   std::printf("%s\n", path.string().c_str());
 }
 

@@ -19,8 +19,9 @@ int main(int argc, char** argv) {
     std::error_code failed;
     std::filesystem::create_directories(folder, failed);
     const std::string path = (folder / "vesk.png").string();
-    if (failed || !platform::SavePng(ApplicationIcon(size), path, kIconTransparent)) {
-      std::fprintf(stderr, "iconpng: cannot write %s\n", path.c_str());
+    std::string error = "cannot write " + path + ": " + failed.message();
+    if (failed || !platform::SavePng(ApplicationIcon(size), path, error, kIconTransparent)) {
+      std::fprintf(stderr, "iconpng: %s\n", error.c_str());
       return 1;
     }
   }
