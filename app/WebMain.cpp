@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     platform::ShowError(form->Description().Caption, message);
     return 1;
   }
-  canvas = std::make_unique<platform::WebCanvas>(*form, settings.InputMethod == "system",
+  canvas = std::make_unique<platform::WebCanvas>(*form, UsesSystemInputMethod(settings),
                                                  options.WalkRate);
   // The page never sees the game end the way the desktop does, so a switch of the keyboard's mode
   // is kept as it happens.

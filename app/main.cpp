@@ -93,7 +93,7 @@ int RunWindowedGame(const Options& options) {
     display.WindowHeight = settings.Window->Height;
   }
   display.WalkRate = options.WalkRate;
-  display.SystemInputMethod = settings.InputMethod == "system";
+  display.SystemInputMethod = UsesSystemInputMethod(settings);
   display.Renderer = options.Renderer;
   bool started = false;
   const auto run =

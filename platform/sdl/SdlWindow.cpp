@@ -16,6 +16,7 @@
 #include "platform/sdl/SdlHandles.h"
 #include "platform/sdl/SdlKeys.h"
 #include "platform/sdl/ibus/IbusForwardedKeys.h"
+#include "platform/system/Choices.h"
 #include "platform/system/CodePage.h"
 #include "platform/system/Paths.h"
 
@@ -33,8 +34,8 @@ struct SdlWindow::Sdl {
 };
 
 std::optional<ScreenKind> ScreenKindNamed(const std::string& name) {
-  if (name == "software") return ScreenKind::Software;
-  if (name == "accelerated") return ScreenKind::Accelerated;
+  if (name == kSoftwareRenderer) return ScreenKind::Software;
+  if (name == kAcceleratedRenderer) return ScreenKind::Accelerated;
   return std::nullopt;
 }
 
@@ -152,11 +153,11 @@ bool SdlWindow::Open(std::string& error) {
   std::string renderer = options_.Renderer;
   if (renderer.empty()) {
     const char* chosen = SDL_getenv("VESK_RENDERER");
-    renderer = chosen && *chosen ? chosen : "software";
+    renderer = chosen && *chosen ? chosen : kSoftwareRenderer;
   }
   const auto kind = ScreenKindNamed(renderer);
   if (!kind) {
-    error = "unknown renderer \"" + renderer + "\" (software or accelerated)";
+    error = "unknown renderer \"" + renderer + "\" (" + kRenderers.Listed() + ")";
     return false;
   }
   sdl_->screen = SdlScreen::Make(sdl_->window.get(), *kind, width, height, error);

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "platform/system/Choices.h"
 #include "platform/system/Paths.h"
 #include "platform/system/PlainText.h"
 #include "platform/system/WholeFile.h"
@@ -16,7 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int32_t kMaxScale = 16;
 constexpr int32_t kMaxWindowSide = 65535;
 constexpr char kHeader[] = "# Vesk keeps the player's choices here; written by the game.\n";
 
@@ -47,7 +47,7 @@ std::optional<WindowSize> SizeOf(const std::string& text) {
 }
 
 std::optional<std::string> InputMethodOf(const std::string& text) {
-  if (text == "builtin" || text == "system") return text;
+  if (kInputMethods.Takes(text)) return text;
   return std::nullopt;
 }
 
@@ -55,13 +55,13 @@ std::optional<std::string> InputMethodOf(const std::string& text) {
 // settings and how the settings' value is written (nothing when it is not chosen).
 struct Rule {
   const char* Name;
-  const char* Takes;
+  std::string Takes;
   bool (*Assign)(Settings&, const std::string&);
   std::optional<std::string> (*Value)(const Settings&);
 };
 
 const Rule kRules[] = {
-    {"scale", "a whole number from 1 to 16",
+    {"scale", "a whole number from 1 to " + std::to_string(kMaxScale),
      [](Settings& s, const std::string& v) { return Set(s.Scale, WholeNumber(v, 1, kMaxScale)); },
      [](const Settings& s) -> std::optional<std::string> {
        if (!s.Scale) return std::nullopt;
@@ -79,7 +79,7 @@ const Rule kRules[] = {
     {"hangul", "yes or no",
      [](Settings& s, const std::string& v) { return Set(s.HangulMode, YesNo(v)); },
      [](const Settings& s) { return YesNoText(s.HangulMode); }},
-    {"ime", "builtin or system",
+    {"ime", kInputMethods.Listed(),
      [](Settings& s, const std::string& v) { return Set(s.InputMethod, InputMethodOf(v)); },
      [](const Settings& s) { return s.InputMethod; }},
 };
