@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/DataFiles.h"
 #include "platform/system/CodePage.h"
 #include "text/WinHan.h"
 
@@ -23,7 +24,7 @@ platform::EventLog::TextDrawer BitmapFontLogDrawer() {
           std::make_unique<THangul>([owner](int32_t px, int32_t py, platform::ColorWord c) {
             owner->Surface->SetPixel(px, py, c);
           });
-      drawer->Hangul->LoadFonts("ascii.fnt", "H01.fnt");
+      drawer->Hangul->LoadFonts(kAsciiFontFile, kHangulFontFile);
     }
     drawer->Surface = &surface;
     drawer->Hangul->DrawText(x, y, platform::CodePageToWide(line), color, 0);

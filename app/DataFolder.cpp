@@ -14,7 +14,7 @@ namespace {
 
 bool HoldsMap(const fs::path& folder) {
   std::error_code ignored;
-  return fs::is_regular_file(folder / "VESK.M", ignored);
+  return fs::is_regular_file(folder / kWorldMapFile, ignored);
 }
 
 // The game opens its data files for reading and writing, so files a package installed read-only
@@ -22,7 +22,7 @@ bool HoldsMap(const fs::path& folder) {
 // ($XDG_DATA_HOME/vesk, else ~/.local/share/vesk), refreshing copies the package has updated;
 // a player's edited copy that is newer stays.
 bool UsableInPlace(const fs::path& folder) {
-  return platform::DataFile::Open((folder / "VESK.M").string()).has_value();
+  return platform::DataFile::Open((folder / kWorldMapFile).string()).has_value();
 }
 
 fs::path PlayerDataFolder() {

@@ -1,6 +1,7 @@
 #include "app/Vesk3_main.h"
 
 #include "app/BitmapFontLog.h"
+#include "app/DataFiles.h"
 #include "app/Icon.h"
 #include "app/Movement.h"
 #include "platform/system/CodePage.h"
@@ -74,7 +75,7 @@ void TForm1::FormCreate() {
   InputWindow = std::make_unique<TInputWindow>(input.Left, input.Top, input.Width(), input.Height(),
                                                Canvas());
   ConsoleWindow->TextColor = kConsoleTextColor;
-  WorldMap = std::make_unique<TWorldMap>("VESK.M");
+  WorldMap = std::make_unique<TWorldMap>(kWorldMapFile);
   Hero = std::make_unique<TCharacter>(layout::kStartCell.X, layout::kStartCell.Y);
 }
 

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "platform/system/CodePage.h"
+#include "platform/system/PlainText.h"
 
 namespace platform {
 namespace {
@@ -10,22 +11,12 @@ namespace {
 constexpr int kMaxRepeat = 10'000'000;
 constexpr uint32_t kMaxHoldMs = 600'000;
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return "";
-  const size_t last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
-}
-
 // A count such as "3" or "x3"; false when it is not a number in range.
-bool ParseCount(std::string word, int& count) {
-  if (!word.empty() && word[0] == 'x') word.erase(0, 1);
-  if (word.empty() || word.size() > 8 ||
-      word.find_first_not_of("0123456789") != std::string::npos) {
-    return false;
-  }
-  count = std::stoi(word);
-  return count >= 1 && count <= kMaxRepeat;
+bool ParseCount(std::string_view word, int& count) {
+  if (!word.empty() && word[0] == 'x') word.remove_prefix(1);
+  const auto n = WholeNumber(word, 1, kMaxRepeat);
+  if (n) count = *n;
+  return n.has_value();
 }
 
 }  // namespace

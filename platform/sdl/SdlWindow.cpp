@@ -14,7 +14,9 @@
 #include "platform/input/TextAheadOfKey.h"
 #include "platform/input/WindowKeys.h"
 #include "platform/sdl/SdlHandles.h"
+#include "platform/sdl/SdlKeys.h"
 #include "platform/sdl/ibus/IbusForwardedKeys.h"
+#include "platform/system/Choices.h"
 #include "platform/system/CodePage.h"
 #include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
@@ -33,8 +35,8 @@ struct SdlWindow::Sdl {
 };
 
 std::optional<ScreenKind> ScreenKindNamed(const std::string& name) {
-  if (name == "software") return ScreenKind::Software;
-  if (name == "accelerated") return ScreenKind::Accelerated;
+  if (name == kSoftwareRenderer) return ScreenKind::Software;
+  if (name == kAcceleratedRenderer) return ScreenKind::Accelerated;
   return std::nullopt;
 }
 
@@ -56,66 +58,6 @@ bool ShowsNothingUnasked(const char* driver) {
   const char* asked = SDL_getenv("SDL_VIDEODRIVER");
   if (asked && *asked) return false;
   return driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
-}
-
-// The stroke of an SDL key event: keys by their place on the keyboard (the Hangul keyboard reads
-// the US letter of a key whatever the desktop layout), with Shift applied.
-std::optional<KeyStroke> StrokeOf(const SDL_Keysym& key) {
-  const bool shift = (key.mod & KMOD_SHIFT) != 0;
-  std::optional<KeyStroke> stroke;
-  const SDL_Scancode code = key.scancode;
-  if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) {
-    stroke = StrokeForName(std::string(1, static_cast<char>('a' + code - SDL_SCANCODE_A)), shift);
-  } else if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_0) {
-    stroke = StrokeForName(std::string(1, "1234567890"[code - SDL_SCANCODE_1]), shift);
-  } else if (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F12) {
-    stroke = StrokeForName("F" + std::to_string(code - SDL_SCANCODE_F1 + 1), shift);
-  } else {
-    struct Named {
-      SDL_Scancode Code;
-      const char* Name;
-    };
-    static constexpr Named kNamed[] = {
-        {SDL_SCANCODE_UP, "Up"},          {SDL_SCANCODE_DOWN, "Down"},
-        {SDL_SCANCODE_LEFT, "Left"},      {SDL_SCANCODE_RIGHT, "Right"},
-        {SDL_SCANCODE_ESCAPE, "Escape"},  {SDL_SCANCODE_RETURN, "Enter"},
-        {SDL_SCANCODE_KP_ENTER, "Enter"}, {SDL_SCANCODE_BACKSPACE, "Backspace"},
-        {SDL_SCANCODE_DELETE, "Delete"},  {SDL_SCANCODE_HOME, "Home"},
-        {SDL_SCANCODE_END, "End"},        {SDL_SCANCODE_SPACE, "Space"},
-        {SDL_SCANCODE_TAB, "Tab"},        {SDL_SCANCODE_LSHIFT, "Shift"},
-        {SDL_SCANCODE_RSHIFT, "Shift"},   {SDL_SCANCODE_LCTRL, "Ctrl"},
-        {SDL_SCANCODE_RCTRL, "Ctrl"},     {SDL_SCANCODE_LALT, "Alt"},
-        {SDL_SCANCODE_RALT, "RAlt"},      {SDL_SCANCODE_LANG1, "Hangul"},
-        {SDL_SCANCODE_MINUS, "-"},        {SDL_SCANCODE_EQUALS, "="},
-        {SDL_SCANCODE_LEFTBRACKET, "["},  {SDL_SCANCODE_RIGHTBRACKET, "]"},
-        {SDL_SCANCODE_BACKSLASH, "\\"},   {SDL_SCANCODE_SEMICOLON, ";"},
-        {SDL_SCANCODE_APOSTROPHE, "'"},   {SDL_SCANCODE_GRAVE, "`"},
-        {SDL_SCANCODE_COMMA, ","},        {SDL_SCANCODE_PERIOD, "."},
-        {SDL_SCANCODE_SLASH, "/"},
-    };
-    for (const Named& named : kNamed) {
-      if (named.Code == code) stroke = StrokeForName(named.Name, shift);
-    }
-    if (!stroke) {
-      // Keys that type nothing still reach the game with their virtual-key code.
-      struct Plain {
-        SDL_Scancode Code;
-        uint16_t VirtualKey;
-      };
-      static constexpr Plain kPlain[] = {
-          {SDL_SCANCODE_INSERT, 45},   {SDL_SCANCODE_PAGEUP, 33},      {SDL_SCANCODE_PAGEDOWN, 34},
-          {SDL_SCANCODE_CAPSLOCK, 20}, {SDL_SCANCODE_PAUSE, 19},       {SDL_SCANCODE_LGUI, 91},
-          {SDL_SCANCODE_RGUI, 92},     {SDL_SCANCODE_APPLICATION, 93}, {SDL_SCANCODE_LANG2, 25},
-      };
-      for (const Plain& plain : kPlain) {
-        if (plain.Code == code) stroke = KeyStroke{plain.VirtualKey, 0, 0, false};
-      }
-    }
-  }
-  if (!stroke) return std::nullopt;
-  stroke->Shift = (shift ? kShift : 0) | ((key.mod & KMOD_ALT) ? kAlt : 0) |
-                  ((key.mod & KMOD_CTRL) ? kCtrl : 0);
-  return stroke;
 }
 
 // Whether the desktop is set up to type through IBus.
@@ -212,11 +154,12 @@ bool SdlWindow::Open(std::string& error) {
   std::string renderer = options_.Renderer;
   if (renderer.empty()) {
     const char* chosen = SDL_getenv("VESK_RENDERER");
-    renderer = chosen && *chosen ? chosen : "software";
+    renderer = chosen && *chosen ? chosen : kSoftwareRenderer;
   }
   const auto kind = ScreenKindNamed(renderer);
   if (!kind) {
-    error = Format(_("unknown renderer \"%s\" (software or accelerated)"), renderer.c_str());
+    error =
+        Format(_("unknown renderer \"%s\" (%s)"), renderer.c_str(), kRenderers.Listed().c_str());
     return false;
   }
   sdl_->screen = SdlScreen::Make(sdl_->window.get(), *kind, width, height, error);
@@ -307,8 +250,8 @@ void SdlWindow::TakeScreenshot() {
   std::cerr << "vesk: " << Format(_("screenshot %s"), path.string().c_str()) << "\n";
   // TRANSLATORS: the window's caption for a few seconds after F12: the game's caption, then the
   // path of the screenshot just saved.
-  const std::string caption = Format(_("%1$s — %2$s"), form_.Description().Caption.c_str(),
-                                     path.string().c_str());
+  const std::string caption =
+      Format(_("%1$s — %2$s"), form_.Description().Caption.c_str(), path.string().c_str());
   SDL_SetWindowTitle(sdl_->window.get(), caption.c_str());
   captionUntil_ = SDL_GetTicks64() + kCaptionMs;
 }
@@ -321,7 +264,7 @@ void SdlWindow::Show() {
 void SdlWindow::ShowChanges() { sdl_->screen->Show(form_.Canvas(), form_.TakeChanges()); }
 
 void SdlWindow::HandleKey(const SDL_KeyboardEvent& key) {
-  auto stroke = StrokeOf(key.keysym);
+  auto stroke = StrokeOfSdlKey(key.keysym);
   if (!stroke) return;
   if (const WindowKey own = WindowKeyOf(*stroke); own != WindowKey::None) {
     // The window's own keys never reach the game.

@@ -11,6 +11,7 @@
 #include "platform/input/Keys.h"
 #include "platform/system/CodePage.h"
 #include "platform/toolkit/Window.h"
+#include "platform/web/WebKeys.h"
 
 // The page's side of the window: the canvas, its title and icon, the hidden text field of the
 // browser's input method, and the message shown when the game ends. The page's elements are
@@ -127,46 +128,8 @@ std::optional<KeyStroke> StrokeOf(const EmscriptenKeyboardEvent& key) {
     stroke = StrokeForName(code.substr(5), shift);
   } else if (code.size() >= 2 && code[0] == 'F' && code[1] >= '1' && code[1] <= '9') {
     stroke = StrokeForName(code, shift);
-  } else {
-    struct Named {
-      const char* Code;
-      const char* Name;
-    };
-    static constexpr Named kNamed[] = {
-        {"ArrowUp", "Up"},        {"ArrowDown", "Down"},
-        {"ArrowLeft", "Left"},    {"ArrowRight", "Right"},
-        {"Escape", "Escape"},     {"Enter", "Enter"},
-        {"NumpadEnter", "Enter"}, {"Backspace", "Backspace"},
-        {"Delete", "Delete"},     {"Home", "Home"},
-        {"End", "End"},           {"Space", "Space"},
-        {"Tab", "Tab"},           {"ShiftLeft", "Shift"},
-        {"ShiftRight", "Shift"},  {"ControlLeft", "Ctrl"},
-        {"ControlRight", "Ctrl"}, {"AltLeft", "Alt"},
-        {"AltRight", "RAlt"},     {"Lang1", "Hangul"},
-        {"Minus", "-"},           {"Equal", "="},
-        {"BracketLeft", "["},     {"BracketRight", "]"},
-        {"Backslash", "\\"},      {"Semicolon", ";"},
-        {"Quote", "'"},           {"Backquote", "`"},
-        {"Comma", ","},           {"Period", "."},
-        {"Slash", "/"},
-    };
-    for (const Named& named : kNamed) {
-      if (code == named.Code) stroke = StrokeForName(named.Name, shift);
-    }
-    if (!stroke) {
-      // Keys that type nothing still reach the game with their virtual-key code.
-      struct Plain {
-        const char* Code;
-        uint16_t VirtualKey;
-      };
-      static constexpr Plain kPlain[] = {
-          {"Insert", 45},   {"PageUp", 33},    {"PageDown", 34},    {"CapsLock", 20}, {"Pause", 19},
-          {"MetaLeft", 91}, {"MetaRight", 92}, {"ContextMenu", 93}, {"Lang2", 25},
-      };
-      for (const Plain& plain : kPlain) {
-        if (code == plain.Code) stroke = KeyStroke{plain.VirtualKey, 0, 0, false};
-      }
-    }
+  } else if (const char* name = NameOfCode(kWebKeyNames, code)) {
+    stroke = StrokeForName(name, shift);
   }
   if (!stroke) return std::nullopt;
   stroke->Shift = (shift ? kShift : 0) | (key.altKey ? kAlt : 0) | (key.ctrlKey ? kCtrl : 0);

@@ -134,7 +134,8 @@ TEST_P(DesktopInputMethodTest, TheTalkTypedThroughTheInputMethodIsTheTalkTypedAs
   std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::replace(name.begin(), name.end(), '/', '-');
   const auto picture = std::filesystem::temp_directory_path() / ("vesk-" + name + ".png");
-  if (!same) platform::SavePng(window, picture.string());
+  std::string unsaved;
+  if (!same) platform::SavePng(window, picture.string(), unsaved);
   const std::string errors = desktop.StopGame();
   EXPECT_TRUE(same) << "the window differs from the headless run; see " << picture.string() << "\n"
                     << errors;

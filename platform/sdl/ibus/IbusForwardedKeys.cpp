@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "platform/sdl/ibus/IbusKeys.h"
+
 namespace platform {
 
 struct IbusForwardedKeys::Bus {
@@ -113,22 +115,8 @@ std::optional<KeyStroke> StrokeOfKeysym(uint32_t keysym, uint32_t state) {
     stroke = StrokeForChar(static_cast<char>(keysym));
   } else if (keysym >= IBUS_KEY_F1 && keysym <= IBUS_KEY_F12) {
     stroke = StrokeForName("F" + std::to_string(keysym - IBUS_KEY_F1 + 1), shift);
-  } else {
-    struct Named {
-      uint32_t Keysym;
-      const char* Name;
-    };
-    static constexpr Named kNamed[] = {
-        {IBUS_KEY_Return, "Enter"},  {IBUS_KEY_KP_Enter, "Enter"},
-        {IBUS_KEY_Escape, "Escape"}, {IBUS_KEY_BackSpace, "Backspace"},
-        {IBUS_KEY_Tab, "Tab"},       {IBUS_KEY_Delete, "Delete"},
-        {IBUS_KEY_Home, "Home"},     {IBUS_KEY_End, "End"},
-        {IBUS_KEY_Left, "Left"},     {IBUS_KEY_Up, "Up"},
-        {IBUS_KEY_Right, "Right"},   {IBUS_KEY_Down, "Down"},
-    };
-    for (const Named& named : kNamed) {
-      if (named.Keysym == keysym) stroke = StrokeForName(named.Name, shift);
-    }
+  } else if (const char* name = NameOfCode(kIbusKeyNames, keysym)) {
+    stroke = StrokeForName(name, shift);
   }
   if (!stroke) return std::nullopt;
   stroke->Shift = (shift ? kShift : 0) | ((state & IBUS_MOD1_MASK) ? kAlt : 0) |

@@ -1,0 +1,111 @@
+// Files written whole or not at all: what a failed write leaves (nothing new, the old file as it
+// was), the reason it gives, and links planted where the game writes.
+#include "platform/system/WholeFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <algorithm>
+#include <filesystem>
+
+#include "TestSupport.h"
+
+using namespace platform;
+using testing_support::ReadFile;
+using testing_support::ScratchDir;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// While it lives, no file of this process may grow past `bytes`: a write past it fails as on a
+// full disk (with "File too large"), for the superuser too.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &before_);
+    signal_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = before_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &before_);
+    std::signal(SIGXFSZ, signal_);
+  }
+
+ private:
+  rlimit before_{};
+  void (*signal_)(int) = nullptr;
+};
+
+std::vector<std::string> Names(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(WholeFile, AFailedWriteLeavesTheOldFileAsItWasAndNothingBesideIt) {
+  ScratchDir dir;
+  dir.Write("log.txt", "old\n");
+  std::string error;
+  {
+    const FileSizeLimit full(4);
+    EXPECT_FALSE(ReplaceFile(dir.Path() / "log.txt", "new and longer\n", error));
+    EXPECT_FALSE(ReplaceFile(dir.Path() / "fresh.txt", "new and longer\n", error));
+  }
+  EXPECT_EQ(error, "cannot write " + (dir.Path() / "fresh.txt").string() + ": File too large");
+  EXPECT_EQ(ReadFile(dir.Path() / "log.txt"), "old\n");
+  EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"log.txt"});
+  EXPECT_TRUE(ReplaceFile(dir.Path() / "log.txt", "new\n", error)) << error;
+  EXPECT_EQ(ReadFile(dir.Path() / "log.txt"), "new\n");
+  EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"log.txt"});
+}
+
+TEST(WholeFile, ADeviceThatTakesNothingIsAnErrorNamingIt) {
+  std::string error;
+  EXPECT_FALSE(ReplaceFile("/dev/full", "text\n", error));
+  EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  EXPECT_TRUE(ReplaceFile("/dev/null", "text\n", error)) << error;
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+TEST(WholeFile, ALinkIsWrittenThroughToItsFileWhichKeepsItsPermissions) {
+  ScratchDir dir;
+  fs::create_directory(dir.Path() / "dotfiles");
+  dir.Write("dotfiles/vesk.conf", "old\n");
+  fs::permissions(dir.Path() / "dotfiles/vesk.conf", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("dotfiles/vesk.conf", dir.Path() / "vesk.conf");
+  std::string error;
+  ASSERT_TRUE(ReplaceFile(dir.Path() / "vesk.conf", "new\n", error)) << error;
+  EXPECT_TRUE(fs::is_symlink(dir.Path() / "vesk.conf"));
+  EXPECT_EQ(ReadFile(dir.Path() / "dotfiles/vesk.conf"), "new\n");
+  EXPECT_EQ(fs::status(dir.Path() / "dotfiles/vesk.conf").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Names(dir.Path() / "dotfiles"), std::vector<std::string>{"vesk.conf"});
+}
+
+TEST(WholeFile, ANewFileIsNeverWrittenThroughALinkOrOverAnotherFile) {
+  ScratchDir dir;
+  dir.Write("victim", "mine\n");
+  fs::create_symlink(dir.Path() / "victim", dir.Path() / "shot.png");
+  dir.Write("taken.png", "theirs\n");
+  std::string error;
+  EXPECT_EQ(WriteNewFile(dir.Path() / "shot.png", "picture", error), NewFile::NameTaken);
+  EXPECT_EQ(WriteNewFile(dir.Path() / "taken.png", "picture", error), NewFile::NameTaken);
+  EXPECT_EQ(ReadFile(dir.Path() / "victim"), "mine\n");
+  EXPECT_EQ(ReadFile(dir.Path() / "taken.png"), "theirs\n");
+  {
+    const FileSizeLimit full(2);
+    EXPECT_EQ(WriteNewFile(dir.Path() / "new.png", "picture", error), NewFile::Failed);
+  }
+  EXPECT_EQ(error, "cannot write " + (dir.Path() / "new.png").string() + ": File too large");
+  EXPECT_FALSE(fs::exists(dir.Path() / "new.png"));
+  EXPECT_EQ(WriteNewFile(dir.Path() / "new.png", "picture", error), NewFile::Written);
+  EXPECT_EQ(ReadFile(dir.Path() / "new.png"), "picture");
+}
+
+}  // namespace
