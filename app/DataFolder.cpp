@@ -6,6 +6,7 @@
 
 #include "app/DataFiles.h"
 #include "platform/system/DataFile.h"
+#include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
 
 namespace fs = std::filesystem;
@@ -42,7 +43,10 @@ bool Mirror(const fs::path& from, const fs::path& to, std::string& problem) {
                       fs::perm_options::add, failed);
     }
   }
-  if (failed) problem = "cannot copy the game's data to " + to.string() + ": " + failed.message();
+  if (failed) {
+    problem = platform::Format(_("cannot copy the game's data to %s: %s"), to.string().c_str(),
+                               failed.message().c_str());
+  }
   return !failed;
 }
 
@@ -62,14 +66,16 @@ bool EnterDataFolder(const std::string& requested, std::string& error, std::stri
   if (!requested.empty()) {
     fs::current_path(requested, failed);
     if (failed) {
-      error = "cannot use data folder " + requested + ": " + failed.message();
+      error = platform::Format(_("cannot use data folder %s: %s"), requested.c_str(),
+                               failed.message().c_str());
       return false;
     }
     if (!HoldsAnyDataFile()) {
       std::string names;
       for (const char* name : kDataFiles) names += std::string(names.empty() ? "" : ", ") + name;
-      notice = "data folder " + requested + " holds none of the game's data files (" + names +
-               "); starting without them";
+      notice = platform::Format(
+          _("data folder %s holds none of the game's data files (%s); starting without them"),
+          requested.c_str(), names.c_str());
     }
     return true;
   }
@@ -88,7 +94,7 @@ bool EnterDataFolder(const std::string& requested, std::string& error, std::stri
     fs::current_path(use, failed);
     if (!failed) return true;
   }
-  notice = "no folder with the game's data found; starting without it in " +
-           fs::current_path(failed).string();
+  notice = platform::Format(_("no folder with the game's data found; starting without it in %s"),
+                            fs::current_path(failed).string().c_str());
   return true;
 }

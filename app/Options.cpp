@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/system/Choices.h"
+#include "platform/system/Messages.h"
 #include "platform/system/PlainText.h"
 
 namespace {
@@ -40,8 +41,7 @@ Option Number(const char* name, int Options::*field, int low, int high) {
           [field, low, high](Options& options, const std::string& value, std::string& problem) {
             const auto number = platform::WholeNumber(value, low, high);
             if (!number) {
-              problem =
-                  "a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+              problem = platform::Format(_("a whole number from %d to %d"), low, high);
               return false;
             }
             options.*field = *number;
@@ -89,28 +89,30 @@ const Option* OptionNamed(const std::string& name) {
 }
 
 std::string MakeUsageText() {
-  return "Usage: vesk [options]\n"
-         "  --scale N          draw every pixel N x N (default and most: what fits the screen)\n"
-         "  --fullscreen       fill the screen, scaled by whole pixels, centred\n"
-         "  --windowed         play in a window\n"
-         "  --walk-rate N      steps a second while an arrow is held (default " +
-         std::to_string(platform::HeldKeys::kDefaultStepsPerSecond) +
-         "; 0: the\n"
-         "                     desktop's key repeat)\n"
-         "  --ime builtin      type Korean with the game's own 2-set keyboard (default)\n"
-         "  --ime system       type through the desktop's input method (IBus, Fcitx)\n"
-         "  --renderer software    scale the picture on the CPU (default; light without a GPU)\n"
-         "  --renderer accelerated scale it on the GPU\n"
-         "  --data DIR         run in DIR (where VESK.M and the other data files are)\n"
-         "  --headless --script FILE [--screenshot OUT.png] [--log OUT.txt] [--state OUT.json]\n"
-         "                     run FILE's events with no window and write the results\n"
-         "  --state OUT.json   also in a window: where the hero stands when the game ends\n"
-         "  --help, --version\n"
-         "The game remembers the scale, fullscreen, the Hangul/Latin mode and --ime in\n"
-         "$XDG_CONFIG_HOME/vesk/vesk.conf; options given here win and are remembered.\n"
-         "Keys: arrows walk; Escape closes; in a talk type and press Enter; an empty line ends\n"
-         "the talk. Hangul/Latin input: the Hangul key, Right Alt or Shift+Space. F11 or\n"
-         "Alt+Enter: fullscreen or window. F12: a screenshot in the pictures folder.\n";
+  // TRANSLATORS: keep the options and their values as they are, and the descriptions lined up in
+  // a terminal (a Hangul syllable takes two columns).
+  return platform::Format(
+      _("Usage: vesk [options]\n"
+        "  --scale N          draw every pixel N x N (default and most: what fits the screen)\n"
+        "  --fullscreen       fill the screen, scaled by whole pixels, centred\n"
+        "  --windowed         play in a window\n"
+        "  --walk-rate N      steps a second while an arrow is held (default %d; 0: the\n"
+        "                     desktop's key repeat)\n"
+        "  --ime builtin      type Korean with the game's own 2-set keyboard (default)\n"
+        "  --ime system       type through the desktop's input method (IBus, Fcitx)\n"
+        "  --renderer software    scale the picture on the CPU (default; light without a GPU)\n"
+        "  --renderer accelerated scale it on the GPU\n"
+        "  --data DIR         run in DIR (where VESK.M and the other data files are)\n"
+        "  --headless --script FILE [--screenshot OUT.png] [--log OUT.txt] [--state OUT.json]\n"
+        "                     run FILE's events with no window and write the results\n"
+        "  --state OUT.json   also in a window: where the hero stands when the game ends\n"
+        "  --help, --version\n"
+        "The game remembers the scale, fullscreen, the Hangul/Latin mode and --ime in\n"
+        "$XDG_CONFIG_HOME/vesk/vesk.conf; options given here win and are remembered.\n"
+        "Keys: arrows walk; Escape closes; in a talk type and press Enter; an empty line ends\n"
+        "the talk. Hangul/Latin input: the Hangul key, Right Alt or Shift+Space. F11 or\n"
+        "Alt+Enter: fullscreen or window. F12: a screenshot in the pictures folder.\n"),
+      platform::HeldKeys::kDefaultStepsPerSecond);
 }
 
 }  // namespace
@@ -126,25 +128,27 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
     const std::string arg = argv[i];
     const Option* option = OptionNamed(arg);
     if (!option) {
-      error = "unknown option " + arg;
+      error = platform::Format(_("unknown option %s"), arg.c_str());
       return std::nullopt;
     }
     std::string value;
     if (option->TakesValue) {
       if (i + 1 >= argc) {
-        error = "option " + arg + " needs a value";
+        error = platform::Format(_("option %s needs a value"), arg.c_str());
         return std::nullopt;
       }
       value = argv[++i];
     }
     std::string takes;
     if (!option->Set(options, value, takes)) {
-      error = arg + " takes " + takes;
+      // TRANSLATORS: an option or a setting, then what it takes: "--scale takes a whole number
+      // from 1 to 16".
+      error = platform::Format(_("%s takes %s"), arg.c_str(), takes.c_str());
       return std::nullopt;
     }
   }
   if (options.Headless && options.Script.empty() && !options.Help && !options.Version) {
-    error = "--headless needs --script FILE";
+    error = _("--headless needs --script FILE");
     return std::nullopt;
   }
   return options;

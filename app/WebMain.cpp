@@ -81,7 +81,11 @@ int main(int argc, char** argv) {
   // As on the desktop, the address's choice wins for this visit and is kept for the next.
   std::vector<std::string> notices;
   settings = WithCommandLine(options, store.Load(notices));
-  for (const std::string& notice : notices) std::cerr << "vesk: " << notice << "\n";
+  // A kept text the game cannot use is said under the game, as the address's leftovers are.
+  for (const std::string& notice : notices) {
+    std::cerr << "vesk: " << notice << "\n";
+    platform::ShowNotice(notice);
+  }
   std::string unkept;
   store.Keep(settings, unkept);
   // A touch screen without a choice types with the phone's own keyboard; that is not kept as a

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/system/Messages.h"
+
 #include "platform/system/WholeFile.h"
 
 namespace platform {
@@ -53,7 +55,7 @@ bool SavePng(const Bitmap& bitmap, const std::string& path, std::string& error,
              std::optional<Pixel> transparent) {
   const auto encoded = EncodePng(bitmap, transparent);
   if (!encoded) {
-    error = "cannot write " + path + ": no picture to write";
+    error = Format(_("cannot write %s: no picture to write"), path.c_str());
     return false;
   }
   return ReplaceFile(path, *encoded, error);

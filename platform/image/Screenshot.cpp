@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/image/Png.h"
+#include "platform/system/Messages.h"
 #include "platform/system/WholeFile.h"
 
 namespace platform {
@@ -17,13 +18,13 @@ constexpr int kMostPicturesASecond = 1000;
 std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesystem::path& folder,
                                      std::string& error) {
   if (folder.empty()) {
-    error = "no pictures folder is known (set XDG_PICTURES_DIR or HOME)";
+    error = _("no pictures folder is known (set XDG_PICTURES_DIR or HOME)");
     return {};
   }
   std::error_code failed;
   std::filesystem::create_directories(folder, failed);
   if (failed) {
-    error = "cannot make " + folder.string() + ": " + failed.message();
+    error = Format(_("cannot make %s: %s"), folder.string().c_str(), failed.message().c_str());
     return {};
   }
   const std::time_t now = std::time(nullptr);
@@ -33,7 +34,7 @@ std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesyste
   std::strftime(stem, sizeof stem, "vesk-%Y-%m-%d-%H%M%S", &local);
   const auto encoded = EncodePng(picture);
   if (!encoded) {
-    error = "no picture to save";
+    error = _("no picture to save");
     return {};
   }
   // The name is taken by creating the file, so a link planted under it is never followed and two
@@ -50,7 +51,8 @@ std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesyste
         break;
     }
   }
-  error = "cannot write a picture in " + folder.string() + ": every name for this second is taken";
+  error = Format(_("cannot write a picture in %s: every name for this second is taken"),
+                 folder.string().c_str());
   return {};
 }
 

@@ -103,8 +103,8 @@ bool SdlWindow::Open(std::string& error) {
   }
   if (ShowsNothingUnasked(SDL_GetCurrentVideoDriver())) {
     error =
-        "cannot open a window: no display to show it on (neither DISPLAY nor WAYLAND_DISPLAY "
-        "names one); --headless plays a script without a display";
+        _("cannot open a window: no display to show it on (neither DISPLAY nor WAYLAND_DISPLAY "
+          "names one); --headless plays a script without a display");
     return false;
   }
 
@@ -141,7 +141,7 @@ bool SdlWindow::Open(std::string& error) {
   sdl_->window.reset(
       SDL_CreateWindow(description.Caption.c_str(), place.x, place.y, place.w, place.h, flags));
   if (!sdl_->window) {
-    error = std::string("cannot open a window: ") + SDL_GetError();
+    error = Format(_("cannot open a window: %s"), SDL_GetError());
     return false;
   }
   SDL_SetWindowMinimumSize(sdl_->window.get(), width, height);

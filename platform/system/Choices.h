@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/system/Messages.h"
+
 namespace platform {
 
 // A choice of one word among a few.
@@ -27,7 +29,8 @@ struct WordChoice {
   std::string Listed() const {
     std::string listed;
     for (size_t i = 0; i < N; ++i) {
-      if (i > 0) listed += i + 1 == N ? " or " : ", ";
+      // TRANSLATORS: between the last two words of a list of choices: "builtin or system".
+      if (i > 0) listed += i + 1 == N ? _(" or ") : ", ";
       listed += Words[i];
     }
     return listed;

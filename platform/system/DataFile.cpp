@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/system/Messages.h"
+
 namespace platform {
 
 const char* const kReadBeyondEnd = "Read beyond end of file";
@@ -56,7 +58,7 @@ size_t DataFile::ReadUpTo(void* buffer, size_t size) {
     if (got == 0) break;
     if (got < 0) {
       if (errno == EINTR) continue;
-      throw InOutError(name_, std::string("Read error: ") + std::strerror(errno));
+      throw InOutError(name_, Format(_("Read error: %s"), std::strerror(errno)));
     }
     done += static_cast<size_t>(got);
   }
@@ -72,7 +74,7 @@ void DataFile::Close() {
   const int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0)
-    throw InOutError(name_, std::string("Close error: ") + std::strerror(errno));
+    throw InOutError(name_, Format(_("Close error: %s"), std::strerror(errno)));
 }
 
 }  // namespace platform

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <random>
 
+#include "platform/system/Messages.h"
+
 namespace platform {
 namespace {
 
@@ -17,7 +19,7 @@ namespace fs = std::filesystem;
 constexpr int kCreateNew = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY;
 
 std::string Failure(const fs::path& path, int error) {
-  return "cannot write " + path.string() + ": " + std::strerror(error);
+  return Format(_("cannot write %s: %s"), path.string().c_str(), std::strerror(error));
 }
 
 // Writes all of `bytes` to `fd` and closes it; the errno of the first failure, or 0. A regular
