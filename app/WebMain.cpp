@@ -14,6 +14,7 @@
 #include "app/Options.h"
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
+#include "platform/system/Choices.h"
 #include "platform/system/CodePage.h"
 #include "platform/system/Messages.h"
 #include "platform/toolkit/Window.h"

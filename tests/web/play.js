@@ -304,7 +304,8 @@ check('a browser set to Korean gets the page\'s messages and the game\'s in Kore
   const lines = await page.$$eval('footer .notice', lines => lines.map(e => e.textContent));
   // One line from the page (the option it does not take), one from the game (the bad value).
   if (lines.length !== 2 || !lines.every(line => line.startsWith('주소에서 무시한 부분: ')) ||
-      !lines.some(line => line.includes('fullscreen')) || !lines.some(line => line.includes('--walk-rate'))) {
+      !lines.some(line => line.includes('fullscreen')) ||
+      !lines.some(line => line.includes('--walk-rate에는 0부터 60까지의 정수만'))) {
     throw new Error(`the page says: ${lines.join(' / ')}`);
   }
   await page.keyboard.press('Escape');
