@@ -2,9 +2,7 @@
 // and runs it, either in a real window or headless through a script.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <vector>
 
 #include "app/DataFolder.h"
@@ -50,15 +48,17 @@ bool StartGame(TForm1& form, bool withDisplay) {
 }
 
 int RunHeadlessGame(const Options& options) {
-  std::ifstream in(options.Script, std::ios::binary);
-  if (!in) {
-    std::cerr << "vesk: " << platform::Format(_("cannot read script %s"), options.Script.c_str())
+  std::string problem;
+  const auto script = platform::ReadScript(options.Script, problem);
+  if (!script) {
+    std::cerr << "vesk: "
+              << platform::Format(_("cannot read script %s: %s"), options.Script.c_str(),
+                                  problem.c_str())
               << "\n";
     return 1;
   }
-  const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   platform::ScriptError error;
-  const auto events = platform::ParseScript(script, error);
+  const auto events = platform::ParseScript(*script, error);
   if (!events) {
     std::cerr << "vesk: " << options.Script << ":" << error.Line << ": " << error.Problem << "\n";
     return 2;
@@ -144,11 +144,11 @@ int main(int argc, char** argv) {
        {&resolved.Script, &resolved.Screenshot, &resolved.Log, &resolved.State}) {
     if (!path->empty()) *path = std::filesystem::absolute(*path).string();
   }
-  std::string notice;
-  if (!EnterDataFolder(resolved.DataDir, error, notice)) {
+  std::vector<std::string> notices;
+  if (!EnterDataFolder(resolved.DataDir, error, notices)) {
     std::cerr << "vesk: " << error << "\n";
     return 1;
   }
-  if (!notice.empty()) std::cerr << "vesk: " << notice << "\n";
+  for (const std::string& notice : notices) std::cerr << "vesk: " << notice << "\n";
   return resolved.Headless ? RunHeadlessGame(resolved) : RunWindowedGame(resolved);
 }

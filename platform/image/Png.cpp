@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/system/Messages.h"
-
 #include "platform/system/WholeFile.h"
 
 namespace platform {

@@ -128,13 +128,13 @@ std::optional<SettingsLines> SettingsLines::Parse(const std::string& text, std::
     } else if (!rule) {
       parsed.problems_.push_back(where + _("not a setting the game knows"));
     } else if (seen) {
-      parsed.problems_.push_back(
-          where + Format(_("%s is set twice; the first line counts"), name.c_str()));
+      parsed.problems_.push_back(where +
+                                 Format(_("%s is set twice; the first line counts"), name.c_str()));
     } else {
       line.Setting = name;
       if (!rule->Assign(parsed.values_, Trimmed(std::string_view(content).substr(equals + 1))))
-        parsed.problems_.push_back(
-            where + Format(_("%s takes %s"), name.c_str(), rule->Takes().c_str()));
+        parsed.problems_.push_back(where +
+                                   Format(_("%s takes %s"), name.c_str(), rule->Takes().c_str()));
     }
     parsed.lines_.push_back(std::move(line));
   }
@@ -197,7 +197,8 @@ SettingsStore::Found SettingsFile::Read(size_t most, std::string& text, std::str
   if (!fs::exists(status)) {
     // Only a file that is simply not there yet is no news; a link to nothing, or a folder the
     // game may not look into, is worth a word.
-    if (fs::is_symlink(fs::symlink_status(path_, failed))) return unreadable(_("a link to nothing"));
+    if (fs::is_symlink(fs::symlink_status(path_, failed)))
+      return unreadable(_("a link to nothing"));
     if (failed && failed != std::errc::no_such_file_or_directory)
       return unreadable(failed.message());
     return Found::Nothing;
@@ -250,8 +251,8 @@ Settings SettingsKeeper::Load(std::vector<std::string>& messages) {
     return {};
   }
   for (const std::string& skipped : lines->Problems())
-    messages.push_back(Format(_("%s, %s (the line is skipped)"), store_.Name().c_str(),
-                              skipped.c_str()));
+    messages.push_back(
+        Format(_("%s, %s (the line is skipped)"), store_.Name().c_str(), skipped.c_str()));
   kept_ = std::move(*lines);
   return kept_.Values();
 }

@@ -18,8 +18,8 @@ bool HasHangul(const std::string& text) {
   for (size_t i = 0; i + 2 < text.size(); ++i) {
     const auto lead = static_cast<unsigned char>(text[i]);
     if ((lead & 0xF0) != 0xE0) continue;
-    const unsigned code = (lead & 0x0Fu) << 12 | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu)
-                                                     << 6 |
+    const unsigned code = (lead & 0x0Fu) << 12 |
+                          (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6 |
                           (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
     if (code >= 0xAC00 && code <= 0xD7A3) return true;
   }
@@ -30,7 +30,9 @@ bool HasHangul(const std::string& text) {
 struct Locale {
   Locale(const std::optional<std::string>& lang, const std::optional<std::string>& language,
          const std::optional<std::string>& all = std::nullopt)
-      : lang_("LANG", lang), language_("LANGUAGE", language), all_("LC_ALL", all),
+      : lang_("LANG", lang),
+        language_("LANGUAGE", language),
+        all_("LC_ALL", all),
         messages_("LC_MESSAGES", std::nullopt) {}
   ScopedEnvironment lang_, language_, all_, messages_;
 };
@@ -58,8 +60,8 @@ TEST(PlayersLanguage, AKoreanLocaleSpeaksKorean) {
   // The player's ko_KR.UTF-8, made in the scratch folder from Debian's locale sources so that the
   // system's own locales stay as they are.
   ScratchDir dir;
-  const std::string make = "localedef -i ko_KR -f UTF-8 '" + (dir.Path() / "ko_KR.UTF-8").string() +
-                           "' >/dev/null 2>&1";
+  const std::string make =
+      "localedef -i ko_KR -f UTF-8 '" + (dir.Path() / "ko_KR.UTF-8").string() + "' >/dev/null 2>&1";
   std::system(make.c_str());
   ASSERT_TRUE(std::filesystem::exists(dir.Path() / "ko_KR.UTF-8" / "LC_MESSAGES"))
       << "localedef cannot make ko_KR.UTF-8 (./build.sh test installs Debian's locales)";

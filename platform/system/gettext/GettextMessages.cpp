@@ -13,7 +13,8 @@ namespace fs = std::filesystem;
 namespace platform {
 namespace {
 
-// Whether `folder` is a locale folder with a catalogue of the game's: <language>/LC_MESSAGES/vesk.mo.
+// Whether `folder` is a locale folder with a catalogue of the game's:
+// <language>/LC_MESSAGES/vesk.mo.
 bool HoldsCatalogues(const fs::path& folder) {
   std::error_code failed;
   for (fs::directory_iterator entry(folder, failed), end; !failed && entry != end;
@@ -34,8 +35,8 @@ void UsePlayersLanguage() {
   std::setlocale(LC_CTYPE, "");
   std::setlocale(LC_MESSAGES, "");
   const fs::path program = ProgramFolder();
-  for (const fs::path& folder :
-       {program / "locale", program / ".." / "share" / "locale", fs::path(VESK_INSTALL_LOCALE_DIR)}) {
+  for (const fs::path& folder : {program / "locale", program / ".." / "share" / "locale",
+                                 fs::path(VESK_INSTALL_LOCALE_DIR)}) {
     if (!HoldsCatalogues(folder)) continue;
     bindtextdomain(kTextDomain, folder.string().c_str());
     break;
