@@ -132,7 +132,7 @@ void TForm1::Edit1KeyPress(char& Key) {
     if (Talking) {
       InputWindow->WriteLine("");
       const std::u16string text = platform::CodePageToWide(Edit1.Text());
-      Converse(0, text);
+      Converse(kUseDefaultTalkMode, text);
       Edit1.SetText("");
     }
     Key = 0;
