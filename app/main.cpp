@@ -2,9 +2,7 @@
 // and runs it, either in a real window or headless through a script.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <vector>
 
 #include "app/DataFolder.h"
@@ -49,14 +47,14 @@ bool StartGame(TForm1& form, bool withDisplay) {
 }
 
 int RunHeadlessGame(const Options& options) {
-  std::ifstream in(options.Script, std::ios::binary);
-  if (!in) {
-    std::cerr << "vesk: cannot read script " << options.Script << "\n";
+  std::string problem;
+  const auto script = platform::ReadScript(options.Script, problem);
+  if (!script) {
+    std::cerr << "vesk: cannot read script " << options.Script << ": " << problem << "\n";
     return 1;
   }
-  const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   platform::ScriptError error;
-  const auto events = platform::ParseScript(script, error);
+  const auto events = platform::ParseScript(*script, error);
   if (!events) {
     std::cerr << "vesk: " << options.Script << ":" << error.Line << ": " << error.Problem << "\n";
     return 2;
@@ -141,11 +139,11 @@ int main(int argc, char** argv) {
        {&resolved.Script, &resolved.Screenshot, &resolved.Log, &resolved.State}) {
     if (!path->empty()) *path = std::filesystem::absolute(*path).string();
   }
-  std::string notice;
-  if (!EnterDataFolder(resolved.DataDir, error, notice)) {
+  std::vector<std::string> notices;
+  if (!EnterDataFolder(resolved.DataDir, error, notices)) {
     std::cerr << "vesk: " << error << "\n";
     return 1;
   }
-  if (!notice.empty()) std::cerr << "vesk: " << notice << "\n";
+  for (const std::string& notice : notices) std::cerr << "vesk: " << notice << "\n";
   return resolved.Headless ? RunHeadlessGame(resolved) : RunWindowedGame(resolved);
 }

@@ -79,6 +79,18 @@ SdlSurfaceHandle SurfaceOf(const Bitmap& bitmap) {
       SDL_PIXELFORMAT_RGB888));
 }
 
+// Why SDL found no display to show a window on: none named, or the one named would not open.
+std::string WhyNoDisplay() {
+  std::string named;
+  for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+    const char* value = std::getenv(variable);
+    if (value && *value) named += (named.empty() ? "" : ", ") + std::string(variable) + "=" + value;
+  }
+  if (named.empty())
+    return "no display to show it on (neither DISPLAY nor WAYLAND_DISPLAY names one)";
+  return "the display named could not be opened (" + named + ")";
+}
+
 }  // namespace
 
 SdlWindow::SdlWindow(Form& form, DisplayOptions options)
@@ -102,8 +114,7 @@ bool SdlWindow::StartVideo(std::string& error) {
   }
   if (ShowsNothingUnasked(SDL_GetCurrentVideoDriver())) {
     error =
-        "cannot open a window: no display to show it on (neither DISPLAY nor WAYLAND_DISPLAY "
-        "names one); --headless plays a script without a display";
+        "cannot open a window: " + WhyNoDisplay() + "; --headless plays a script without a display";
     return false;
   }
   return true;
@@ -344,7 +355,11 @@ bool SdlWindow::Handle(const SDL_Event& event) {
       return true;
     case SDL_WINDOWEVENT:
       switch (event.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          if (sdl_->forwardedKeys) sdl_->forwardedKeys->SetWindowFocused(true);
+          return false;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+          if (sdl_->forwardedKeys) sdl_->forwardedKeys->SetWindowFocused(false);
           heldKeys_.ReleaseAll();
           return false;
         case SDL_WINDOWEVENT_CLOSE:

@@ -59,8 +59,8 @@ class SettingsLines {
 
  private:
   struct Line {
-    std::string Text;         // as it stands, with its line end
-    std::string Setting;      // the name of the setting it holds or fails to hold; else empty
+    std::string Text;     // as it stands, with its line end
+    std::string Setting;  // the name of the setting it holds or fails to hold; else empty
   };
   std::vector<Line> lines_;
   Settings values_;

@@ -52,7 +52,8 @@ int CreateBeside(const fs::path& path, fs::path& temporary) {
   std::mt19937 random(seed());
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
   for (int tries = 0; tries < 100; ++tries) {
-    temporary = folder / ("." + path.filename().string() + "." + std::to_string(random() % 1000000));
+    temporary =
+        folder / ("." + path.filename().string() + "." + std::to_string(random() % 1000000));
     const int fd = ::open(temporary.c_str(), kCreateNew, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -62,16 +63,16 @@ int CreateBeside(const fs::path& path, fs::path& temporary) {
 }  // namespace
 
 bool ReplaceFile(const fs::path& path, std::string_view bytes, std::string& error) {
-  const fs::path target = ThroughLinks(path);
   struct stat existing {};
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  const bool exists = ::stat(path.c_str(), &existing) == 0;
   if (exists && !S_ISREG(existing.st_mode)) {
-    // A device or a pipe cannot be replaced, only written to.
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
+    // A device or a pipe (/dev/stdout into a pipe) cannot be replaced, only written to.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
     const int failure = fd < 0 ? errno : WriteAllAndClose(fd, bytes, false);
     if (failure != 0) error = Failure(path, failure);
     return failure == 0;
   }
+  const fs::path target = ThroughLinks(path);
   fs::path temporary;
   const int fd = CreateBeside(target, temporary);
   if (fd < 0) {
@@ -80,8 +81,10 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes, std::string& erro
   }
   int failure = 0;
   if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0) failure = errno;
-  if (failure == 0) failure = WriteAllAndClose(fd, bytes, true);
-  else ::close(fd);
+  if (failure == 0)
+    failure = WriteAllAndClose(fd, bytes, true);
+  else
+    ::close(fd);
   if (failure == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) failure = errno;
   if (failure != 0) {
     ::unlink(temporary.c_str());

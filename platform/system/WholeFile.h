@@ -21,7 +21,6 @@ enum class NewFile { Written, NameTaken, Failed };
 
 // Writes `bytes` into `path` only if nothing of that name exists, not even a link; NameTaken
 // then. A write that fails removes the file it made (Failed, with `error` set).
-NewFile WriteNewFile(const std::filesystem::path& path, std::string_view bytes,
-                     std::string& error);
+NewFile WriteNewFile(const std::filesystem::path& path, std::string_view bytes, std::string& error);
 
 }  // namespace platform

@@ -63,10 +63,10 @@ bool Process::Running() {
 std::string StartVirtualScreen(std::unique_ptr<Process>& server, const std::string& size) {
   int pipeEnds[2];
   if (pipe(pipeEnds) != 0) return "";
-  server = std::make_unique<Process>(
-      std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0", size, "-nolisten", "tcp",
-                               "-noreset"},
-      "/dev/null", pipeEnds[1]);
+  server =
+      std::make_unique<Process>(std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0",
+                                                         size, "-nolisten", "tcp", "-noreset"},
+                                "/dev/null", pipeEnds[1]);
   close(pipeEnds[1]);
   std::string number;
   char digit = 0;

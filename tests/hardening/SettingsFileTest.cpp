@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "platform/system/Settings.h"

@@ -1,6 +1,6 @@
-#include "platform/system/PlainText.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/system/PlainText.h"
 
 namespace platform {
 namespace {

@@ -185,7 +185,8 @@ TEST_F(SettingsFile, ALineTheGameCannotUseIsSkippedAndEveryLineItDidNotChangeIsK
   EXPECT_FALSE(settings.Fullscreen);
   EXPECT_EQ(message, "settings file " + path.string() +
                          ", line 3: fullscreen takes yes or no (the line is skipped)\n"
-                         "settings file " + path.string() +
+                         "settings file " +
+                         path.string() +
                          ", line 4: not a setting the game knows (the line is skipped)");
   // Only the lines of what changed are rewritten: the bad value's line, and Hangul's with its
   // own line end; a setting chosen anew is added at the end.
@@ -224,8 +225,8 @@ TEST_F(SettingsFile, ALinkedFileIsWrittenThroughAndAPlantedLinkBesideItIsNeverFo
 TEST_F(SettingsFile, AFolderThatCannotBeWrittenGivesTheRealReason) {
   if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
   std::filesystem::create_directories(path.parent_path());
-  std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_read |
-                                                       std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      path.parent_path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   std::string message;
   EXPECT_FALSE(store.Keep(AllChosen(), message));
   std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_all);

@@ -1,15 +1,15 @@
 // Files written whole or not at all: what a failed write leaves (nothing new, the old file as it
 // was), the reason it gives, and links planted where the game writes.
-#include "platform/system/WholeFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
-#include <csignal>
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 
 #include "TestSupport.h"
+#include "platform/system/WholeFile.h"
 
 using namespace platform;
 using testing_support::ReadFile;
@@ -71,13 +71,25 @@ TEST(WholeFile, ADeviceThatTakesNothingIsAnErrorNamingIt) {
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
   EXPECT_TRUE(ReplaceFile("/dev/null", "text\n", error)) << error;
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  // A link to a pipe, as /dev/stdout is when the output is piped, is written into.
+  ScratchDir dir;
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  const int reader = ends[0], writer = ends[1];
+  fs::create_symlink("/proc/self/fd/" + std::to_string(writer), dir.Path() / "stdout");
+  EXPECT_TRUE(ReplaceFile(dir.Path() / "stdout", "piped\n", error)) << error;
+  char got[16] = {};
+  EXPECT_EQ(::read(reader, got, sizeof got), 6);
+  EXPECT_STREQ(got, "piped\n");
+  for (const int fd : {reader, writer}) ::close(fd);
 }
 
 TEST(WholeFile, ALinkIsWrittenThroughToItsFileWhichKeepsItsPermissions) {
   ScratchDir dir;
   fs::create_directory(dir.Path() / "dotfiles");
   dir.Write("dotfiles/vesk.conf", "old\n");
-  fs::permissions(dir.Path() / "dotfiles/vesk.conf", fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(dir.Path() / "dotfiles/vesk.conf",
+                  fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("dotfiles/vesk.conf", dir.Path() / "vesk.conf");
   std::string error;
   ASSERT_TRUE(ReplaceFile(dir.Path() / "vesk.conf", "new\n", error)) << error;

@@ -101,4 +101,3 @@ TEST(Screenshot, AFolderThatTakesNothingSavesNoPicture) {
   EXPECT_TRUE(SaveScreenshot(Bitmap(8, 8), "/proc", error).empty());
   EXPECT_NE(error.find("cannot write /proc/vesk-"), std::string::npos) << error;
 }
-
