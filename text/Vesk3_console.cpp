@@ -25,7 +25,7 @@ TConsoleWindow::TConsoleWindow(int32_t Left, int32_t Top, int32_t Width, int32_t
   Hangul = std::make_unique<THangul>(
       [this](int32_t X, int32_t Y, platform::ColorWord Color) { PutPixel(X, Y, Color); });
   Hangul->LoadFonts(kAsciiFontFile, kHangulFontFile);
-  Hangul->Mode = 1;
+  Hangul->Mode = THangul::kFaded;
 }
 
 void TConsoleWindow::PutPixel(int32_t X, int32_t Y, platform::ColorWord Color) {

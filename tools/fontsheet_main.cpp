@@ -200,7 +200,7 @@ void TextSheet(const std::filesystem::path& dataDir, const std::filesystem::path
   }
   Sheet sheet(width + 16, 16 * static_cast<int>(lines.size()) + 16, platform::kBlack);
   THangul hangul = RendererOn(sheet.Picture(), dataDir);
-  hangul.Mode = 1;
+  hangul.Mode = THangul::kFaded;
   for (size_t row = 0; row < lines.size(); ++row)
     hangul.DrawText(8, 8 + 16 * static_cast<int32_t>(row), lines[row], platform::kWhite, 0);
   sheet.Save(outDir / (textFile.stem().string() + ".png"));

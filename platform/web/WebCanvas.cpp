@@ -178,15 +178,14 @@ EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* ca
 }
 
 // Copies `area` of the bitmap into `rgba` (a picture of the bitmap's size) in the page's pixel
-// order: bytes R, G, B, A, from the surface's 0x00RRGGBB words.
+// order, bytes R, G, B, A: in memory a colour word 0x00BBGGRR with an opaque alpha above it.
 void ToRgba(const Bitmap& bitmap, const Rect& area, std::vector<uint32_t>& rgba) {
   rgba.resize(static_cast<size_t>(bitmap.Width()) * bitmap.Height());
   for (int32_t y = area.Top; y < area.Bottom; ++y) {
     const uint32_t* pixels = bitmap.Row(y);
     uint32_t* out = rgba.data() + static_cast<size_t>(y) * bitmap.Width();
     for (int32_t x = area.Left; x < area.Right; ++x) {
-      const uint32_t p = pixels[x];
-      out[x] = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+      out[x] = 0xFF000000u | ToColorWord(Pixel(pixels[x])).Value;
     }
   }
 }

@@ -1,4 +1,4 @@
-#include "app/BitmapFontLog.h"
+#include "app/BitmapControlFont.h"
 
 #include <memory>
 
@@ -6,9 +6,9 @@
 #include "platform/system/CodePage.h"
 #include "text/WinHan.h"
 
-platform::EventLog::TextDrawer BitmapFontLogDrawer() {
-  // One renderer for the run, loaded when the log is first drawn: by then the game runs in its
-  // data folder. Its sink writes to whichever surface the current line is drawn on.
+platform::ControlFont::TextDrawer BitmapControlFontDrawer() {
+  // One renderer for the run, loaded when a control first draws text: by then the game runs in
+  // its data folder. Its sink writes to whichever surface the current line is drawn on.
   struct Drawer {
     platform::Bitmap* Surface = nullptr;
     std::unique_ptr<THangul> Hangul;
