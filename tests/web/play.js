@@ -427,7 +427,8 @@ async function main(checks, measuring) {
   });
   let passed = 0, failed = 0;
   try {
-    for (const {name, body} of checks) {
+    // --checks no: measurements only, as of an older build that would fail the checks.
+    for (const {name, body} of args.checks === 'no' ? [] : checks) {
       try {
         await body(browser, base);
         ++passed;
