@@ -92,6 +92,13 @@ EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth,
       }
       field.value = "";
     });
+    // Some phones' keyboards send Enter and Backspace as keys of no place on a keyboard (an empty
+    // code), which the game's key table does not know: they go by what they mean.
+    field.addEventListener('keydown', function(event) {
+      if (event.code || event.keyCode === 229 || !['Enter', 'Backspace'].includes(event.key)) return;
+      event.preventDefault();
+      send('WebCanvasTypedKey', event.key);
+    });
   }
   if (touchScreen) {
     canvas.focus({preventScroll: true});

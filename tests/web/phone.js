@@ -63,19 +63,24 @@ function tapKeys(page) {
   };
 }
 
-// Enter and Backspace as a phone's keyboard sends them: a key-down of code 229, then an `input`
-// event that says what the key did to the text.
+// Enter and Backspace as phones' keyboards send them: mostly a key-down of code 229, then an
+// `input` event that says what the key did to the text; every third, a key of no place on a
+// keyboard (an empty code) that names the key.
 function phoneKeyboardKeys(page) {
   const kinds = {Enter: 'insertLineBreak', Backspace: 'deleteContentBackward'};
+  let sent = 0;
   return async function(line) {
     const [what, key] = line.trim().split(' ');
     if (what !== 'key' || !kinds[key]) return false;
-    await page.evaluate(function(key, inputType) {
+    await page.evaluate(function(key, inputType, placeless) {
       const field = document.activeElement;
-      field.dispatchEvent(new KeyboardEvent('keydown', {key, keyCode: 229, bubbles: true}));
-      field.dispatchEvent(new InputEvent('input', {inputType, bubbles: true}));
-      field.dispatchEvent(new KeyboardEvent('keyup', {key, keyCode: 229, bubbles: true}));
-    }, key, kinds[key]);
+      const init = placeless ? {key, code: '', bubbles: true, cancelable: true}
+                             : {key, keyCode: 229, bubbles: true, cancelable: true};
+      if (field.dispatchEvent(new KeyboardEvent('keydown', init)) && !placeless) {
+        field.dispatchEvent(new InputEvent('input', {inputType, bubbles: true}));
+      }
+      field.dispatchEvent(new KeyboardEvent('keyup', init));
+    }, key, kinds[key], ++sent % 3 === 0);
     return true;
   };
 }
@@ -162,9 +167,10 @@ check('a held touch walks on at the walk rate, the first step at once', async fu
 
 check('on a phone the king is reached by touch and talked to with the phone\'s keyboard, as natively, and the live region reads his answers', async function(browser, base) {
   // The phone types through its own keyboard without ?ime=: the native run types the same words
-  // through the system input method. A Backspace takes back a letter typed too many.
-  const script = play.imeScript(['카르벤', '무라셴', '그래ㄱ'], 'key Enter')
-      .replace('text ㄱ\n', 'text ㄱ\nkey Backspace\n') + 'key Enter\n';
+  // through the system input method. Backspaces take back letters typed too many.
+  const script = play.imeScript(['카르벤', '무라셴', '그래ㄱㄴ'], 'key Enter')
+      .replace('text ㄱ\n', 'text ㄱ\nkey Backspace\n')
+      .replace('text ㄴ\n', 'text ㄴ\nkey Backspace\n') + 'key Enter\n';
   const native = play.runNative('phone-talk', script, 'system');
   const page = await play.openPage(browser, base, '', null, kPortrait);
   if (await focused(page) === 'ime') throw new Error('the phone\'s keyboard is open before the talk');

@@ -46,7 +46,8 @@ function walkingScript() {
 const kWords = ['카르벤', '무라셴', '비밀'];
 const kFirstLetters = 'ㄱㄲㄴㄷㄸㄹㅁㅂㅃㅅㅆㅇㅈㅉㅊㅋㅌㅍㅎ';
 function firstLetter(syllable) {
-  return kFirstLetters[Math.floor((syllable.codePointAt(0) - 0xAC00) / 588)];
+  const index = syllable.codePointAt(0) - 0xAC00;
+  return index >= 0 && index < 11172 ? kFirstLetters[Math.floor(index / 588)] : syllable;
 }
 function imeScript(words = kWords, enter = 'key Enter') {
   const lines = ['key Up x23'];
