@@ -197,6 +197,26 @@ check('on a phone the king is reached by touch and talked to with the phone\'s k
   await play.closePage(page);
 });
 
+check('the pad\'s arrows walk, and ?ime=builtin keeps the game\'s own keyboard on a phone', async function(browser, base) {
+  const typing = ['d', 'k', 's', 's', 'u', 'd'].map(key => `key ${key}`);
+  const native = play.runNative('phone-pad', ['key Up x22', 'key Left', 'key Right', 'key Up',
+                                              ...typing].join('\n') + '\n');
+  const page = await play.openPage(browser, base, 'ime=builtin', null, kPortrait);
+  const pad = async function(key) {
+    const box = await page.$eval(`#pad button[data-key=${key}]`, b => {
+      const r = b.getBoundingClientRect();
+      return [r.left + r.width / 2, r.top + r.height / 2];
+    });
+    await page.touchscreen.tap(...box);
+  };
+  for (let i = 0; i < 22; ++i) await pad('Up');
+  for (const key of ['Left', 'Right', 'Up']) await pad(key);
+  // The game's keyboard reads a keyboard's keys on the canvas, as on a desktop.
+  await play.playScript(page, null, typing.join('\n'));
+  await play.expectSameAsNative(page, native);
+  await play.closePage(page);
+});
+
 check('a keyboard\'s keys walk on a touch screen too, and a touch on the input pane during a talk opens the phone\'s keyboard', async function(browser, base) {
   const page = await play.openPage(browser, base, '', null, kPortrait);
   for (let i = 0; i < 22; ++i) await tapCell(page, kHero.column, 0);
