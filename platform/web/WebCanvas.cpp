@@ -62,8 +62,8 @@ EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth,
   field.style.height = (100 * (textBottom - textTop) / height) + '%';
   const target = systemInputMethod ? field : canvas;
   Module.focusGame = function() { target.focus({preventScroll: true}); };
-  // On a touch screen the focus waits for a talk: a focused text field would open the phone's
-  // keyboard over the game.
+  // On a touch screen the text field waits for a talk, since it opens the phone's keyboard over
+  // the game: the canvas takes a keyboard's keys until then.
   const touchScreen = matchMedia('(pointer: coarse)').matches;
   canvas.addEventListener('mousedown', function(event) {
     event.preventDefault();
@@ -93,8 +93,19 @@ EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth,
       }
       field.value = "";
     });
+    // Some phones' keyboards send Enter and Backspace as keys of no place on a keyboard (an empty
+    // code), which the game's key table does not know: they go by what they mean.
+    field.addEventListener('keydown', function(event) {
+      if (event.code || event.keyCode === 229 || !['Enter', 'Backspace'].includes(event.key)) return;
+      event.preventDefault();
+      send('WebCanvasTypedKey', event.key);
+    });
   }
-  if (!touchScreen) Module.focusGame();
+  if (touchScreen) {
+    canvas.focus({preventScroll: true});
+  } else {
+    Module.focusGame();
+  }
 });
 
 EM_JS(void, WebEnded, (), {
@@ -192,6 +203,10 @@ void ToRgba(const Bitmap& bitmap, const Rect& area, std::vector<uint32_t>& rgba)
 
 const char* KeyTarget(bool systemInputMethod) { return systemInputMethod ? "#ime" : "#screen"; }
 
+// Keys come from whichever holds the focus: the text field while the browser's input method types,
+// the canvas otherwise (and on a touch screen between talks, whatever types the text).
+constexpr const char* kKeySources[] = {"#screen", "#ime"};
+
 }  // namespace
 
 WebCanvas::WebCanvas(Form& form, bool systemInputMethod, int walkRate)
@@ -219,9 +234,11 @@ void WebCanvas::Start() {
                description.TextInputArea.Right, description.TextInputArea.Bottom);
   running = this;
   running_ = true;
+  for (const char* source : kKeySources) {
+    emscripten_set_keydown_callback(source, this, true, OnKeyDown);
+    emscripten_set_keyup_callback(source, this, true, OnKeyUp);
+  }
   const char* target = KeyTarget(systemInputMethod_);
-  emscripten_set_keydown_callback(target, this, true, OnKeyDown);
-  emscripten_set_keyup_callback(target, this, true, OnKeyUp);
   emscripten_set_blur_callback(target, this, true, OnBlur);
   emscripten_set_visibilitychange_callback(this, true, OnVisibility);
   touch_.Start();
@@ -336,10 +353,11 @@ void WebCanvas::Upload() {
 
 void WebCanvas::Stop() {
   running_ = false;
-  const char* target = KeyTarget(systemInputMethod_);
-  emscripten_set_keydown_callback(target, nullptr, true, nullptr);
-  emscripten_set_keyup_callback(target, nullptr, true, nullptr);
-  emscripten_set_blur_callback(target, nullptr, true, nullptr);
+  for (const char* source : kKeySources) {
+    emscripten_set_keydown_callback(source, nullptr, true, nullptr);
+    emscripten_set_keyup_callback(source, nullptr, true, nullptr);
+  }
+  emscripten_set_blur_callback(KeyTarget(systemInputMethod_), nullptr, true, nullptr);
   emscripten_set_visibilitychange_callback(nullptr, true, nullptr);
   touch_.Stop();
   emscripten_clear_interval(interval_);

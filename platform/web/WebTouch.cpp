@@ -15,8 +15,10 @@ EM_JS(void, WebOpenKeyboard, (), {
   field.focus({preventScroll: true});
 });
 
+// The canvas takes the focus back, and with it a keyboard's keys, if there is one.
 EM_JS(void, WebCloseKeyboard, (), {
   document.getElementById('ime').blur();
+  document.getElementById('screen').focus({preventScroll: true});
 });
 
 EM_JS(bool, WebPointerIsCoarse, (), {

@@ -44,7 +44,7 @@ class WebTouch {
  private:
   // The client pixel under page pixel (x, y) of the canvas.
   Point ClientPoint(double x, double y) const;
-  // The key held for the walking finger becomes `stroke` (nothing: none).
+  // The key held down, by the walking finger or a pad button, becomes `stroke` (nothing: none).
   void Hold(const std::optional<KeyStroke>& stroke);
 
   WebCanvas& canvas_;

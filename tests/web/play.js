@@ -46,7 +46,8 @@ function walkingScript() {
 const kWords = ['카르벤', '무라셴', '비밀'];
 const kFirstLetters = 'ㄱㄲㄴㄷㄸㄹㅁㅂㅃㅅㅆㅇㅈㅉㅊㅋㅌㅍㅎ';
 function firstLetter(syllable) {
-  return kFirstLetters[Math.floor((syllable.codePointAt(0) - 0xAC00) / 588)];
+  const index = syllable.codePointAt(0) - 0xAC00;
+  return index >= 0 && index < 11172 ? kFirstLetters[Math.floor(index / 588)] : syllable;
 }
 function imeScript(words = kWords, enter = 'key Enter') {
   const lines = ['key Up x23'];
@@ -451,7 +452,8 @@ async function main(checks, measuring) {
   });
   let passed = 0, failed = 0;
   try {
-    for (const {name, body} of checks) {
+    // --checks no: measurements only, as of an older build that would fail the checks.
+    for (const {name, body} of args.checks === 'no' ? [] : checks) {
       try {
         await body(browser, base);
         ++passed;
