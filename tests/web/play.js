@@ -302,6 +302,8 @@ check('a browser set to Korean gets the page\'s messages and the game\'s in Kore
   const page = await openPage(browser, base, 'fullscreen&walk-rate=fast', null, kDesktop, 'ko-KR');
   const lang = await page.evaluate(() => document.documentElement.lang);
   if (lang !== 'ko') throw new Error(`the Korean page's lang is ${lang}`);
+  const label = await page.$eval('#screen', e => e.getAttribute('aria-label'));
+  if (!label.startsWith('베스크 게임 화면')) throw new Error(`the game's label: ${label}`);
   const lines = await page.$$eval('footer .notice', lines => lines.map(e => e.textContent));
   // One line from the page (the option it does not take), one from the game (the bad value).
   if (lines.length !== 2 || !lines.every(line => line.startsWith('주소에서 무시한 부분: ')) ||
