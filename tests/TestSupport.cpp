@@ -44,6 +44,11 @@ std::string ReadFile(const std::filesystem::path& path) {
 }
 
 namespace {
+
+// The game speaks the sources' English to the tests whatever the locale of whoever runs them; the
+// tests of its Korean set their own.
+const bool kEnglishMessages = setenv("LC_MESSAGES", "C", 1) == 0;
+
 std::string ShellQuoted(const std::string& word) {
   std::string quoted = "'";
   for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);

@@ -62,7 +62,7 @@ TEST(Install, TheInstalledGameFindsItsKoreanCatalogue) {
   ScratchDir dir;
   const fs::path prefix = dir.Path() / "prefix";
   ASSERT_TRUE(Install(prefix));
-  const std::string run = "env -u LC_ALL LANG=C.UTF-8 LANGUAGE=ko '" +
+  const std::string run = "env -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 LANGUAGE=ko '" +
                           (prefix / "bin/vesk").string() + "' --help >help.txt";
   ASSERT_EQ(std::system(run.c_str()), 0);
   EXPECT_NE(ReadFile(dir.Path() / "help.txt").find("사용법"), std::string::npos)

@@ -91,7 +91,7 @@ man -l /usr/share/man/man6/vesk.6.gz >/dev/null || fail "the manual page does no
 # messages (LANGUAGE=ko needs no generated Korean locale).
 [ "$(man -L ko -w vesk)" = /usr/share/man/ko/man6/vesk.6.gz ] || fail "no Korean manual page"
 LANG=C.UTF-8 man -l /usr/share/man/ko/man6/vesk.6.gz | grep -q "게임 방법" || fail "the Korean manual page"
-env -u LC_ALL LANG=C.UTF-8 LANGUAGE=ko /usr/games/vesk --help | grep -q "사용법" ||
+env -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 LANGUAGE=ko /usr/games/vesk --help | grep -q "사용법" ||
   fail "the installed game does not speak Korean"
 
 # A player walks from / : the installed game finds its data on its own, plays it from a copy in
