@@ -58,9 +58,16 @@ TEST(Install, TheInstalledGameFindsItsDataWithNoFlagEvenWhenItIsReadOnly) {
   EXPECT_EQ(ReadFile(dir.Path() / "home-data/vesk/H01.fnt"), ReadFile(SourcePath("data/H01.fnt")));
 }
 
-TEST(Install, TheInstalledGameFindsItsKoreanCatalogue) {
+TEST(Install, TheInstalledGameFindsItsKoreanCatalogueAmongOtherLanguages) {
   ScratchDir dir;
   const fs::path prefix = dir.Path() / "prefix";
+  // Other programs' languages, without a catalogue of the game's, as in a system's share/locale,
+  // there before the game's: the folder's listing comes to some of them before Korean.
+  for (char first = 'a'; first <= 'z'; ++first) {
+    for (const char second : {'a', 'm'}) {
+      fs::create_directories(prefix / "share/locale" / std::string{first, second} / "LC_MESSAGES");
+    }
+  }
   ASSERT_TRUE(Install(prefix));
   const std::string run = "env -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 LANGUAGE=ko '" +
                           (prefix / "bin/vesk").string() + "' --help >help.txt";

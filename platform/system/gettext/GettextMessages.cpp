@@ -16,13 +16,12 @@ namespace {
 // Whether `folder` is a locale folder with a catalogue of the game's:
 // <language>/LC_MESSAGES/vesk.mo.
 bool HoldsCatalogues(const fs::path& folder) {
-  std::error_code failed;
+  const std::string catalogue = std::string(kTextDomain) + ".mo";
+  std::error_code failed, absent;
   for (fs::directory_iterator entry(folder, failed), end; !failed && entry != end;
        entry.increment(failed)) {
-    if (fs::is_regular_file(entry->path() / "LC_MESSAGES" / (std::string(kTextDomain) + ".mo"),
-                            failed)) {
-      return true;
-    }
+    // Most languages of a system's share/locale have no catalogue of the game's.
+    if (fs::is_regular_file(entry->path() / "LC_MESSAGES" / catalogue, absent)) return true;
   }
   return false;
 }
