@@ -263,7 +263,7 @@ void SdlWindow::TakeScreenshot() {
   // TRANSLATORS: the window's caption for a few seconds after F12: the game's caption, then the
   // path of the screenshot just saved.
   const std::string caption =
-      Format(_("%1$s — %2$s"), form_.Description().Caption.c_str(), path.string().c_str());
+      Format(_("%s — %s"), form_.Description().Caption.c_str(), path.string().c_str());
   SDL_SetWindowTitle(sdl_->window.get(), caption.c_str());
   captionUntil_ = SDL_GetTicks64() + kCaptionMs;
 }

@@ -8,6 +8,14 @@
 
 #include <string>
 
+// The printf that Format's patterns are checked against: MinGW's C++ library uses its own C99
+// printf, not the system's.
+#ifdef __MINGW32__
+#define VESK_PRINTF gnu_printf
+#else
+#define VESK_PRINTF printf
+#endif
+
 namespace platform {
 
 // The text domain of the game's catalogues (vesk.mo).
@@ -19,8 +27,9 @@ inline constexpr char kTextDomain[] = "vesk";
 void UsePlayersLanguage();
 // `message` in the player's language, or `message` itself where no catalogue translates it.
 const char* Translate(const char* message) __attribute__((format_arg(1)));
-// printf's patterns: %s, %d, and %1$s to take the arguments in another order.
-std::string Format(const char* pattern, ...) __attribute__((format(printf, 1, 2)));
+// printf's patterns, %s, %d and %zu; a translation keeps its message's order, as every C library's
+// printf can follow that.
+std::string Format(const char* pattern, ...) __attribute__((format(VESK_PRINTF, 1, 2)));
 
 }  // namespace platform
 
