@@ -6,6 +6,7 @@
 
 #include "app/DataFiles.h"
 #include "platform/system/DataFile.h"
+#include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
 
 namespace fs = std::filesystem;
@@ -14,7 +15,7 @@ namespace {
 
 bool HoldsMap(const fs::path& folder) {
   std::error_code ignored;
-  return fs::is_regular_file(folder / "VESK.M", ignored);
+  return fs::is_regular_file(folder / kWorldMapFile, ignored);
 }
 
 // The game opens its data files for reading and writing, so files a package installed read-only
@@ -22,7 +23,7 @@ bool HoldsMap(const fs::path& folder) {
 // ($XDG_DATA_HOME/vesk, else ~/.local/share/vesk), refreshing copies the package has updated;
 // a player's edited copy that is newer stays.
 bool UsableInPlace(const fs::path& folder) {
-  return platform::DataFile::Open(platform::Utf8FromPath(folder / "VESK.M")).has_value();
+  return platform::DataFile::Open(platform::Utf8FromPath(folder / kWorldMapFile)).has_value();
 }
 
 fs::path PlayerDataFolder() {
@@ -42,9 +43,10 @@ bool Mirror(const fs::path& from, const fs::path& to, std::string& problem) {
                       fs::perm_options::add, failed);
     }
   }
-  if (failed)
-    problem =
-        "cannot copy the game's data to " + platform::Utf8FromPath(to) + ": " + failed.message();
+  if (failed) {
+    problem = platform::Format(_("cannot copy the game's data to %s: %s"),
+                               platform::Utf8FromPath(to).c_str(), failed.message().c_str());
+  }
   return !failed;
 }
 
@@ -56,17 +58,18 @@ std::vector<std::string> UnusableDataFiles(const std::string& folder) {
   bool noneThere = true;
   for (const char* name : kDataFiles) {
     const std::string why = platform::DataFile::WhyAbsent(name);
-    if (why != "missing") noneThere = false;
+    if (why != platform::DataFile::kMissing) noneThere = false;
     if (!why.empty()) {
-      lines.push_back("data folder " + folder + ": " + name + " is " + why +
-                      "; starting without it");
+      lines.push_back(platform::Format(_("data folder %s: %s is %s; starting without it"),
+                                       folder.c_str(), name, _(why.c_str())));
     }
   }
   if (!noneThere) return lines;
   std::string names;
   for (const char* name : kDataFiles) names += std::string(names.empty() ? "" : ", ") + name;
-  return {"data folder " + folder + " holds none of the game's data files (" + names +
-          "); starting without them"};
+  return {platform::Format(
+      _("data folder %s holds none of the game's data files (%s); starting without them"),
+      folder.c_str(), names.c_str())};
 }
 
 }  // namespace
@@ -77,7 +80,8 @@ bool EnterDataFolder(const std::string& requested, std::string& error,
   if (!requested.empty()) {
     fs::current_path(platform::PathFromUtf8(requested), failed);
     if (failed) {
-      error = "cannot use data folder " + requested + ": " + failed.message();
+      error = platform::Format(_("cannot use data folder %s: %s"), requested.c_str(),
+                               failed.message().c_str());
       return false;
     }
     notices = UnusableDataFiles(requested);
@@ -109,7 +113,8 @@ bool EnterDataFolder(const std::string& requested, std::string& error,
     notices.insert(notices.end(), unusable.begin(), unusable.end());
     return true;
   }
-  notices.push_back("no folder with the game's data found; starting without it in " +
-                    platform::Utf8FromPath(fs::current_path(failed)));
+  notices.push_back(
+      platform::Format(_("no folder with the game's data found; starting without it in %s"),
+                       platform::Utf8FromPath(fs::current_path(failed)).c_str()));
   return true;
 }

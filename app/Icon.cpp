@@ -151,3 +151,19 @@ platform::Bitmap ApplicationIcon(int32_t size) {
   }
   return {};
 }
+
+platform::Bitmap MaskableIcon(int32_t size, platform::Pixel background) {
+  // The shield reaches the 32 picture's rows and columns 2 to 29: its corners, 14 of the picture's
+  // pixels from the middle along each axis, must stay within 0.4 x size of the middle.
+  const int32_t step = static_cast<int32_t>(0.4 * size / (14 * 1.4143));
+  platform::Bitmap icon(size, size);
+  const platform::Bitmap picture = ApplicationIcon(32 * step);
+  const int32_t offset = (size - picture.Width()) / 2;
+  for (int32_t y = 0; y < size; ++y) {
+    for (int32_t x = 0; x < size; ++x) {
+      const platform::Pixel drawn = picture.Pixel(x - offset, y - offset);  // transparent outside
+      icon.Row(y)[x] = (drawn == kIconTransparent ? background : drawn).Value;
+    }
+  }
+  return icon;
+}

@@ -12,4 +12,8 @@ constexpr int32_t kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 // picture scaled by a whole step (48 is the 24 doubled; 64, 128 and 256 the 32 scaled); empty
 // for a size that no picture scales to. Its corners are kIconTransparent.
 platform::Bitmap ApplicationIcon(int32_t size = 32);
+// The icon for a phone's home screen, which may cut it to a circle or a rounded square: the
+// picture, scaled by a whole step, inside the middle 80 % of an opaque `size` x `size` square of
+// `background`.
+platform::Bitmap MaskableIcon(int32_t size, platform::Pixel background);
 constexpr platform::Pixel kIconTransparent{0x00000000};

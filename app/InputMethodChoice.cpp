@@ -4,18 +4,25 @@
 #include <iostream>
 
 #include "platform/input/SystemInputMethod.h"
+#include "platform/system/Choices.h"
+#include "platform/system/Messages.h"
+
+bool UsesSystemInputMethod(const platform::Settings& settings) {
+  return settings.InputMethod == platform::kSystemInputMethod;
+}
 
 std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& settings,
                                                       platform::HangulKeyboard*& keyboard) {
   keyboard = nullptr;
-  if (settings.InputMethod == "system") return std::make_unique<platform::SystemInputMethod>();
+  if (UsesSystemInputMethod(settings)) return std::make_unique<platform::SystemInputMethod>();
   try {
     auto hangul = std::make_unique<platform::HangulKeyboard>();
     hangul->SetHangulMode(settings.HangulMode.value_or(true));
     keyboard = hangul.get();
     return hangul;
   } catch (const std::exception& missing) {
-    std::cerr << "vesk: " << missing.what() << "; typing Latin letters only\n";
+    std::cerr << "vesk: " << platform::Format(_("%s; typing Latin letters only"), missing.what())
+              << "\n";
     return std::make_unique<platform::DirectInput>();
   }
 }

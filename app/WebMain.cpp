@@ -14,9 +14,14 @@
 #include "app/Options.h"
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
+#include "platform/system/Choices.h"
+#include "platform/system/CodePage.h"
+#include "platform/system/Messages.h"
 #include "platform/toolkit/Window.h"
 #include "platform/web/WebCanvas.h"
+#include "platform/web/WebLiveRegion.h"
 #include "platform/web/WebSettings.h"
+#include "talk/Talk.h"
 
 namespace {
 
@@ -26,6 +31,28 @@ platform::WebSettings storage;
 platform::SettingsKeeper store(storage);
 platform::Settings settings;
 platform::HangulKeyboard* keyboard = nullptr;
+std::u16string saying;         // the console's line being printed, for the live region
+size_t logLinesAnnounced = 0;  // the event log's lines the live region has had
+
+void AnnounceNewLogLines() {
+  const auto& lines = form->Memo1.Lines();
+  for (; logLinesAnnounced < lines.size(); ++logLinesAnnounced) {
+    platform::Announce(platform::CodePageToUtf8(lines[logLinesAnnounced]));
+  }
+}
+
+// The words the game shows go to the page's live region in the order they come: the console's
+// lines as they end, the event log's new lines before them and after every event.
+void AnnounceWords() {
+  ConsoleListener = [](const std::u16string& text, bool lineEnds) {
+    AnnounceNewLogLines();
+    saying += text;
+    if (!lineEnds) return;
+    platform::Announce(platform::WideToUtf8(saying));
+    saying.clear();
+  };
+  logLinesAnnounced = form->Memo1.Lines().size();
+}
 
 // The options of the page's address, which the page passes as `--name value` pairs. An address
 // is typed by hand: a pair the game cannot use is named on the page and left out, and the game
@@ -40,7 +67,7 @@ Options AddressOptions(int argc, char** argv) {
     if (ParseOptions(static_cast<int>(pair.size()), pair.data(), error)) {
       usable.insert(usable.end(), argv + i, end);
     } else {
-      platform::ShowNotice("Left out of the address: " + error);
+      platform::ShowNotice(platform::Format(_("Left out of the address: %s"), error.c_str()));
     }
   }
   std::string error;
@@ -55,31 +82,44 @@ int main(int argc, char** argv) {
   // As on the desktop, the address's choice wins for this visit and is kept for the next.
   std::vector<std::string> notices;
   settings = WithCommandLine(options, store.Load(notices));
-  for (const std::string& notice : notices) std::cerr << "vesk: " << notice << "\n";
+  // A kept text the game cannot use is said under the game, as the address's leftovers are.
+  for (const std::string& notice : notices) {
+    std::cerr << "vesk: " << notice << "\n";
+    platform::ShowNotice(notice);
+  }
   std::string unkept;
   store.Keep(settings, unkept);
-  form->SetInputMethod(InputMethodFor(settings, keyboard));
+  // A touch screen without a choice types with the phone's own keyboard; that is not kept as a
+  // choice.
+  platform::Settings typing = settings;
+  if (!typing.InputMethod && platform::TouchScreen()) {
+    typing.InputMethod = std::string(platform::kSystemInputMethod);
+  }
+  form->SetInputMethod(InputMethodFor(typing, keyboard));
   std::error_code noData;
   std::filesystem::current_path("/data", noData);
   if (noData) {
-    platform::ShowError(form->Description().Caption, "the data files are missing");
+    platform::ShowError(form->Description().Caption, _("the data files are missing"));
     return 1;
   }
   if (const auto failure = CreateGameObjects(*form)) {
-    const std::string message = "cannot start: " + std::string(failure->what());
+    const std::string message = platform::Format(_("cannot start: %s"), failure->what());
     std::cerr << "vesk: " << message << "\n";
     platform::ShowError(form->Description().Caption, message);
     return 1;
   }
-  canvas = std::make_unique<platform::WebCanvas>(*form, settings.InputMethod == "system",
-                                                 options.WalkRate);
+  canvas =
+      std::make_unique<platform::WebCanvas>(*form, UsesSystemInputMethod(typing), options.WalkRate);
   // The page never sees the game end the way the desktop does, so a switch of the keyboard's mode
   // is kept as it happens.
+  AnnounceWords();
   canvas->WhenHandled([] {
     KeepHangulMode(settings, keyboard);
     std::string unkept;
     store.Keep(settings, unkept);
+    AnnounceNewLogLines();
   });
+  canvas->WhenTyping([] { return form->Talking; });
   canvas->Start();
   platform::PublishPageReports(EventLogText, [] { return StateJson(form->CloseRequested()); });
   return 0;

@@ -15,6 +15,7 @@
 #include "platform/headless/Script.h"
 #include "platform/image/Png.h"
 #include "platform/sdl/SystemFont.h"
+#include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
 #include "platform/system/WholeFile.h"
 #include "platform/toolkit/Window.h"
@@ -41,7 +42,7 @@ bool StartGame(TForm1& form, bool withDisplay) {
   form.UseControlFaces(platform::FindSystemFont);
   const auto failure = CreateGameObjects(form);
   if (!failure) return true;
-  const std::string message = "cannot start: " + std::string(failure->what());
+  const std::string message = platform::Format(_("cannot start: %s"), failure->what());
   std::cerr << "vesk: " << message << "\n";
   if (withDisplay) platform::ShowError(form.Description().Caption, message);
   return false;
@@ -51,7 +52,10 @@ int RunHeadlessGame(const Options& options) {
   std::string problem;
   const auto script = platform::ReadScript(options.Script, problem);
   if (!script) {
-    std::cerr << "vesk: cannot read script " << options.Script << ": " << problem << "\n";
+    std::cerr << "vesk: "
+              << platform::Format(_("cannot read script %s: %s"), options.Script.c_str(),
+                                  problem.c_str())
+              << "\n";
     return 1;
   }
   platform::ScriptError error;
@@ -92,7 +96,7 @@ int RunWindowedGame(const Options& options) {
     display.WindowHeight = settings.Window->Height;
   }
   display.WalkRate = options.WalkRate;
-  display.SystemInputMethod = settings.InputMethod == "system";
+  display.SystemInputMethod = UsesSystemInputMethod(settings);
   display.Renderer = options.Renderer;
   bool started = false;
   const auto run =
@@ -120,6 +124,7 @@ int RunWindowedGame(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  platform::UsePlayersLanguage();
   std::string error;
   const auto options = ParseOptions(argc, argv, error);
   if (!options) {

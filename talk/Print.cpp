@@ -13,16 +13,20 @@ platform::ColorWord ColorOr(platform::ColorWord color, platform::ColorWord paneD
 
 }  // namespace
 
+std::function<void(const std::u16string& Text, bool LineEnds)> ConsoleListener;
+
 void SayLine(platform::ColorWord Color, const std::u16string& Text) {
   ConsoleWindow->TextColor = ColorOr(Color, kConsoleTextColor);
   ConsoleWindow->WriteLine(platform::WideToCodePage(Text));
   ConsoleWindow->Present();
+  if (ConsoleListener) ConsoleListener(Text, true);
 }
 
 void SayPart(platform::ColorWord Color, const std::u16string& Text) {
   ConsoleWindow->TextColor = ColorOr(Color, kConsoleTextColor);
   ConsoleWindow->Write(platform::WideToCodePage(Text));
   ConsoleWindow->Present();
+  if (ConsoleListener) ConsoleListener(Text, false);
 }
 
 void EchoInput(platform::ColorWord Color, const std::u16string& Text) {

@@ -43,6 +43,14 @@ std::string ReadFile(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+namespace {
+
+// The game speaks the sources' English to the tests whatever the locale of whoever runs them; the
+// tests of its Korean set their own.
+const bool kEnglishMessages = setenv("LC_MESSAGES", "C", 1) == 0;
+
+}  // namespace
+
 std::string ShellQuoted(const std::string& word) {
   std::string quoted = "'";
   for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -68,16 +76,19 @@ ScopedEnvironment::~ScopedEnvironment() {
 }
 
 GameRun RunGame(const std::vector<std::string>& arguments) {
-  const auto errors = std::filesystem::temp_directory_path() /
-                      ("vesk-stderr-" + std::to_string(std::random_device()()));
+  const auto captured = std::filesystem::temp_directory_path() /
+                        ("vesk-run-" + std::to_string(std::random_device()()));
+  const auto output = captured.string() + ".out", errors = captured.string() + ".err";
   std::string command = ShellQuoted(VESK_BINARY);
   for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
-  command += " 2>" + ShellQuoted(errors.string()) + " >/dev/null";
+  command += " 2>" + ShellQuoted(errors) + " >" + ShellQuoted(output);
   GameRun run;
   const int status = std::system(command.c_str());
   run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   std::error_code ignored;
+  if (std::filesystem::exists(output, ignored)) run.Output = ReadFile(output);
   if (std::filesystem::exists(errors, ignored)) run.Errors = ReadFile(errors);
+  std::filesystem::remove(output, ignored);
   std::filesystem::remove(errors, ignored);
   return run;
 }

@@ -49,9 +49,10 @@ class ScopedEnvironment {
 // `word` as one word of a shell command line.
 std::string ShellQuoted(const std::string& word);
 
-// The game program run to its end: exit status and what it printed on stderr.
+// The game program run to its end: exit status and what it printed on stdout and stderr.
 struct GameRun {
   int Status = -1;
+  std::string Output;
   std::string Errors;
 };
 // Runs the game with `arguments` (each passed as one word) in the current directory.

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/system/DataFile.h"
+#include "platform/system/Messages.h"
 #include "text/FontLayout.h"
 
 namespace {
@@ -92,8 +93,10 @@ void LoadFont(const char* Name, size_t Size, std::unique_ptr<std::vector<uint8_t
   try {
     const size_t got = file->ReadUpTo(Font->data(), Size);
     if (got < Size) {
-      std::fprintf(stderr, "%s: only %zu of %zu font bytes; the rest is blank\n", fileName.c_str(),
-                   got, Size);
+      std::fprintf(stderr, "%s\n",
+                   platform::Format(_("%s: only %zu of %zu font bytes; the rest is blank"),
+                                    fileName.c_str(), got, Size)
+                       .c_str());
     }
     file->Close();
   } catch (const platform::InOutError& error) {
@@ -249,7 +252,7 @@ void THangul::BuildAsciiGlyph(uint8_t Byte, TGlyphBuffer& Glyph) const {
 
 void THangul::PlotGlyph(int32_t X, int32_t Y, const TGlyphBuffer& Glyph,
                         platform::ColorWord Color) const {
-  if (Mode > 1) return;
+  if (Mode != kFlat && Mode != kFaded) return;
   auto send = [&](int32_t px, int32_t py, platform::ColorWord color) {
     if (PixelProc != nullptr) {
       PixelProc(px, py, color);
@@ -261,7 +264,7 @@ void THangul::PlotGlyph(int32_t X, int32_t Y, const TGlyphBuffer& Glyph,
   const TRGB rgb = SplitColor(Color);
   for (size_t row = 0; row < kGlyphRows; ++row) {
     platform::ColorWord rowColor = Color;
-    if (Mode == 1) {
+    if (Mode == kFaded) {
       const int r = static_cast<int>(row);
       rowColor = JoinColor(static_cast<uint8_t>(rgb.Red * (FadeRed - r) / FadeRed),
                            static_cast<uint8_t>(rgb.Green * (FadeGreen - r) / FadeGreen),

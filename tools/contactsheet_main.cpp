@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DataFiles.h"
 #include "platform/image/Bitmap.h"
 #include "platform/image/Png.h"
 #include "tools/WholeFile.h"
@@ -194,7 +195,7 @@ int main(int argc, char** argv) {
              TWorldView::kSprites, 4, kCell * 4,
              [&](platform::Bitmap& b, int k, int x, int y) { DrawCell(b, x, y, sprites, k, 4); }),
          outDir / "chara.png");
-    const platform::Bitmap world = WorldPicture(ReadMap("VESK.M"), view);
+    const platform::Bitmap world = WorldPicture(ReadMap(kWorldMapFile), view);
     Save(world, outDir / "world.png");
     Save(Shrink(world, 4), outDir / "world-small.png");
   } catch (const std::exception& error) {

@@ -6,6 +6,7 @@
 
 #include "platform/system/CodePage.h"
 #include "platform/system/FileAccess.h"
+#include "platform/system/Messages.h"
 #include "platform/system/PlainText.h"
 
 namespace platform {
@@ -38,8 +39,9 @@ class Events {
   std::vector<ScriptEvent> all_;
 };
 
-const std::string kTooMany =
-    "the script comes to more than " + std::to_string(kMaxScriptEvents) + " events";
+std::string TooMany() {
+  return Format(_("the script comes to more than %zu events"), kMaxScriptEvents);
+}
 
 // A count such as "3" or "x3".
 std::optional<int32_t> CountOf(std::string_view word) {
@@ -50,14 +52,15 @@ std::optional<int32_t> CountOf(std::string_view word) {
 // Each verb reads its line into events starting from `event` (kind and line set); the problem,
 // or empty when the line is good.
 std::string Key(const Line& line, ScriptEvent event, Events& events) {
-  if (line.Words.empty() || line.Words.size() > 2) return "key takes a key name and an optional xN";
+  if (line.Words.empty() || line.Words.size() > 2)
+    return _("key takes a key name and an optional xN");
   const auto count = line.Words.size() == 2 ? CountOf(line.Words[1]) : 1;
-  if (!count) return "bad repeat count";
+  if (!count) return _("bad repeat count");
   std::string name = line.Words[0];
   const bool shift = name.rfind("Shift+", 0) == 0;
   if (shift) name.erase(0, 6);
   const auto stroke = StrokeForName(name, shift);
-  if (!stroke) return "unknown key \"" + name + "\"";
+  if (!stroke) return Format(_("unknown key \"%s\""), name.c_str());
   std::vector<ScriptEvent> press;
   if (shift) {
     // A real keyboard sends the Shift key's own key-down before the shifted key.
@@ -66,35 +69,35 @@ std::string Key(const Line& line, ScriptEvent event, Events& events) {
   }
   event.Stroke = *stroke;
   press.push_back(event);
-  return events.Repeat(press, static_cast<size_t>(*count)) ? "" : kTooMany;
+  return events.Repeat(press, static_cast<size_t>(*count)) ? "" : TooMany();
 }
 
 std::string Hold(const Line& line, ScriptEvent event, Events& events) {
   const auto stroke = line.Words.size() == 2 ? StrokeForName(line.Words[0], false) : std::nullopt;
-  if (!stroke) return "hold takes a key name and a time such as 2000ms";
+  if (!stroke) return _("hold takes a key name and a time such as 2000ms");
   const std::string_view time = line.Words[1];
   const bool inMs = time.size() > 2 && time.substr(time.size() - 2) == "ms";
   const auto ms = inMs ? WholeNumber(time.substr(0, time.size() - 2), 1, kMaxHoldMs) : std::nullopt;
-  if (!ms) return "hold time is 1ms to 600000ms";
+  if (!ms) return _("hold time is 1ms to 600000ms");
   event.Stroke = *stroke;
   event.HoldMs = static_cast<uint32_t>(*ms);
-  return events.Add(event) ? "" : kTooMany;
+  return events.Add(event) ? "" : TooMany();
 }
 
 std::string Typed(const Line& line, ScriptEvent event, Events& events) {
   event.Text = Utf8ToWide(line.Rest);
-  return events.Add(event) ? "" : kTooMany;
+  return events.Add(event) ? "" : TooMany();
 }
 
 std::string Tick(const Line& line, ScriptEvent event, Events& events) {
   const auto count = line.Words.empty() ? 1 : CountOf(line.Words[0]);
-  if (line.Words.size() > 1 || !count) return "tick takes an optional count";
-  return events.Repeat({event}, static_cast<size_t>(*count)) ? "" : kTooMany;
+  if (line.Words.size() > 1 || !count) return _("tick takes an optional count");
+  return events.Repeat({event}, static_cast<size_t>(*count)) ? "" : TooMany();
 }
 
 std::string Bare(const Line& line, ScriptEvent event, Events& events) {
-  if (!line.Words.empty()) return line.Verb + " takes no arguments";
-  return events.Add(event) ? "" : kTooMany;
+  if (!line.Words.empty()) return Format(_("%s takes no arguments"), line.Verb.c_str());
+  return events.Add(event) ? "" : TooMany();
 }
 
 struct Verb {
@@ -125,7 +128,7 @@ std::optional<std::vector<ScriptEvent>> ParseScript(std::string_view utf8, Scrip
     start = end + 1;
     if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
     if (raw.size() > kMaxScriptLineBytes) {
-      error = {number, "longer than " + std::to_string(kMaxScriptLineBytes) + " bytes"};
+      error = {number, Format(_("longer than %zu bytes"), kMaxScriptLineBytes)};
       return std::nullopt;
     }
     const std::string line = Trimmed(raw);
@@ -142,7 +145,7 @@ std::optional<std::vector<ScriptEvent>> ParseScript(std::string_view utf8, Scrip
     for (const Verb& each : kVerbs)
       if (verb == each.Name) known = &each;
     if (!known) {
-      error = {number, "unknown event \"" + verb + "\""};
+      error = {number, Format(_("unknown event \"%s\""), verb.c_str())};
       return std::nullopt;
     }
     ScriptEvent event;
@@ -167,7 +170,7 @@ std::optional<std::string> ReadScript(const std::string& path, std::string& prob
     if (got <= 0) break;
     text.append(buffer, static_cast<size_t>(got));
     if (text.size() > kMaxScriptBytes) {
-      problem = "larger than " + std::to_string(kMaxScriptBytes >> 20) + " MiB";
+      problem = Format(_("larger than %zu MiB"), kMaxScriptBytes >> 20);
       break;
     }
   }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
 #include "platform/system/WholeFile.h"
 
@@ -54,7 +55,7 @@ bool SavePng(const Bitmap& bitmap, const std::string& path, std::string& error,
              std::optional<Pixel> transparent) {
   const auto encoded = EncodePng(bitmap, transparent);
   if (!encoded) {
-    error = "cannot write " + path + ": no picture to write";
+    error = Format(_("cannot write %s: no picture to write"), path.c_str());
     return false;
   }
   return ReplaceFile(PathFromUtf8(path), *encoded, error);

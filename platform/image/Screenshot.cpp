@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/image/Png.h"
+#include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
 #include "platform/system/WholeFile.h"
 
@@ -18,13 +19,13 @@ constexpr int kMostPicturesASecond = 1000;
 std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesystem::path& folder,
                                      std::string& error) {
   if (folder.empty()) {
-    error = "no pictures folder is known (set XDG_PICTURES_DIR or HOME)";
+    error = _("no pictures folder is known (set XDG_PICTURES_DIR or HOME)");
     return {};
   }
   std::error_code failed;
   std::filesystem::create_directories(folder, failed);
   if (failed) {
-    error = "cannot make " + Utf8FromPath(folder) + ": " + failed.message();
+    error = Format(_("cannot make %s: %s"), Utf8FromPath(folder).c_str(), failed.message().c_str());
     return {};
   }
   const std::time_t now = std::time(nullptr);
@@ -34,7 +35,7 @@ std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesyste
   std::strftime(stem, sizeof stem, "vesk-%Y-%m-%d-%H%M%S", &local);
   const auto encoded = EncodePng(picture);
   if (!encoded) {
-    error = "no picture to save";
+    error = _("no picture to save");
     return {};
   }
   // The name is taken by creating the file, so a link planted under it is never followed and two
@@ -52,8 +53,8 @@ std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesyste
         break;
     }
   }
-  error = "cannot write a picture in " + Utf8FromPath(folder) +
-          ": every name for this second is taken";
+  error = Format(_("cannot write a picture in %s: every name for this second is taken"),
+                 Utf8FromPath(folder).c_str());
   return {};
 }
 

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "platform/system/Messages.h"
+
 namespace platform {
 namespace {
 
@@ -50,7 +52,7 @@ void HangulKeyboard::ContextDeleter::operator()(HangulInputContext* context) con
 }
 
 HangulKeyboard::HangulKeyboard() : context_(hangul_ic_new(kTwoSetLayout)) {
-  if (!context_) throw std::runtime_error("libhangul has no 2-set keyboard (\"2\")");
+  if (!context_) throw std::runtime_error(_("libhangul has no 2-set keyboard (\"2\")"));
 }
 
 HangulKeyboard::~HangulKeyboard() = default;

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "platform/system/Messages.h"
+
 namespace platform {
 namespace {
 
@@ -49,8 +51,10 @@ void SystemInputMethod::Heard(const std::u16string& text) {
     answered_ = true;
   } else if (!answered_ && !toldSilent_) {
     toldSilent_ = true;
-    std::cerr << "vesk: --ime system: no input method has composed anything yet, so keys type "
-                 "Latin letters as they are (is IBus or Fcitx running?)\n";
+    std::cerr << "vesk: "
+              << _("--ime system: no input method has composed anything yet, so keys type "
+                   "Latin letters as they are (is IBus or Fcitx running?)")
+              << "\n";
   }
 }
 

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "platform/sdl/SdlHandles.h"
+#include "platform/system/Messages.h"
 
 namespace platform {
 namespace {
@@ -137,7 +138,7 @@ std::unique_ptr<SdlScreen> SdlScreen::Make(SDL_Window* window, ScreenKind kind, 
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   SdlRendererHandle renderer(SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED));
   if (!renderer) {
-    error = std::string("cannot draw in the window: ") + SDL_GetError();
+    error = Format(_("cannot draw in the window: %s"), SDL_GetError());
     return nullptr;
   }
   // The picture keeps its logical size and is scaled by whole pixels, centred on black.
@@ -146,7 +147,7 @@ std::unique_ptr<SdlScreen> SdlScreen::Make(SDL_Window* window, ScreenKind kind, 
   SdlTextureHandle texture(SDL_CreateTexture(renderer.get(), SDL_PIXELFORMAT_RGB888,
                                              SDL_TEXTUREACCESS_STREAMING, width, height));
   if (!texture) {
-    error = std::string("cannot draw in the window: ") + SDL_GetError();
+    error = Format(_("cannot draw in the window: %s"), SDL_GetError());
     return nullptr;
   }
   return std::make_unique<AcceleratedScreen>(std::move(renderer), std::move(texture), width,

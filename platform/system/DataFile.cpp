@@ -1,6 +1,7 @@
 #include "platform/system/DataFile.h"
 
 #include "platform/system/FileAccess.h"
+#include "platform/system/Messages.h"
 
 namespace platform {
 
@@ -47,7 +48,7 @@ size_t DataFile::ReadUpTo(void* buffer, size_t size) {
     std::string error;
     const long got = file_access::Read(fd_, bytes + done, size - done, error);
     if (got == 0) break;
-    if (got < 0) throw InOutError(name_, "Read error: " + error);
+    if (got < 0) throw InOutError(name_, Format(_("Read error: %s"), error.c_str()));
     done += static_cast<size_t>(got);
   }
   return done;
@@ -62,7 +63,7 @@ void DataFile::Close() {
   const int fd = fd_;
   fd_ = -1;
   if (std::string error; !file_access::Close(fd, error))
-    throw InOutError(name_, "Close error: " + error);
+    throw InOutError(name_, Format(_("Close error: %s"), error.c_str()));
 }
 
 }  // namespace platform

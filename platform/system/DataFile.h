@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/system/Messages.h"
+
 namespace platform {
 
 class InOutError : public std::runtime_error {
@@ -29,9 +31,11 @@ class DataFile {
  public:
   // The open file, or nothing when the file counts as absent.
   static std::optional<DataFile> Open(const std::string& name);
-  // Why Open finds `name` absent, for a message: "missing", "a link to nothing", "not a regular
-  // file", "read-only" or the system's own reason; empty when it opens.
+  // Why Open finds `name` absent, for a message: kMissing, "a link to nothing", "not a regular
+  // file", "read-only" (each in English: translate it where it is said) or the system's own
+  // reason; empty when it opens.
   static std::string WhyAbsent(const std::string& name);
+  static constexpr char kMissing[] = N_("missing");
 
   DataFile(DataFile&& other) noexcept;
   DataFile& operator=(DataFile&& other) noexcept;

@@ -12,8 +12,9 @@ namespace platform::file_access {
 int OpenReadWrite(const std::string& name);
 // Opens a file for reading only: its descriptor, or -1 with `error` saying why.
 int OpenRead(const std::string& name, std::string& error);
-// Why OpenReadWrite refuses `name`: "missing", "a link to nothing", "not a regular file",
-// "read-only" or the system's own reason; empty when it would open now.
+// Why OpenReadWrite refuses `name`: DataFile::kMissing, "a link to nothing", "not a regular
+// file", "read-only" (in English, translated where said) or the system's own reason; empty when
+// it would open now.
 std::string WhyNotReadWrite(const std::string& name);
 // Reads up to `size` bytes: the count read (0 at the end of the file), or -1 with `error` saying
 // why.

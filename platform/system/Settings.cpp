@@ -7,6 +7,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "platform/system/Choices.h"
+#include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
 #include "platform/system/PlainText.h"
 #include "platform/system/WholeFile.h"
@@ -16,7 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int32_t kMaxScale = 16;
 constexpr int32_t kMaxWindowSide = 65535;
 constexpr char kHeader[] = "# Vesk keeps the player's choices here; written by the game.\n";
 
@@ -47,39 +48,40 @@ std::optional<WindowSize> SizeOf(const std::string& text) {
 }
 
 std::optional<std::string> InputMethodOf(const std::string& text) {
-  if (text == "builtin" || text == "system") return text;
+  if (kInputMethods.Takes(text)) return text;
   return std::nullopt;
 }
 
-// One setting: its name in the text, what its value may be, how a value is read into the
-// settings and how the settings' value is written (nothing when it is not chosen).
+// One setting: its name in the text, what its value may be (in the player's language, so asked
+// for when a message says it), how a value is read into the settings and how the settings' value
+// is written (nothing when it is not chosen).
 struct Rule {
   const char* Name;
-  const char* Takes;
+  std::string (*Takes)();
   bool (*Assign)(Settings&, const std::string&);
   std::optional<std::string> (*Value)(const Settings&);
 };
 
 const Rule kRules[] = {
-    {"scale", "a whole number from 1 to 16",
+    {"scale", [] { return Format(_("a whole number from %d to %d"), 1, kMaxScale); },
      [](Settings& s, const std::string& v) { return Set(s.Scale, WholeNumber(v, 1, kMaxScale)); },
      [](const Settings& s) -> std::optional<std::string> {
        if (!s.Scale) return std::nullopt;
        return std::to_string(*s.Scale);
      }},
-    {"window", "a size such as 1264x906",
+    {"window", [] { return std::string(_("a size such as 1264x906")); },
      [](Settings& s, const std::string& v) { return Set(s.Window, SizeOf(v)); },
      [](const Settings& s) -> std::optional<std::string> {
        if (!s.Window) return std::nullopt;
        return std::to_string(s.Window->Width) + "x" + std::to_string(s.Window->Height);
      }},
-    {"fullscreen", "yes or no",
+    {"fullscreen", [] { return std::string(_("yes or no")); },
      [](Settings& s, const std::string& v) { return Set(s.Fullscreen, YesNo(v)); },
      [](const Settings& s) { return YesNoText(s.Fullscreen); }},
-    {"hangul", "yes or no",
+    {"hangul", [] { return std::string(_("yes or no")); },
      [](Settings& s, const std::string& v) { return Set(s.HangulMode, YesNo(v)); },
      [](const Settings& s) { return YesNoText(s.HangulMode); }},
-    {"ime", "builtin or system",
+    {"ime", [] { return kInputMethods.Listed(); },
      [](Settings& s, const std::string& v) { return Set(s.InputMethod, InputMethodOf(v)); },
      [](const Settings& s) { return s.InputMethod; }},
 };
@@ -94,7 +96,7 @@ const Rule* RuleNamed(const std::string& name) {
 
 std::optional<SettingsLines> SettingsLines::Parse(const std::string& text, std::string& problem) {
   if (!text.empty() && text.back() != '\n') {
-    problem = "cut short (the last line has no end)";
+    problem = _("cut short (the last line has no end)");
     return std::nullopt;
   }
   SettingsLines parsed;
@@ -105,12 +107,13 @@ std::optional<SettingsLines> SettingsLines::Parse(const std::string& text, std::
     start = end;
     std::string content = line.Text.substr(0, line.Text.size() - 1);
     if (!content.empty() && content.back() == '\r') content.pop_back();
-    const std::string where = "line " + std::to_string(number) + ": ";
+    // TRANSLATORS: the line of the settings a problem is on, then the problem: "line 3: ...".
+    const std::string where = Format(_("line %d: "), number);
     const bool control = std::any_of(content.begin(), content.end(), [](char c) {
       return static_cast<unsigned char>(c) < 0x20 && c != '\t';
     });
     if (control) {
-      problem = where + "not text";
+      problem = where + _("not text");
       return std::nullopt;
     }
     content = Trimmed(content);
@@ -123,13 +126,15 @@ std::optional<SettingsLines> SettingsLines::Parse(const std::string& text, std::
     if (content.empty() || content[0] == '#') {
       // a comment or a blank line
     } else if (!rule) {
-      parsed.problems_.push_back(where + "not a setting the game knows");
+      parsed.problems_.push_back(where + _("not a setting the game knows"));
     } else if (seen) {
-      parsed.problems_.push_back(where + name + " is set twice; the first line counts");
+      parsed.problems_.push_back(where +
+                                 Format(_("%s is set twice; the first line counts"), name.c_str()));
     } else {
       line.Setting = name;
       if (!rule->Assign(parsed.values_, Trimmed(std::string_view(content).substr(equals + 1))))
-        parsed.problems_.push_back(where + name + " takes " + rule->Takes);
+        parsed.problems_.push_back(where +
+                                   Format(_("%s takes %s"), name.c_str(), rule->Takes().c_str()));
     }
     parsed.lines_.push_back(std::move(line));
   }
@@ -177,7 +182,9 @@ fs::path SettingsFile::DefaultPath() {
   return folder.empty() ? fs::path() : folder / "vesk" / "vesk.conf";
 }
 
-std::string SettingsFile::Name() const { return "settings file " + Utf8FromPath(path_); }
+std::string SettingsFile::Name() const {
+  return Format(_("settings file %s"), Utf8FromPath(path_).c_str());
+}
 
 SettingsStore::Found SettingsFile::Read(size_t most, std::string& text, std::string& problem) {
   std::error_code failed;
@@ -190,19 +197,20 @@ SettingsStore::Found SettingsFile::Read(size_t most, std::string& text, std::str
   if (!fs::exists(status)) {
     // Only a file that is simply not there yet is no news; a link to nothing, or a folder the
     // game may not look into, is worth a word.
-    if (fs::is_symlink(fs::symlink_status(path_, failed))) return unreadable("a link to nothing");
+    if (fs::is_symlink(fs::symlink_status(path_, failed)))
+      return unreadable(_("a link to nothing"));
     if (failed && failed != std::errc::no_such_file_or_directory)
       return unreadable(failed.message());
     return Found::Nothing;
   }
-  if (!fs::is_regular_file(status)) return unreadable("not a file");
+  if (!fs::is_regular_file(status)) return unreadable(_("not a file"));
   const std::uintmax_t size = fs::file_size(path_, failed);
   if (failed) return unreadable(failed.message());
-  if (size > most) return unreadable("larger than a settings file can be");
+  if (size > most) return unreadable(_("larger than a settings file can be"));
   std::ifstream in(path_, std::ios::binary);
-  if (!in) return unreadable("cannot be read");
+  if (!in) return unreadable(_("cannot be read"));
   text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return unreadable("cannot be read");
+  if (in.bad()) return unreadable(_("cannot be read"));
   return Found::Text;
 }
 
@@ -211,13 +219,14 @@ bool SettingsFile::Write(const std::string& text, std::string& problem) {
   std::error_code failed;
   fs::create_directories(path_.parent_path(), failed);
   if (failed) {
-    problem = "cannot make " + Utf8FromPath(path_.parent_path()) + ": " + failed.message();
+    problem = Format(_("cannot make %s: %s"), Utf8FromPath(path_.parent_path()).c_str(),
+                     failed.message().c_str());
     return false;
   }
   // A pipe or a device in the file's place would take the text and keep nothing, or never end.
   const fs::file_status status = fs::status(path_, failed);
   if (fs::exists(status) && !fs::is_regular_file(status)) {
-    problem = "cannot write " + Utf8FromPath(path_) + ": not a file";
+    problem = Format(_("cannot write %s: not a file"), Utf8FromPath(path_).c_str());
     return false;
   }
   return ReplaceFile(path_, text, problem);
@@ -231,18 +240,19 @@ Settings SettingsKeeper::Load(std::vector<std::string>& messages) {
     case SettingsStore::Found::Nothing:
       return {};
     case SettingsStore::Found::Unreadable:
-      messages.push_back(store_.Name() + " ignored: " + problem);
+      messages.push_back(Format(_("%s ignored: %s"), store_.Name().c_str(), problem.c_str()));
       return {};
     case SettingsStore::Found::Text:
       break;
   }
   auto lines = SettingsLines::Parse(text, problem);
   if (!lines) {
-    messages.push_back(store_.Name() + " ignored: " + problem);
+    messages.push_back(Format(_("%s ignored: %s"), store_.Name().c_str(), problem.c_str()));
     return {};
   }
   for (const std::string& skipped : lines->Problems())
-    messages.push_back(store_.Name() + ", " + skipped + " (the line is skipped)");
+    messages.push_back(
+        Format(_("%s, %s (the line is skipped)"), store_.Name().c_str(), skipped.c_str()));
   kept_ = std::move(*lines);
   return kept_.Values();
 }
@@ -252,7 +262,7 @@ bool SettingsKeeper::Keep(const Settings& settings, std::string& message) {
   std::string problem;
   const std::string text = kept_.With(settings);
   if (!store_.Write(text, problem)) {
-    message = "cannot keep the settings: " + problem;
+    message = Format(_("cannot keep the settings: %s"), problem.c_str());
     return false;
   }
   std::string unused;

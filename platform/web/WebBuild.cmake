@@ -4,10 +4,14 @@
 # converts it differently), no PNG pictures. The page, the program and the wasm go to
 # VESK_WEB_DIR, a plain static folder for any web server.
 #
-#   emcmake cmake -S . -B build-wasm -DVESK_CP949_TABLE=build/Cp949Table.inc -DVESK_WEB_DIR=build-web
+#   emcmake cmake -S . -B build-wasm -DVESK_CP949_TABLE=build/Cp949Table.inc \
+#     -DVESK_WEB_ICONS=build/icons/web -DVESK_WEB_DIR=build-web
 enable_language(C)
 if(NOT VESK_CP949_TABLE)
   message(FATAL_ERROR "VESK_CP949_TABLE must name the tables the native build's cp949table wrote")
+endif()
+if(NOT VESK_WEB_ICONS)
+  message(FATAL_ERROR "VESK_WEB_ICONS must name the folder of web icons the native build's iconpng wrote")
 endif()
 set(VESK_WEB_DIR "${PROJECT_BINARY_DIR}/site" CACHE PATH "where the static site goes")
 set(VESK_HANGUL_FROM_SOURCE ON)

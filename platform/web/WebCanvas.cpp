@@ -11,6 +11,7 @@
 #include "platform/input/Keys.h"
 #include "platform/system/CodePage.h"
 #include "platform/toolkit/Window.h"
+#include "platform/web/WebKeys.h"
 
 // The page's side of the window: the canvas, its title and icon, the hidden text field of the
 // browser's input method, and the message shown when the game ends. The page's elements are
@@ -61,6 +62,9 @@ EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth,
   field.style.height = (100 * (textBottom - textTop) / height) + '%';
   const target = systemInputMethod ? field : canvas;
   Module.focusGame = function() { target.focus({preventScroll: true}); };
+  // On a touch screen the text field waits for a talk, since it opens the phone's keyboard over
+  // the game: the canvas takes a keyboard's keys until then.
+  const touchScreen = matchMedia('(pointer: coarse)').matches;
   canvas.addEventListener('mousedown', function(event) {
     event.preventDefault();
     Module.focusGame();
@@ -75,14 +79,33 @@ EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth,
       if (event.data) send('WebCanvasCommit', event.data);
       field.value = "";
     });
-    // Text typed without a composition: a Latin letter, a digit, a space.
+    // Text typed without a composition: a Latin letter, a digit, a space. A phone's keyboard
+    // sends Enter and Backspace only as what they do to the text (its key events carry key code
+    // 229, which the game leaves to the input method).
+    const keys = {insertLineBreak: 'Enter', insertParagraph: 'Enter',
+                  deleteContentBackward: 'Backspace'};
     field.addEventListener('input', function(event) {
-      if (event.isComposing || event.inputType !== 'insertText') return;
-      if (event.data) send('WebCanvasCommit', event.data);
+      if (event.isComposing) return;
+      if (keys[event.inputType]) {
+        send('WebCanvasTypedKey', keys[event.inputType]);
+      } else if (event.inputType === 'insertText' && event.data) {
+        send('WebCanvasCommit', event.data);
+      }
       field.value = "";
     });
+    // Some phones' keyboards send Enter and Backspace as keys of no place on a keyboard (an empty
+    // code), which the game's key table does not know: they go by what they mean.
+    field.addEventListener('keydown', function(event) {
+      if (event.code || event.keyCode === 229 || !['Enter', 'Backspace'].includes(event.key)) return;
+      event.preventDefault();
+      send('WebCanvasTypedKey', event.key);
+    });
   }
-  Module.focusGame();
+  if (touchScreen) {
+    canvas.focus({preventScroll: true});
+  } else {
+    Module.focusGame();
+  }
 });
 
 EM_JS(void, WebEnded, (), {
@@ -116,46 +139,8 @@ std::optional<KeyStroke> StrokeOf(const EmscriptenKeyboardEvent& key) {
     stroke = StrokeForName(code.substr(5), shift);
   } else if (code.size() >= 2 && code[0] == 'F' && code[1] >= '1' && code[1] <= '9') {
     stroke = StrokeForName(code, shift);
-  } else {
-    struct Named {
-      const char* Code;
-      const char* Name;
-    };
-    static constexpr Named kNamed[] = {
-        {"ArrowUp", "Up"},        {"ArrowDown", "Down"},
-        {"ArrowLeft", "Left"},    {"ArrowRight", "Right"},
-        {"Escape", "Escape"},     {"Enter", "Enter"},
-        {"NumpadEnter", "Enter"}, {"Backspace", "Backspace"},
-        {"Delete", "Delete"},     {"Home", "Home"},
-        {"End", "End"},           {"Space", "Space"},
-        {"Tab", "Tab"},           {"ShiftLeft", "Shift"},
-        {"ShiftRight", "Shift"},  {"ControlLeft", "Ctrl"},
-        {"ControlRight", "Ctrl"}, {"AltLeft", "Alt"},
-        {"AltRight", "RAlt"},     {"Lang1", "Hangul"},
-        {"Minus", "-"},           {"Equal", "="},
-        {"BracketLeft", "["},     {"BracketRight", "]"},
-        {"Backslash", "\\"},      {"Semicolon", ";"},
-        {"Quote", "'"},           {"Backquote", "`"},
-        {"Comma", ","},           {"Period", "."},
-        {"Slash", "/"},
-    };
-    for (const Named& named : kNamed) {
-      if (code == named.Code) stroke = StrokeForName(named.Name, shift);
-    }
-    if (!stroke) {
-      // Keys that type nothing still reach the game with their virtual-key code.
-      struct Plain {
-        const char* Code;
-        uint16_t VirtualKey;
-      };
-      static constexpr Plain kPlain[] = {
-          {"Insert", 45},   {"PageUp", 33},    {"PageDown", 34},    {"CapsLock", 20}, {"Pause", 19},
-          {"MetaLeft", 91}, {"MetaRight", 92}, {"ContextMenu", 93}, {"Lang2", 25},
-      };
-      for (const Plain& plain : kPlain) {
-        if (code == plain.Code) stroke = KeyStroke{plain.VirtualKey, 0, 0, false};
-      }
-    }
+  } else if (const char* name = NameOfCode(kWebKeyNames, code)) {
+    stroke = StrokeForName(name, shift);
   }
   if (!stroke) return std::nullopt;
   stroke->Shift = (shift ? kShift : 0) | (key.altKey ? kAlt : 0) | (key.ctrlKey ? kCtrl : 0);
@@ -194,26 +179,42 @@ uint64_t NowMs() { return static_cast<uint64_t>(emscripten_get_now()); }
 
 void OnTimer(void* canvas) { static_cast<WebCanvas*>(canvas)->Tick(); }
 
+EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* canvas) {
+  if (event->hidden) {
+    static_cast<WebCanvas*>(canvas)->Hide();
+  } else {
+    static_cast<WebCanvas*>(canvas)->Show();
+  }
+  return false;
+}
+
 // Copies `area` of the bitmap into `rgba` (a picture of the bitmap's size) in the page's pixel
-// order: bytes R, G, B, A, from the surface's 0x00RRGGBB words.
+// order, bytes R, G, B, A: in memory a colour word 0x00BBGGRR with an opaque alpha above it.
 void ToRgba(const Bitmap& bitmap, const Rect& area, std::vector<uint32_t>& rgba) {
   rgba.resize(static_cast<size_t>(bitmap.Width()) * bitmap.Height());
   for (int32_t y = area.Top; y < area.Bottom; ++y) {
     const uint32_t* pixels = bitmap.Row(y);
     uint32_t* out = rgba.data() + static_cast<size_t>(y) * bitmap.Width();
     for (int32_t x = area.Left; x < area.Right; ++x) {
-      const uint32_t p = pixels[x];
-      out[x] = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+      out[x] = 0xFF000000u | ToColorWord(Pixel(pixels[x])).Value;
     }
   }
 }
 
 const char* KeyTarget(bool systemInputMethod) { return systemInputMethod ? "#ime" : "#screen"; }
 
+// Keys come from whichever holds the focus: the text field while the browser's input method types,
+// the canvas otherwise (and on a touch screen between talks, whatever types the text).
+constexpr const char* kKeySources[] = {"#screen", "#ime"};
+
 }  // namespace
 
 WebCanvas::WebCanvas(Form& form, bool systemInputMethod, int walkRate)
-    : form_(form), systemInputMethod_(systemInputMethod), heldKeys_(walkRate) {}
+    : form_(form),
+      systemInputMethod_(systemInputMethod),
+      heldKeys_(walkRate),
+      touch_(*this, form.Description().TouchWalking, form.Description().TextInputArea,
+             form.Description().ClientWidth, systemInputMethod) {}
 
 void WebCanvas::Start() {
   const FormDescription& description = form_.Description();
@@ -233,12 +234,17 @@ void WebCanvas::Start() {
                description.TextInputArea.Right, description.TextInputArea.Bottom);
   running = this;
   running_ = true;
+  for (const char* source : kKeySources) {
+    emscripten_set_keydown_callback(source, this, true, OnKeyDown);
+    emscripten_set_keyup_callback(source, this, true, OnKeyUp);
+  }
   const char* target = KeyTarget(systemInputMethod_);
-  emscripten_set_keydown_callback(target, this, true, OnKeyDown);
-  emscripten_set_keyup_callback(target, this, true, OnKeyUp);
   emscripten_set_blur_callback(target, this, true, OnBlur);
-  const double interval = form_.MainTimer().Interval > 0 ? form_.MainTimer().Interval : 1;
-  interval_ = emscripten_set_interval(OnTimer, interval, this);
+  emscripten_set_visibilitychange_callback(this, true, OnVisibility);
+  touch_.Start();
+  EmscriptenVisibilityChangeEvent visibility{};
+  emscripten_get_visibility_status(&visibility);
+  if (!visibility.hidden) StartTimer();
   form_.Paint();
   AfterEvent();
 }
@@ -249,19 +255,28 @@ bool WebCanvas::KeyDown(const void* keyEvent) {
   if (!running_ || key.keyCode == 229) return false;
   const auto stroke = StrokeOf(key);
   if (!stroke) return false;
-  if (heldKeys_.Down(*stroke, NowMs())) {
-    form_.Key(*stroke);
-    AfterEvent();
-  }
-  ScheduleHeldStep();
+  Press(*stroke);
   return KeepFromBrowser(key, *stroke, systemInputMethod_);
 }
 
 bool WebCanvas::KeyUp(const void* keyEvent) {
   const auto& key = *static_cast<const EmscriptenKeyboardEvent*>(keyEvent);
-  if (const auto stroke = StrokeOf(key)) heldKeys_.Up(stroke->VirtualKey);
-  ScheduleHeldStep();
+  if (const auto stroke = StrokeOf(key)) Release(stroke->VirtualKey);
   return false;
+}
+
+void WebCanvas::Press(const KeyStroke& stroke) {
+  if (!running_) return;
+  if (heldKeys_.Down(stroke, NowMs())) {
+    form_.Key(stroke);
+    AfterEvent();
+  }
+  ScheduleHeldStep();
+}
+
+void WebCanvas::Release(uint16_t virtualKey) {
+  heldKeys_.Up(virtualKey);
+  ScheduleHeldStep();
 }
 
 void WebCanvas::HeldStep() {
@@ -281,6 +296,24 @@ void WebCanvas::ScheduleHeldStep() {
   if (!running_ || !due) return;
   const uint64_t now = NowMs();
   heldStep_ = emscripten_set_timeout(OnHeldStep, *due > now ? double(*due - now) : 0.0, this);
+}
+
+void WebCanvas::StartTimer() {
+  const double interval = form_.MainTimer().Interval > 0 ? form_.MainTimer().Interval : 1;
+  interval_ = emscripten_set_interval(OnTimer, interval, this);
+}
+
+void WebCanvas::Hide() {
+  if (!running_) return;
+  // No key-up comes for what is held while the page is away.
+  heldKeys_.ReleaseAll();
+  ScheduleHeldStep();
+  emscripten_clear_interval(interval_);
+  interval_ = 0;
+}
+
+void WebCanvas::Show() {
+  if (running_ && interval_ == 0) StartTimer();
 }
 
 void WebCanvas::TextEditing(const std::u16string& preedit) {
@@ -304,6 +337,7 @@ void WebCanvas::Tick() {
 void WebCanvas::AfterEvent() {
   Upload();
   if (handled_) handled_();
+  touch_.AfterEvent(typing_ && typing_());
   if (form_.CloseRequested()) Stop();
 }
 
@@ -319,11 +353,15 @@ void WebCanvas::Upload() {
 
 void WebCanvas::Stop() {
   running_ = false;
-  const char* target = KeyTarget(systemInputMethod_);
-  emscripten_set_keydown_callback(target, nullptr, true, nullptr);
-  emscripten_set_keyup_callback(target, nullptr, true, nullptr);
-  emscripten_set_blur_callback(target, nullptr, true, nullptr);
+  for (const char* source : kKeySources) {
+    emscripten_set_keydown_callback(source, nullptr, true, nullptr);
+    emscripten_set_keyup_callback(source, nullptr, true, nullptr);
+  }
+  emscripten_set_blur_callback(KeyTarget(systemInputMethod_), nullptr, true, nullptr);
+  emscripten_set_visibilitychange_callback(nullptr, true, nullptr);
+  touch_.Stop();
   emscripten_clear_interval(interval_);
+  interval_ = 0;
   ScheduleHeldStep();
   form_.Destroy();
   WebEnded();
@@ -357,6 +395,14 @@ EMSCRIPTEN_KEEPALIVE void WebCanvasEditing(const char* utf8) {
 }
 EMSCRIPTEN_KEEPALIVE void WebCanvasCommit(const char* utf8) {
   if (platform::running) platform::running->TextInput(platform::Utf8ToWide(utf8));
+}
+// A key that the input method reports only by what it does to the text, named as the script
+// runner names keys: pressed and let go.
+EMSCRIPTEN_KEEPALIVE void WebCanvasTypedKey(const char* name) {
+  const auto stroke = platform::StrokeForName(name, false);
+  if (!platform::running || !stroke) return;
+  platform::running->Press(*stroke);
+  platform::running->Release(stroke->VirtualKey);
 }
 EMSCRIPTEN_KEEPALIVE const char* WebEventLog() {
   platform::lastReport = platform::eventLogReport ? platform::eventLogReport() : "";

@@ -12,6 +12,7 @@
 
 #include "platform/input/HeldKeys.h"
 #include "platform/toolkit/Form.h"
+#include "platform/web/WebTouch.h"
 
 namespace platform {
 
@@ -37,6 +38,10 @@ class WebCanvas {
   // Entry points for the browser's events.
   bool KeyDown(const void* keyEvent);
   bool KeyUp(const void* keyEvent);
+  // A key goes down or up: the keyboard's keys and the page's touch controls come in here, so
+  // the form gets a key at once and a held arrow repeats at the walk rate.
+  void Press(const KeyStroke& stroke);
+  void Release(uint16_t virtualKey);
   void LostFocus() { heldKeys_.ReleaseAll(); }
   void HeldStep();
   void TextEditing(const std::u16string& preedit);
@@ -44,6 +49,12 @@ class WebCanvas {
   void Tick();
   // `handled` runs after every event the page handed over, once the form has handled it.
   void WhenHandled(std::function<void()> handled) { handled_ = std::move(handled); }
+  // `typing` says whether the game waits for typed text; a phone's keyboard opens for it.
+  void WhenTyping(std::function<bool()> typing) { typing_ = std::move(typing); }
+  // While the page is hidden the game's timers stop, so it does no work; shown again, it goes on
+  // where it was.
+  void Hide();
+  void Show();
 
  private:
   // Shows the surface, and ends the game when the form asked to close.
@@ -52,6 +63,7 @@ class WebCanvas {
   void Stop();
   // Asks for a call of HeldStep when a held arrow's next step is due.
   void ScheduleHeldStep();
+  void StartTimer();
 
   Form& form_;
   bool systemInputMethod_;
@@ -61,6 +73,8 @@ class WebCanvas {
   long heldStep_ = 0;           // the pending setTimeout of the next step, 0 for none
   std::vector<uint32_t> rgba_;  // the surface in the page's byte order
   std::function<void()> handled_;
+  std::function<bool()> typing_;
+  WebTouch touch_;
 };
 
 }  // namespace platform

@@ -12,13 +12,32 @@ target_link_options(vesk PRIVATE -O2 -fexceptions
 set_target_properties(vesk PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${VESK_WEB_DIR}
   LINK_DEPENDS "${DATA_FILES}")
 
-# The page, and libhangul's source and licence beside it, as its licence asks.
-add_custom_target(page ALL
+# The page's translations, from the game's catalogues.
+find_program(NODE node REQUIRED)
+file(STRINGS ${PROJECT_SOURCE_DIR}/po/LINGUAS languages REGEX "^[^#]")
+list(TRANSFORM languages REPLACE "(.+)" "${PROJECT_SOURCE_DIR}/po/\\1.po" OUTPUT_VARIABLE catalogues)
+add_custom_command(OUTPUT ${VESK_WEB_DIR}/translations.js
+  COMMAND ${NODE} ${PROJECT_SOURCE_DIR}/tools/page-translations.js ${VESK_WEB_DIR}/translations.js
+          ${catalogues}
+  DEPENDS ${PROJECT_SOURCE_DIR}/tools/page-translations.js ${catalogues} VERBATIM)
+
+# The page, its translations, and libhangul's source and licence beside it, as its licence asks;
+# the web app manifest, the home screen's icons and the service worker that keeps them all for
+# offline play.
+add_custom_target(page ALL DEPENDS ${VESK_WEB_DIR}/translations.js
   COMMAND ${CMAKE_COMMAND} -E copy_if_different
           ${PROJECT_SOURCE_DIR}/platform/web/index.html ${VESK_WEB_DIR}/index.html
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/third_party/libhangul
           ${VESK_WEB_DIR}/libhangul
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different
+          ${PROJECT_SOURCE_DIR}/platform/web/manifest.webmanifest ${VESK_WEB_DIR}/
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${VESK_WEB_ICONS} ${VESK_WEB_DIR}/icons
+  COMMAND ${CMAKE_COMMAND} -DSITE=${VESK_WEB_DIR}
+          -DTEMPLATE=${PROJECT_SOURCE_DIR}/platform/web/service-worker.js
+          -P ${PROJECT_SOURCE_DIR}/platform/web/WriteServiceWorker.cmake
   VERBATIM)
+# The service worker's version is made from the program's files too.
+add_dependencies(page vesk)
 
 # The code page conversion as the browser's build runs it, under Node, for the test that compares
 # it with glibc's.

@@ -2,6 +2,8 @@
 
 #include <emscripten/emscripten.h>
 
+#include "platform/system/Messages.h"
+
 namespace platform {
 namespace {
 
@@ -38,14 +40,14 @@ EM_JS(void, WebStore, (const char* key, const char* text), {
 }  // namespace
 
 std::string WebSettings::Name() const {
-  return std::string("settings kept by the page (") + kStorageKey + ")";
+  return Format(_("settings kept by the page (%s)"), kStorageKey);
 }
 
 SettingsStore::Found WebSettings::Read(size_t most, std::string& text, std::string& problem) {
   const int length = WebStoredLength(kStorageKey);
   if (length < 0) return Found::Nothing;
   if (static_cast<size_t>(length) > most) {
-    problem = "larger than a settings file can be";
+    problem = _("larger than a settings file can be");
     return Found::Unreadable;
   }
   text.assign(static_cast<size_t>(length) + 1, '\0');

@@ -3,6 +3,8 @@
 // the hand-drawn pictures shows up here.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/Icon.h"
 
 namespace {
@@ -30,6 +32,29 @@ TEST(Icon, EverySizeIsAMirrorSymmetricShieldWithTransparentCorners) {
         ASSERT_EQ(icon.Pixel(x, y), icon.Pixel(last - x, y)) << size << ": pixel " << x << "," << y;
       }
     }
+  }
+}
+
+TEST(Icon, TheMaskableIconIsOpaqueWithTheWholeShieldInsideTheMiddleCircle) {
+  constexpr platform::Pixel kBackground{0x00202020};
+  for (const int32_t size : {192, 512}) {
+    const platform::Bitmap icon = MaskableIcon(size, kBackground);
+    ASSERT_EQ(icon.Width(), size);
+    ASSERT_EQ(icon.Height(), size);
+    const double middle = (size - 1) / 2.0, radius = 0.4 * size;
+    bool shield = false;
+    for (int32_t y = 0; y < size; ++y) {
+      for (int32_t x = 0; x < size; ++x) {
+        const platform::Pixel pixel = icon.Pixel(x, y);
+        ASSERT_NE(pixel, kIconTransparent) << size << ": pixel " << x << "," << y;
+        if (pixel == kBackground) continue;
+        shield = true;
+        ASSERT_LE(std::hypot(x - middle, y - middle), radius)
+            << size << ": pixel " << x << "," << y;
+      }
+    }
+    EXPECT_TRUE(shield) << size;
+    EXPECT_NE(icon.Pixel(size / 2, size / 2), kBackground) << size;
   }
 }
 

@@ -141,7 +141,7 @@ TEST_P(DesktopInputMethodTest, TheTalkTypedThroughTheInputMethodIsTheTalkTypedAs
                     << errors;
 }
 
-// Not a test but the measurement behind the README's typing-speed table, run by hand:
+// Not a test: the measurement behind docs/input-methods.md's typing-speed table, run by hand:
 //   build/tests/tests_desktop --gtest_also_run_disabled_tests --gtest_filter='*TypingSpeed*'
 // At each pace the game starts afresh and four lines of 무라셴 + Enter are typed without a pause;
 // each line echoed in the input pane as the headless run echoes it counts as right.

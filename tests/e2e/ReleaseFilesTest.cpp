@@ -1,6 +1,6 @@
 // The files that describe a release to packagers and players agree with the game: one version
-// everywhere, a manual page that names every option the program takes, and a copyright file that
-// names the licence of every data file that is not under the game's own.
+// everywhere, manual pages (English and Korean) that name every option the program takes, and a
+// copyright file that names the licence of every data file that is not under the game's own.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -29,8 +29,7 @@ TEST(ReleaseFiles, TheDebianChangelogAndTheMetainfoCarryTheGamesVersion) {
       << "the newest release comes first in the metainfo";
 }
 
-TEST(ReleaseFiles, TheManualPageDescribesEveryOptionOfTheHelpText) {
-  const std::string manual = ReadFile(SourcePath("docs/vesk.6.md"));
+TEST(ReleaseFiles, EachManualPageDescribesEveryOptionOfTheHelpText) {
   const std::string help = UsageText();
   const std::regex option(R"(--[a-z][a-z-]*|-[a-z]\b)");
   std::set<std::string> options;
@@ -39,9 +38,12 @@ TEST(ReleaseFiles, TheManualPageDescribesEveryOptionOfTheHelpText) {
     options.insert(it->str());
   }
   EXPECT_GE(options.size(), 10u) << help;
-  for (const std::string& name : options) {
-    EXPECT_NE(manual.find("**" + name + "**"), std::string::npos)
-        << "docs/vesk.6.md does not describe " << name;
+  for (const char* source : {"docs/vesk.6.md", "docs/vesk.ko.6.md"}) {
+    const std::string manual = ReadFile(SourcePath(source));
+    for (const std::string& name : options) {
+      EXPECT_NE(manual.find("**" + name + "**"), std::string::npos)
+          << source << " does not describe " << name;
+    }
   }
 }
 

@@ -87,6 +87,12 @@ for size in 16 24 32 48 64 128 256; do
   [ -f "/usr/share/icons/hicolor/${size}x$size/apps/vesk.png" ] || fail "no ${size}x$size icon"
 done
 man -l /usr/share/man/man6/vesk.6.gz >/dev/null || fail "the manual page does not format"
+# A Korean player: the Korean manual (what LANG=ko_KR.UTF-8 man vesk shows) and the Korean
+# messages (LANGUAGE=ko needs no generated Korean locale).
+[ "$(man -L ko -w vesk)" = /usr/share/man/ko/man6/vesk.6.gz ] || fail "no Korean manual page"
+LANG=C.UTF-8 man -l /usr/share/man/ko/man6/vesk.6.gz | grep -q "게임 방법" || fail "the Korean manual page"
+env -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 LANGUAGE=ko /usr/games/vesk --help | grep -q "사용법" ||
+  fail "the installed game does not speak Korean"
 
 # A player walks from / : the installed game finds its data on its own, plays it from a copy in
 # the player's data folder, and draws what the build tree's game draws.

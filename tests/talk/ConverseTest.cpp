@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TalkPanes.h"
@@ -72,6 +73,22 @@ TEST_F(TalkTest, EveryPrintShowsAtOnceAndColourZeroIsThePanesOwn) {
   EXPECT_EQ(FirstDifferentRow(ShownOnWindow(form.Canvas(), *InputWindow), InputWindow->Bitmap), -1);
   EchoInput(kRed, u"성");
   EXPECT_TRUE(CellsInkedOnlyIn(InputWindow->Bitmap, 0, 1, 2, kRed));
+}
+
+TEST_F(TalkTest, AListenerHearsEveryPrintOnTheConsoleWithItsLineEnds) {
+  std::vector<std::pair<std::u16string, bool>> heard;
+  ConsoleListener = [&](const std::u16string& text, bool lineEnds) {
+    heard.emplace_back(text, lineEnds);
+  };
+  StartTalk(50, 27);
+  ConsoleListener = nullptr;
+  const std::vector<std::pair<std::u16string, bool>> greeting = {
+      {u"안녕하신가. 아시다시피 나는 카르벤일쎄", true},
+      {u"밑의 입력창에다가 \"", false},
+      {u"카르벤", false},
+      {u"\"이라고 타이핑해보게나", true},
+      {u"", true}};
+  EXPECT_EQ(heard, greeting);
 }
 
 TEST_F(TalkTest, EveryoneElseSendsThePlayerToTheKingAndTheTalkEnds) {

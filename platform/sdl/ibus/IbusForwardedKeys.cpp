@@ -6,6 +6,9 @@
 #include <atomic>
 #include <cstring>
 
+#include "platform/sdl/ibus/IbusKeys.h"
+#include "platform/system/Messages.h"
+
 namespace platform {
 
 struct IbusForwardedKeys::Bus {
@@ -54,7 +57,7 @@ IbusForwardedKeys::IbusForwardedKeys(uint32_t eventType) : bus_(std::make_unique
   ibus_init();
   const gchar* address = ibus_get_address();
   if (!address) {
-    problem_ = "no IBus daemon is running";
+    problem_ = _("no IBus daemon is running");
     return;
   }
   GError* error = nullptr;
@@ -64,7 +67,7 @@ IbusForwardedKeys::IbusForwardedKeys(uint32_t eventType) : bus_(std::make_unique
                                         G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
       nullptr, nullptr, &error);
   if (!bus_->connection) {
-    problem_ = std::string("cannot reach IBus: ") + error->message;
+    problem_ = Format(_("cannot reach IBus: %s"), error->message);
     g_error_free(error);
     return;
   }
@@ -73,7 +76,7 @@ IbusForwardedKeys::IbusForwardedKeys(uint32_t eventType) : bus_(std::make_unique
       "GetNameOwner", g_variant_new("(s)", "org.freedesktop.IBus"), G_VARIANT_TYPE("(s)"),
       G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, &error);
   if (!owner) {
-    problem_ = std::string("cannot find the IBus daemon on its bus: ") + error->message;
+    problem_ = Format(_("cannot find the IBus daemon on its bus: %s"), error->message);
     g_error_free(error);
     return;
   }
@@ -93,7 +96,7 @@ IbusForwardedKeys::IbusForwardedKeys(uint32_t eventType) : bus_(std::make_unique
                     "member='ForwardKeyEvent',eavesdrop='true'"),
       nullptr, G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, &error);
   if (!reply) {
-    problem_ = std::string("IBus does not show the keys it sends back: ") + error->message;
+    problem_ = Format(_("IBus does not show the keys it sends back: %s"), error->message);
     g_error_free(error);
     return;
   }
@@ -139,22 +142,8 @@ std::optional<KeyStroke> StrokeOfKeysym(uint32_t keysym, uint32_t state) {
     stroke = StrokeForChar(static_cast<char>(keysym));
   } else if (keysym >= IBUS_KEY_F1 && keysym <= IBUS_KEY_F12) {
     stroke = StrokeForName("F" + std::to_string(keysym - IBUS_KEY_F1 + 1), shift);
-  } else {
-    struct Named {
-      uint32_t Keysym;
-      const char* Name;
-    };
-    static constexpr Named kNamed[] = {
-        {IBUS_KEY_Return, "Enter"},  {IBUS_KEY_KP_Enter, "Enter"},
-        {IBUS_KEY_Escape, "Escape"}, {IBUS_KEY_BackSpace, "Backspace"},
-        {IBUS_KEY_Tab, "Tab"},       {IBUS_KEY_Delete, "Delete"},
-        {IBUS_KEY_Home, "Home"},     {IBUS_KEY_End, "End"},
-        {IBUS_KEY_Left, "Left"},     {IBUS_KEY_Up, "Up"},
-        {IBUS_KEY_Right, "Right"},   {IBUS_KEY_Down, "Down"},
-    };
-    for (const Named& named : kNamed) {
-      if (named.Keysym == keysym) stroke = StrokeForName(named.Name, shift);
-    }
+  } else if (const char* name = NameOfCode(kIbusKeyNames, keysym)) {
+    stroke = StrokeForName(name, shift);
   }
   if (!stroke) return std::nullopt;
   stroke->Shift = (shift ? kShift : 0) | ((state & IBUS_MOD1_MASK) ? kAlt : 0) |

@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/system/DataFile.h"
 #include "platform/system/FileAccess.h"
+#include "platform/system/Messages.h"
 
 namespace platform::file_access {
 namespace {
@@ -39,10 +41,10 @@ std::string WhyNotReadWrite(const std::string& name) {
   struct stat info {};
   if (::stat(name.c_str(), &info) != 0) {
     if (errno != ENOENT) return std::strerror(errno);
-    return ::lstat(name.c_str(), &info) == 0 ? "a link to nothing" : "missing";
+    return ::lstat(name.c_str(), &info) == 0 ? N_("a link to nothing") : DataFile::kMissing;
   }
-  if (!S_ISREG(info.st_mode)) return "not a regular file";
-  if ((info.st_mode & kAnyWrite) == 0 || ::access(name.c_str(), W_OK) != 0) return "read-only";
+  if (!S_ISREG(info.st_mode)) return N_("not a regular file");
+  if ((info.st_mode & kAnyWrite) == 0 || ::access(name.c_str(), W_OK) != 0) return N_("read-only");
   const int fd = ::open(name.c_str(), kReadWrite);
   if (fd >= 0) ::close(fd);
   return fd >= 0 ? "" : std::strerror(errno);

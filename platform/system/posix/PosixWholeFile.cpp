@@ -1,6 +1,4 @@
 // Files written whole through the POSIX calls.
-#include "platform/system/WholeFile.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +6,9 @@
 #include <cerrno>
 #include <cstring>
 #include <random>
+
+#include "platform/system/Messages.h"
+#include "platform/system/WholeFile.h"
 
 namespace platform {
 namespace {
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 constexpr int kCreateNew = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY;
 
 std::string Failure(const fs::path& path, int error) {
-  return "cannot write " + path.string() + ": " + std::strerror(error);
+  return Format(_("cannot write %s: %s"), path.string().c_str(), std::strerror(error));
 }
 
 // Writes all of `bytes` to `fd` and closes it; the errno of the first failure, or 0. A regular

@@ -21,8 +21,8 @@ std::string SystemReason(unsigned long code) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
                                          nullptr, 0, nullptr, nullptr);
     reason.resize(static_cast<size_t>(size));
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), reason.data(),
-                        size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), reason.data(), size,
+                        nullptr, nullptr);
   }
   LocalFree(text);
   return reason.empty() ? "system error " + std::to_string(code) : reason;

@@ -4,14 +4,16 @@
 // as read-only for every user, as Windows treats it (Wine run by the superuser would open it).
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 #include <sys/stat.h>
+#include <windows.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
 
+#include "platform/system/DataFile.h"
 #include "platform/system/FileAccess.h"
+#include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
 #include "platform/system/windows/SystemReason.h"
 
@@ -44,14 +46,15 @@ std::string WhyNotReadWrite(const std::string& name) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD code = GetLastError();
-    return missing(code) ? "missing" : SystemReason(code);
+    return missing(code) ? DataFile::kMissing : SystemReason(code);
   }
   // The attributes are the link's own; what it names is asked through a handle.
   const HANDLE named = CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (named == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
-    if (missing(code) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return "a link to nothing";
+    if (missing(code) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+      return N_("a link to nothing");
     return SystemReason(code);
   }
   BY_HANDLE_FILE_INFORMATION info{};
@@ -59,14 +62,14 @@ std::string WhyNotReadWrite(const std::string& name) {
   const bool onDisk = GetFileType(named) == FILE_TYPE_DISK;
   CloseHandle(named);
   if (!onDisk || !known || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-    return "not a regular file";
-  if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) return "read-only";
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                  nullptr);
+    return N_("not a regular file");
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) return N_("read-only");
+  const HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
-    return code == ERROR_ACCESS_DENIED ? "read-only" : SystemReason(code);
+    return code == ERROR_ACCESS_DENIED ? N_("read-only") : SystemReason(code);
   }
   CloseHandle(file);
   return "";

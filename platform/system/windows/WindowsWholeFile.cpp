@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
 #include "platform/system/WholeFile.h"
 #include "platform/system/windows/SystemReason.h"
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 std::string Failure(const fs::path& path, DWORD code) {
-  return "cannot write " + Utf8FromPath(path) + ": " + SystemReason(code);
+  return Format(_("cannot write %s: %s"), Utf8FromPath(path).c_str(), SystemReason(code).c_str());
 }
 
 // A new file of that name, open for writing; a link of that name counts as taken.
@@ -47,8 +48,8 @@ DWORD WriteAllAndClose(HANDLE file, std::string_view bytes, bool flush) {
 // What is already at `path`, following links: its handle (for no access, only questions), or
 // INVALID_HANDLE_VALUE when nothing is.
 HANDLE OpenExisting(const fs::path& path) {
-  return CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
-                     FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  return CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                     nullptr);
 }
 
 // The file a link ends at, from the open handle of what it names; `path` itself when it is no
@@ -59,8 +60,8 @@ fs::path ThroughLinks(const fs::path& path, HANDLE existing) {
     return path;
   std::wstring name(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = GetFinalPathNameByHandleW(existing, name.data(),
-                                                   static_cast<DWORD>(name.size()), 0);
+    const DWORD length =
+        GetFinalPathNameByHandleW(existing, name.data(), static_cast<DWORD>(name.size()), 0);
     if (length == 0) return path;
     if (length < name.size()) {
       name.resize(length);
@@ -76,8 +77,8 @@ HANDLE CreateBeside(const fs::path& path, fs::path& temporary) {
   std::mt19937 random(seed());
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(L".");
   for (int tries = 0; tries < 100; ++tries) {
-    temporary = folder / (L"." + path.filename().wstring() + L"." +
-                          std::to_wstring(random() % 1000000));
+    temporary =
+        folder / (L"." + path.filename().wstring() + L"." + std::to_wstring(random() % 1000000));
     const HANDLE file = CreateNew(temporary);
     if (file != INVALID_HANDLE_VALUE || !NameTaken(GetLastError())) return file;
   }
@@ -92,8 +93,8 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes, std::string& erro
     if (GetFileType(existing) != FILE_TYPE_DISK) {
       // A console or a pipe cannot be replaced, only written to.
       CloseHandle(existing);
-      const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
+      const HANDLE file =
+          CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
       const DWORD failure =
           file == INVALID_HANDLE_VALUE ? GetLastError() : WriteAllAndClose(file, bytes, false);
       if (failure != 0) error = Failure(path, failure);
@@ -109,9 +110,8 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes, std::string& erro
     return false;
   }
   DWORD failure = WriteAllAndClose(file, bytes, true);
-  if (failure == 0 &&
-      !MoveFileExW(temporary.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (failure == 0 && !MoveFileExW(temporary.c_str(), target.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     failure = GetLastError();
   }
   if (failure != 0) {

@@ -1,0 +1,12 @@
+// WebLiveRegion: what the game says in words, as text for a screen reader. Each line goes into
+// the page's visually hidden, polite live region (#live), which keeps the latest lines only.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// One line of UTF-8 text.
+void Announce(const std::string& line);
+
+}  // namespace platform

@@ -1,0 +1,83 @@
+// The program speaks the player's language: Korean under a Korean locale or LANGUAGE=ko, from the
+// catalogue the build put beside it, and under C exactly the English its sources hold.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "TestSupport.h"
+#include "app/Options.h"
+
+using namespace testing_support;
+
+namespace {
+
+// Whether `text` holds a Hangul syllable (U+AC00 to U+D7A3) in UTF-8.
+bool HasHangul(const std::string& text) {
+  for (size_t i = 0; i + 2 < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if ((lead & 0xF0) != 0xE0) continue;
+    const unsigned code = (lead & 0x0Fu) << 12 |
+                          (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6 |
+                          (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
+    if (code >= 0xAC00 && code <= 0xD7A3) return true;
+  }
+  return false;
+}
+
+// The locale settings of the environment, for as long as this lives.
+struct Locale {
+  Locale(const std::optional<std::string>& lang, const std::optional<std::string>& language,
+         const std::optional<std::string>& all = std::nullopt)
+      : lang_("LANG", lang),
+        language_("LANGUAGE", language),
+        all_("LC_ALL", all),
+        messages_("LC_MESSAGES", std::nullopt) {}
+  ScopedEnvironment lang_, language_, all_, messages_;
+};
+
+void ExpectKoreanHelpAndError() {
+  const GameRun help = RunGame({"--help"});
+  EXPECT_EQ(help.Status, 0);
+  EXPECT_TRUE(HasHangul(help.Output)) << help.Output;
+  EXPECT_NE(help.Output.find("--walk-rate"), std::string::npos) << help.Output;
+  const GameRun wrong = RunGame({"--no-such-option"});
+  EXPECT_EQ(wrong.Status, 2);
+  EXPECT_EQ(wrong.Errors.rfind("vesk: ", 0), 0u) << wrong.Errors;
+  const std::string firstLine = wrong.Errors.substr(0, wrong.Errors.find('\n'));
+  EXPECT_TRUE(HasHangul(firstLine)) << wrong.Errors;
+  EXPECT_NE(firstLine.find("--no-such-option"), std::string::npos) << wrong.Errors;
+}
+
+TEST(PlayersLanguage, LanguageKoSpeaksKoreanFromTheBuildsOwnCatalogue) {
+  // C.UTF-8 is on every Debian system; gettext follows LANGUAGE under any locale but C.
+  const Locale korean("C.UTF-8", "ko");
+  ExpectKoreanHelpAndError();
+}
+
+TEST(PlayersLanguage, AKoreanLocaleSpeaksKorean) {
+  // The player's ko_KR.UTF-8, made in the scratch folder from Debian's locale sources so that the
+  // system's own locales stay as they are.
+  ScratchDir dir;
+  const std::string make =
+      "localedef -i ko_KR -f UTF-8 '" + (dir.Path() / "ko_KR.UTF-8").string() + "' >/dev/null 2>&1";
+  std::system(make.c_str());
+  ASSERT_TRUE(std::filesystem::exists(dir.Path() / "ko_KR.UTF-8" / "LC_MESSAGES"))
+      << "localedef cannot make ko_KR.UTF-8 (./build.sh test installs Debian's locales)";
+  const ScopedEnvironment path("LOCPATH", dir.Path().string());
+  const Locale korean("ko_KR.UTF-8", std::nullopt);
+  ExpectKoreanHelpAndError();
+}
+
+TEST(PlayersLanguage, TheCLocaleKeepsTheEnglishOfTheSourcesByteForByte) {
+  const Locale c("C", "ko");
+  const GameRun help = RunGame({"--help"});
+  EXPECT_EQ(help.Output, UsageText());
+  const GameRun wrong = RunGame({"--no-such-option"});
+  EXPECT_EQ(wrong.Errors, std::string("vesk: unknown option --no-such-option\n") + UsageText());
+  const Locale english("C.UTF-8", "en");
+  EXPECT_EQ(RunGame({"--help"}).Output, UsageText());
+}
+
+}  // namespace
