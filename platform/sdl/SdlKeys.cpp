@@ -13,7 +13,8 @@ std::optional<KeyStroke> StrokeOfSdlKey(const SDL_Keysym& key) {
   } else if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_0) {
     stroke = StrokeForName(std::string(1, "1234567890"[code - SDL_SCANCODE_1]), shift);
   } else if (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F12) {
-    stroke = StrokeForName("F" + std::to_string(code - SDL_SCANCODE_F1 + 1), shift);
+    stroke =
+        StrokeForName(std::string("F").append(std::to_string(code - SDL_SCANCODE_F1 + 1)), shift);
   } else if (const char* name = NameOfCode(kSdlKeyNames, code)) {
     stroke = StrokeForName(name, shift);
   }

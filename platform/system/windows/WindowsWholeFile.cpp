@@ -3,6 +3,8 @@
 // over the old file with MoveFileExW, which replaces it in one step. Names are wide, reasons
 // the system's own.
 #include <windows.h>
+// windows.h names its own ReplaceFile (ReplaceFileW) as a macro; this file defines the game's.
+#undef ReplaceFile
 
 #include <random>
 
