@@ -2,7 +2,8 @@
 // Korean user's Downloads) and played under Wine by a user named in Hangul: headless runs give
 // the Linux build's files byte for byte, the real window takes xdotool's keys and shows the
 // headless picture, the program finds its data from any working directory, settings, pictures
-// and data copies land in the Windows folders, and code page 949 and UTF-8 convert as on Linux.
+// and data copies land in the Windows folders, unusable data and unwritable results are named as
+// on Linux, and code page 949 and UTF-8 convert as on Linux.
 //
 // The Linux runs they are held against draw the event log with the game's bitmap font, as the
 // Windows build always does: their fontconfig is given no fonts.
@@ -257,6 +258,54 @@ TEST_F(UnderWine, SettingsScreenshotsAndDataCopiesGoToTheWindowsFolders) {
   const std::string settings =
       ReadFile(wine_.ProfileFolder() / "AppData" / "Roaming" / "vesk" / "vesk.conf");
   EXPECT_NE(settings.find("scale = 1\n"), std::string::npos) << settings;
+}
+
+// The Windows file calls keep the Linux build's promises: a data file the game cannot use is
+// named with why, a result that cannot be written names the file and Windows's reason and fails
+// the run, and a result written over an old one replaces it whole, leaving nothing beside it.
+TEST_F(UnderWine, UnusableDataAndUnwritableResultsAreNamedAndResultsReplaceOldOnesWhole) {
+  const fs::path program = Unpack("게임 Game");
+  const fs::path data = dir_.Path() / "자료 Data";
+  fs::create_directories(data);
+  for (const char* name : kDataFiles) fs::copy_file(SourcePath("data") / name, data / name);
+  fs::remove(data / kAsciiFontFile);
+  fs::permissions(data / kWorldMapFile,
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const fs::path script = SourcePath("docs/walking.script");
+  dir_.Write("log.txt", std::string(100000, 'x'));
+  std::string errors;
+  EXPECT_EQ(wine_.Run(program,
+                      {"--headless", "--data", WineSession::WindowsPath(data), "--script",
+                       WineSession::WindowsPath(script), "--log", "log.txt"},
+                      dir_.Path(), errors),
+            0)
+      << errors;
+  EXPECT_NE(errors.find(std::string(kWorldMapFile) + " is read-only; starting without it"),
+            std::string::npos)
+      << errors;
+  EXPECT_NE(errors.find(std::string(kAsciiFontFile) + " is missing; starting without it"),
+            std::string::npos)
+      << errors;
+  const std::string log = ReadFile(dir_.Path() / "log.txt");
+  EXPECT_EQ(log.find('x'), std::string::npos) << "the old log is not replaced whole";
+  for (const auto& entry : fs::directory_iterator(dir_.Path())) {
+    EXPECT_EQ(entry.path().filename().string().rfind(".log.txt.", 0), std::string::npos)
+        << entry.path() << " is left beside the log";
+  }
+
+  EXPECT_EQ(wine_.Run(program,
+                      {"--headless", "--script", WineSession::WindowsPath(script), "--state",
+                       "없는 폴더\\state.json"},
+                      dir_.Path(), errors),
+            1);
+  const std::string said =
+      "cannot write " + WineSession::WindowsPath(dir_.Path()) + "\\없는 폴더\\state.json: ";
+  const size_t at = errors.find(said);
+  ASSERT_NE(at, std::string::npos) << errors;
+  const size_t from = at + said.size();
+  const std::string reason = errors.substr(from, errors.find_first_of("\r\n", from) - from);
+  EXPECT_FALSE(reason.empty() || reason.find("system error") == 0) << reason;
 }
 
 // Each dump program converts the same sequences in both builds; the Windows build's must give
