@@ -14,7 +14,7 @@ namespace {
 
 bool HoldsMap(const fs::path& folder) {
   std::error_code ignored;
-  return fs::is_regular_file(folder / "VESK.M", ignored);
+  return fs::is_regular_file(folder / kWorldMapFile, ignored);
 }
 
 // The game opens its data files for reading and writing, so files a package installed read-only
@@ -22,7 +22,7 @@ bool HoldsMap(const fs::path& folder) {
 // ($XDG_DATA_HOME/vesk, else ~/.local/share/vesk), refreshing copies the package has updated;
 // a player's edited copy that is newer stays.
 bool UsableInPlace(const fs::path& folder) {
-  return platform::DataFile::Open((folder / "VESK.M").string()).has_value();
+  return platform::DataFile::Open((folder / kWorldMapFile).string()).has_value();
 }
 
 fs::path PlayerDataFolder() {
@@ -46,18 +46,31 @@ bool Mirror(const fs::path& from, const fs::path& to, std::string& problem) {
   return !failed;
 }
 
-// Whether the game can open any of its files in the working directory; a mistyped --data folder
-// otherwise starts a game with a white map and "special event" on every step, with no word why.
-bool HoldsAnyDataFile() {
+// One line for each data file of the working directory the game will start without, naming it
+// and why; a folder where all of them are missing (a mistyped --data) gets one line. Without them
+// the game starts with a white map and "special event" on every step, so it says why.
+std::vector<std::string> UnusableDataFiles(const std::string& folder) {
+  std::vector<std::string> lines;
+  bool noneThere = true;
   for (const char* name : kDataFiles) {
-    if (platform::DataFile::Open(name)) return true;
+    const std::string why = platform::DataFile::WhyAbsent(name);
+    if (why != "missing") noneThere = false;
+    if (!why.empty()) {
+      lines.push_back("data folder " + folder + ": " + name + " is " + why +
+                      "; starting without it");
+    }
   }
-  return false;
+  if (!noneThere) return lines;
+  std::string names;
+  for (const char* name : kDataFiles) names += std::string(names.empty() ? "" : ", ") + name;
+  return {"data folder " + folder + " holds none of the game's data files (" + names +
+          "); starting without them"};
 }
 
 }  // namespace
 
-bool EnterDataFolder(const std::string& requested, std::string& error, std::string& notice) {
+bool EnterDataFolder(const std::string& requested, std::string& error,
+                     std::vector<std::string>& notices) {
   std::error_code failed;
   if (!requested.empty()) {
     fs::current_path(requested, failed);
@@ -65,15 +78,13 @@ bool EnterDataFolder(const std::string& requested, std::string& error, std::stri
       error = "cannot use data folder " + requested + ": " + failed.message();
       return false;
     }
-    if (!HoldsAnyDataFile()) {
-      std::string names;
-      for (const char* name : kDataFiles) names += std::string(names.empty() ? "" : ", ") + name;
-      notice = "data folder " + requested + " holds none of the game's data files (" + names +
-               "); starting without them";
-    }
+    notices = UnusableDataFiles(requested);
     return true;
   }
-  if (HoldsMap(fs::current_path(failed))) return true;
+  if (HoldsMap(fs::current_path(failed))) {
+    notices = UnusableDataFiles(fs::current_path(failed).string());
+    return true;
+  }
   // An installed game finds its data beside its program; a build tree uses the sources' data/.
   std::vector<fs::path> candidates = {platform::ProgramFolder() / ".." / "share" / "vesk",
                                       VESK_INSTALL_DATA_DIR};
@@ -84,11 +95,16 @@ bool EnterDataFolder(const std::string& requested, std::string& error, std::stri
     if (!HoldsMap(folder)) continue;
     fs::path use = folder;
     const fs::path mirror = PlayerDataFolder();
-    if (!UsableInPlace(folder) && !mirror.empty() && Mirror(folder, mirror, notice)) use = mirror;
+    std::string problem;
+    if (!UsableInPlace(folder) && !mirror.empty() && Mirror(folder, mirror, problem)) use = mirror;
+    if (!problem.empty()) notices.push_back(problem);
     fs::current_path(use, failed);
-    if (!failed) return true;
+    if (failed) continue;
+    const auto unusable = UnusableDataFiles(use.string());
+    notices.insert(notices.end(), unusable.begin(), unusable.end());
+    return true;
   }
-  notice = "no folder with the game's data found; starting without it in " +
-           fs::current_path(failed).string();
+  notices.push_back("no folder with the game's data found; starting without it in " +
+                    fs::current_path(failed).string());
   return true;
 }

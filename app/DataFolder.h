@@ -4,7 +4,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Changes into the data folder; false with `error` set when --data names a folder that cannot be
-// entered. `notice` tells when no folder with the game's data was found.
-bool EnterDataFolder(const std::string& requested, std::string& error, std::string& notice);
+// entered. `notices` gets a line when no folder with the game's data was found, and one for each
+// data file of the folder the game will start without (missing, not a regular file, read-only).
+bool EnterDataFolder(const std::string& requested, std::string& error,
+                     std::vector<std::string>& notices);

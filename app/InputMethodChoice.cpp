@@ -4,11 +4,16 @@
 #include <iostream>
 
 #include "platform/input/SystemInputMethod.h"
+#include "platform/system/Choices.h"
+
+bool UsesSystemInputMethod(const platform::Settings& settings) {
+  return settings.InputMethod == platform::kSystemInputMethod;
+}
 
 std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& settings,
                                                       platform::HangulKeyboard*& keyboard) {
   keyboard = nullptr;
-  if (settings.InputMethod == "system") return std::make_unique<platform::SystemInputMethod>();
+  if (UsesSystemInputMethod(settings)) return std::make_unique<platform::SystemInputMethod>();
   try {
     auto hangul = std::make_unique<platform::HangulKeyboard>();
     hangul->SetHangulMode(settings.HangulMode.value_or(true));

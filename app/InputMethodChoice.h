@@ -14,6 +14,9 @@
 std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& settings,
                                                       platform::HangulKeyboard*& keyboard);
 
+// Whether the settings ask for the desktop's (the browser's) input method.
+bool UsesSystemInputMethod(const platform::Settings& settings);
+
 // Puts the keyboard's Hangul/Latin mode into `settings` once it differs from what they hold (Hangul
 // when they hold nothing); no keyboard changes nothing.
 void KeepHangulMode(platform::Settings& settings, const platform::HangulKeyboard* keyboard);

@@ -2,6 +2,7 @@
 
 #include "app/Vesk3_main.h"
 #include "talk/Talk.h"
+#include "world/MapFormat.h"
 #include "world/RefreshScene.h"
 #include "world/Vesk3_chara.h"
 #include "world/Vesk3_map.h"
@@ -31,7 +32,7 @@ void MovementRules(int32_t dx, int32_t dy) {
   Hero->Turn(dx, dy);
   const int32_t targetX = Hero->X + dx;
   const int32_t targetY = Hero->Y + dy;
-  const TerrainRule& rule = RuleForClass(WorldMap->CellAt(targetX, targetY) & 0x7F);
+  const TerrainRule& rule = RuleForClass(WorldMap->CellAt(targetX, targetY) & map_file::kClassMask);
   if (rule.Message) Form1->Memo1.Add(rule.Message);
   if (rule.Person) StartTalk(targetX, targetY);
   if (!rule.Walkable) dx = dy = 0;

@@ -1,13 +1,101 @@
 #include "app/Options.h"
 
-#include <cstdlib>
+#include <functional>
 
-const char* UsageText() {
+#include "platform/system/Choices.h"
+#include "platform/system/PlainText.h"
+
+namespace {
+
+constexpr int kMaxWalkRate = 60;
+
+// One option of the command line: its name, whether it takes the word after it as its value, and
+// how it sets the options; false, with `problem` saying what the option takes, when the value is
+// not one it takes.
+struct Option {
+  const char* Name;
+  bool TakesValue;
+  std::function<bool(Options& options, const std::string& value, std::string& problem)> Set;
+};
+
+// An option that takes no value.
+Option Switch(const char* name, void (*set)(Options&)) {
+  return {name, false, [set](Options& options, const std::string&, std::string&) {
+            set(options);
+            return true;
+          }};
+}
+
+// An option whose value is any word, such as a file's path.
+Option Text(const char* name, std::string Options::*field) {
+  return {name, true, [field](Options& options, const std::string& value, std::string&) {
+            options.*field = value;
+            return true;
+          }};
+}
+
+// An option whose value is a whole number from `low` to `high`.
+Option Number(const char* name, int Options::*field, int low, int high) {
+  return {name, true,
+          [field, low, high](Options& options, const std::string& value, std::string& problem) {
+            const auto number = platform::WholeNumber(value, low, high);
+            if (!number) {
+              problem =
+                  "a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+              return false;
+            }
+            options.*field = *number;
+            return true;
+          }};
+}
+
+// An option whose value is one of a choice's words.
+template <size_t N>
+Option Word(const char* name, std::string Options::*field, const platform::WordChoice<N>& choice) {
+  return {name, true,
+          [field, &choice](Options& options, const std::string& value, std::string& problem) {
+            if (!choice.Takes(value)) {
+              problem = choice.Listed();
+              return false;
+            }
+            options.*field = value;
+            return true;
+          }};
+}
+
+const Option kOptions[] = {
+    Switch("--headless", [](Options& o) { o.Headless = true; }),
+    Text("--script", &Options::Script),
+    Text("--screenshot", &Options::Screenshot),
+    Text("--log", &Options::Log),
+    Text("--state", &Options::State),
+    Text("--data", &Options::DataDir),
+    Number("--scale", &Options::Scale, 1, platform::kMaxScale),
+    Number("--walk-rate", &Options::WalkRate, 0, kMaxWalkRate),
+    Switch("--fullscreen", [](Options& o) { o.Fullscreen = true; }),
+    Switch("--windowed", [](Options& o) { o.Fullscreen = false; }),
+    Word("--ime", &Options::Ime, platform::kInputMethods),
+    Word("--renderer", &Options::Renderer, platform::kRenderers),
+    Switch("--help", [](Options& o) { o.Help = true; }),
+    Switch("-h", [](Options& o) { o.Help = true; }),
+    Switch("--version", [](Options& o) { o.Version = true; }),
+};
+
+const Option* OptionNamed(const std::string& name) {
+  for (const Option& option : kOptions) {
+    if (name == option.Name) return &option;
+  }
+  return nullptr;
+}
+
+std::string MakeUsageText() {
   return "Usage: vesk [options]\n"
          "  --scale N          draw every pixel N x N (default and most: what fits the screen)\n"
          "  --fullscreen       fill the screen, scaled by whole pixels, centred\n"
          "  --windowed         play in a window\n"
-         "  --walk-rate N      steps a second while an arrow is held (default 8; 0: the\n"
+         "  --walk-rate N      steps a second while an arrow is held (default " +
+         std::to_string(platform::HeldKeys::kDefaultStepsPerSecond) +
+         "; 0: the\n"
          "                     desktop's key repeat)\n"
          "  --ime builtin      type Korean with the game's own 2-set keyboard (default)\n"
          "  --ime system       type through the desktop's input method (IBus, Fcitx)\n"
@@ -25,69 +113,33 @@ const char* UsageText() {
          "Alt+Enter: fullscreen or window. F12: a screenshot in the pictures folder.\n";
 }
 
+}  // namespace
+
+const char* UsageText() {
+  static const std::string text = MakeUsageText();
+  return text.c_str();
+}
+
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
   Options options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    auto value = [&](std::string& into) {
+    const Option* option = OptionNamed(arg);
+    if (!option) {
+      error = "unknown option " + arg;
+      return std::nullopt;
+    }
+    std::string value;
+    if (option->TakesValue) {
       if (i + 1 >= argc) {
         error = "option " + arg + " needs a value";
-        return false;
-      }
-      into = argv[++i];
-      return true;
-    };
-    auto number = [&](int& into, long low, long high) {
-      std::string text;
-      if (!value(text)) return false;
-      char* end = nullptr;
-      const long n = std::strtol(text.c_str(), &end, 10);
-      if (text.empty() || *end != '\0' || n < low || n > high) {
-        error = arg + " takes a whole number from " + std::to_string(low) + " to " +
-                std::to_string(high);
-        return false;
-      }
-      into = static_cast<int>(n);
-      return true;
-    };
-    if (arg == "--headless") {
-      options.Headless = true;
-    } else if (arg == "--script") {
-      if (!value(options.Script)) return std::nullopt;
-    } else if (arg == "--screenshot") {
-      if (!value(options.Screenshot)) return std::nullopt;
-    } else if (arg == "--log") {
-      if (!value(options.Log)) return std::nullopt;
-    } else if (arg == "--state") {
-      if (!value(options.State)) return std::nullopt;
-    } else if (arg == "--data") {
-      if (!value(options.DataDir)) return std::nullopt;
-    } else if (arg == "--scale") {
-      if (!number(options.Scale, 1, 16)) return std::nullopt;
-    } else if (arg == "--walk-rate") {
-      if (!number(options.WalkRate, 0, 60)) return std::nullopt;
-    } else if (arg == "--fullscreen") {
-      options.Fullscreen = true;
-    } else if (arg == "--windowed") {
-      options.Fullscreen = false;
-    } else if (arg == "--ime") {
-      if (!value(options.Ime)) return std::nullopt;
-      if (options.Ime != "builtin" && options.Ime != "system") {
-        error = "--ime takes builtin or system";
         return std::nullopt;
       }
-    } else if (arg == "--renderer") {
-      if (!value(options.Renderer)) return std::nullopt;
-      if (options.Renderer != "software" && options.Renderer != "accelerated") {
-        error = "--renderer takes software or accelerated";
-        return std::nullopt;
-      }
-    } else if (arg == "--help" || arg == "-h") {
-      options.Help = true;
-    } else if (arg == "--version") {
-      options.Version = true;
-    } else {
-      error = "unknown option " + arg;
+      value = argv[++i];
+    }
+    std::string takes;
+    if (!option->Set(options, value, takes)) {
+      error = arg + " takes " + takes;
       return std::nullopt;
     }
   }

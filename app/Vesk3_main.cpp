@@ -1,6 +1,7 @@
 #include "app/Vesk3_main.h"
 
-#include "app/BitmapFontLog.h"
+#include "app/BitmapControlFont.h"
+#include "app/DataFiles.h"
 #include "app/Icon.h"
 #include "app/Movement.h"
 #include "platform/system/CodePage.h"
@@ -48,8 +49,7 @@ TForm1::TForm1()
     : platform::Form(MainWindowDescription()), Memo1(layout::kEventLog, InitialLogLines()) {
   Form1 = this;
   Register(Memo1, Edit1, Timer1);
-  Memo1.SetFallbackDrawer(BitmapFontLogDrawer());
-  Indicator().SetFallbackDrawer(BitmapFontLogDrawer());
+  Font().SetFallbackDrawer(BitmapControlFontDrawer());
   Edit1.OnChange = [this] { Edit1Change(); };
   Edit1.OnKeyDown = [this](uint16_t& Key, platform::ShiftState Shift) { Edit1KeyDown(Key, Shift); };
   Edit1.OnKeyPress = [this](char& Key) { Edit1KeyPress(Key); };
@@ -74,7 +74,7 @@ void TForm1::FormCreate() {
   InputWindow = std::make_unique<TInputWindow>(input.Left, input.Top, input.Width(), input.Height(),
                                                Canvas());
   ConsoleWindow->TextColor = kConsoleTextColor;
-  WorldMap = std::make_unique<TWorldMap>("VESK.M");
+  WorldMap = std::make_unique<TWorldMap>(kWorldMapFile);
   Hero = std::make_unique<TCharacter>(layout::kStartCell.X, layout::kStartCell.Y);
 }
 
@@ -137,7 +137,7 @@ void TForm1::Edit1KeyPress(char& Key) {
     if (Talking) {
       InputWindow->WriteLine("");
       const std::u16string text = platform::CodePageToWide(Edit1.Text());
-      Converse(0, text);
+      Converse(kUseDefaultTalkMode, text);
       Edit1.SetText("");
     }
     Key = 0;

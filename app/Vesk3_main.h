@@ -1,5 +1,37 @@
 // Vesk3_main: the main window TForm1 with its event handlers, its layout, and the globals through
 // which every part of the game reaches the main window and the five game objects it creates.
+//
+// A glossary of the game's names:
+//   Units (a .h/.cpp pair each)
+//     Vesk3_main (app/)     the main window TForm1, its handlers and the globals
+//     Movement (app/)       MovementRules: the walking rules over the terrain classes
+//     Vesk3_world (world/)  TWorldView: the tile and sprite sheets and the 9 x 11 map view
+//     Vesk3_map (world/)    TWorldMap: the 100 x 100 terrain bytes of "VESK.M"
+//     Vesk3_chara (world/)  TCharacter: the hero's cell and facing
+//     RefreshScene (world/) rebuilds the view round the hero and copies the view and both panes
+//     WinHan (text/)        WideToJohab (UTF-16 to Johab bytes) and THangul, the bitmap renderer
+//                           that composes Hangul syllables from the component font
+//     Vesk3_console (text/) TConsoleWindow (the console pane) and TInputWindow (the input line)
+//     Talk, Print (talk/)   StartTalk, Converse, SayLine / SayPart / EchoInput
+//     Keyword (talk/)       KeywordOf: what a typed line is matched as
+//     KingTable (talk/)     the king's keyword rows and his random answers
+//   Globals: Form1, and the five game objects FormCreate makes in this order: WorldView,
+//     ConsoleWindow, InputWindow, WorldMap, Hero; FormDestroy releases them in reverse.
+//   Controls of Form1: Memo1 the event log; Edit1 the hidden edit that receives every key and
+//     typed text; Timer1 the 500 ms tick of the input cursor; Talking routes keys between walking
+//     and a talk.
+//   Handlers of Form1
+//     FormCreate / FormDestroy  make and release the game objects
+//     FormPaint                 RefreshScene at the hero's cell
+//     FormKeyDown               an arrow is a step, Escape closes, then the walking rules
+//                               (MovementRules)
+//     Edit1KeyDown              passes keys to FormKeyDown while not Talking
+//     Edit1Change               echoes the typed line on InputWindow while Talking
+//     Edit1KeyPress             Enter hands the line to Converse; swallows Enter and Escape
+//     Edit1CaretMove            moves the input line's cursor with the hidden edit's caret
+//     Timer1Timer               blinks the input cursor while Talking
+//   Modes: THangul::Mode (kFlat, kFaded) colours glyphs; Converse's talk mode (kKingMode,
+//     kSomeoneElseMode, kUseDefaultTalkMode) picks who answers.
 #pragma once
 
 #include <cstdint>

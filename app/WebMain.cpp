@@ -14,6 +14,7 @@
 #include "app/Options.h"
 #include "app/RunReport.h"
 #include "app/Vesk3_main.h"
+#include "platform/system/Choices.h"
 #include "platform/system/CodePage.h"
 #include "platform/toolkit/Window.h"
 #include "platform/web/WebCanvas.h"
@@ -25,7 +26,8 @@ namespace {
 
 std::unique_ptr<TForm1> form;
 std::unique_ptr<platform::WebCanvas> canvas;
-platform::WebSettings store;
+platform::WebSettings storage;
+platform::SettingsKeeper store(storage);
 platform::Settings settings;
 platform::HangulKeyboard* keyboard = nullptr;
 std::u16string saying;         // the console's line being printed, for the live region
@@ -77,14 +79,17 @@ int main(int argc, char** argv) {
   const Options options = AddressOptions(argc, argv);
   form = std::make_unique<TForm1>();
   // As on the desktop, the address's choice wins for this visit and is kept for the next.
-  std::string notice;
-  settings = WithCommandLine(options, store.Load(notice));
-  if (!notice.empty()) std::cerr << "vesk: " << notice << "\n";
-  store.Keep(settings);
+  std::vector<std::string> notices;
+  settings = WithCommandLine(options, store.Load(notices));
+  for (const std::string& notice : notices) std::cerr << "vesk: " << notice << "\n";
+  std::string unkept;
+  store.Keep(settings, unkept);
   // A touch screen without a choice types with the phone's own keyboard; that is not kept as a
   // choice.
   platform::Settings typing = settings;
-  if (!typing.InputMethod && platform::TouchScreen()) typing.InputMethod = "system";
+  if (!typing.InputMethod && platform::TouchScreen()) {
+    typing.InputMethod = std::string(platform::kSystemInputMethod);
+  }
   form->SetInputMethod(InputMethodFor(typing, keyboard));
   std::error_code noData;
   std::filesystem::current_path("/data", noData);
@@ -98,14 +103,15 @@ int main(int argc, char** argv) {
     platform::ShowError(form->Description().Caption, message);
     return 1;
   }
-  canvas = std::make_unique<platform::WebCanvas>(*form, typing.InputMethod == "system",
+  canvas = std::make_unique<platform::WebCanvas>(*form, UsesSystemInputMethod(typing),
                                                  options.WalkRate);
   // The page never sees the game end the way the desktop does, so a switch of the keyboard's mode
   // is kept as it happens.
   AnnounceWords();
   canvas->WhenHandled([] {
     KeepHangulMode(settings, keyboard);
-    store.Keep(settings);
+    std::string unkept;
+    store.Keep(settings, unkept);
     AnnounceNewLogLines();
   });
   canvas->WhenTyping([] { return form->Talking; });

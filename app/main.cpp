@@ -2,9 +2,8 @@
 // and runs it, either in a real window or headless through a script.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <vector>
 
 #include "app/DataFolder.h"
 #include "app/GameObjects.h"
@@ -16,14 +15,24 @@
 #include "platform/headless/Script.h"
 #include "platform/image/Png.h"
 #include "platform/sdl/SystemFont.h"
+#include "platform/system/WholeFile.h"
 #include "platform/toolkit/Window.h"
 
 namespace {
 
+// Writes one of the run's results whole, or says why it cannot, naming the file.
 bool WriteText(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  return static_cast<bool>(out);
+  std::string error;
+  if (platform::ReplaceFile(path, text, error)) return true;
+  std::cerr << "vesk: " << error << "\n";
+  return false;
+}
+
+bool WritePicture(const platform::Bitmap& picture, const std::string& path) {
+  std::string error;
+  if (platform::SavePng(picture, path, error)) return true;
+  std::cerr << "vesk: " << error << "\n";
+  return false;
 }
 
 // Creates the game objects; a broken data file stops the start with a message naming it.
@@ -38,14 +47,14 @@ bool StartGame(TForm1& form, bool withDisplay) {
 }
 
 int RunHeadlessGame(const Options& options) {
-  std::ifstream in(options.Script, std::ios::binary);
-  if (!in) {
-    std::cerr << "vesk: cannot read script " << options.Script << "\n";
+  std::string problem;
+  const auto script = platform::ReadScript(options.Script, problem);
+  if (!script) {
+    std::cerr << "vesk: cannot read script " << options.Script << ": " << problem << "\n";
     return 1;
   }
-  const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   platform::ScriptError error;
-  const auto events = platform::ParseScript(script, error);
+  const auto events = platform::ParseScript(*script, error);
   if (!events) {
     std::cerr << "vesk: " << options.Script << ":" << error.Line << ": " << error.Problem << "\n";
     return 2;
@@ -59,21 +68,18 @@ int RunHeadlessGame(const Options& options) {
   platform::HeldKeys heldKeys(options.WalkRate);
   platform::RunHeadless(form, *events, heldKeys);
   bool written = true;
-  if (!options.Screenshot.empty()) written &= platform::SavePng(form.Canvas(), options.Screenshot);
+  if (!options.Screenshot.empty()) written &= WritePicture(form.Canvas(), options.Screenshot);
   if (!options.Log.empty()) written &= WriteText(options.Log, EventLogText());
   if (!options.State.empty()) written &= WriteText(options.State, StateJson(form.CloseRequested()));
-  if (!written) {
-    std::cerr << "vesk: cannot write the results of the run\n";
-    return 1;
-  }
-  return 0;
+  return written ? 0 : 1;
 }
 
 int RunWindowedGame(const Options& options) {
-  platform::SettingsStore store(platform::SettingsStore::DefaultPath());
-  std::string message;
-  platform::Settings settings = WithCommandLine(options, store.Load(message));
-  if (!message.empty()) std::cerr << "vesk: " << message << "\n";
+  platform::SettingsFile file(platform::SettingsFile::DefaultPath());
+  platform::SettingsKeeper keeper(file);
+  std::vector<std::string> messages;
+  platform::Settings settings = WithCommandLine(options, keeper.Load(messages));
+  for (const std::string& message : messages) std::cerr << "vesk: " << message << "\n";
   TForm1 form;
   platform::HangulKeyboard* keyboard = nullptr;
   form.SetInputMethod(InputMethodFor(settings, keyboard));
@@ -85,7 +91,7 @@ int RunWindowedGame(const Options& options) {
     display.WindowHeight = settings.Window->Height;
   }
   display.WalkRate = options.WalkRate;
-  display.SystemInputMethod = settings.InputMethod == "system";
+  display.SystemInputMethod = UsesSystemInputMethod(settings);
   display.Renderer = options.Renderer;
   bool started = false;
   const auto run =
@@ -95,10 +101,8 @@ int RunWindowedGame(const Options& options) {
     return 1;
   }
   if (!started) return 1;
-  if (!options.State.empty() && !WriteText(options.State, StateJson(form.CloseRequested()))) {
-    std::cerr << "vesk: cannot write " << options.State << "\n";
+  if (!options.State.empty() && !WriteText(options.State, StateJson(form.CloseRequested())))
     return 1;
-  }
   // What the player changed while playing is kept for the next run.
   KeepHangulMode(settings, keyboard);
   if (run.Fullscreen != settings.Fullscreen.value_or(false)) settings.Fullscreen = run.Fullscreen;
@@ -107,7 +111,8 @@ int RunWindowedGame(const Options& options) {
     settings.Window = platform::WindowSize{run.ResizedWidth, run.ResizedHeight};
     settings.Scale.reset();
   }
-  if (!store.Keep(settings, message)) std::cerr << "vesk: " << message << "\n";
+  std::string message;
+  if (!keeper.Keep(settings, message)) std::cerr << "vesk: " << message << "\n";
   return 0;
 }
 
@@ -134,11 +139,11 @@ int main(int argc, char** argv) {
        {&resolved.Script, &resolved.Screenshot, &resolved.Log, &resolved.State}) {
     if (!path->empty()) *path = std::filesystem::absolute(*path).string();
   }
-  std::string notice;
-  if (!EnterDataFolder(resolved.DataDir, error, notice)) {
+  std::vector<std::string> notices;
+  if (!EnterDataFolder(resolved.DataDir, error, notices)) {
     std::cerr << "vesk: " << error << "\n";
     return 1;
   }
-  if (!notice.empty()) std::cerr << "vesk: " << notice << "\n";
+  for (const std::string& notice : notices) std::cerr << "vesk: " << notice << "\n";
   return resolved.Headless ? RunHeadlessGame(resolved) : RunWindowedGame(resolved);
 }

@@ -12,9 +12,7 @@
 
 namespace {
 
-constexpr int32_t kKingMode = 1;
-constexpr int32_t kSomeoneElseMode = 2;
-constexpr int32_t kDefaultTalkMode = kKingMode;  // a Converse that names no mode
+constexpr int32_t kDefaultTalkMode = kKingMode;  // the mode of a typed line
 
 // Prints the last line, hands the keyboard back to walking and leaves a fresh prompt row with no
 // cursor block, since the timer no longer blinks it.
@@ -62,7 +60,7 @@ void StartTalk(int32_t X, int32_t Y) {
 }
 
 void Converse(int32_t Mode, const std::u16string& Text) {
-  if (Mode == 0) Mode = kDefaultTalkMode;
+  if (Mode == kUseDefaultTalkMode) Mode = kDefaultTalkMode;
   const std::u16string keyword = KeywordOf(Text);
   if (Mode != kKingMode) {
     EndTalk(kSendToKing);

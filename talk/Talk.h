@@ -27,6 +27,9 @@ void EchoInput(platform::ColorWord Color, const std::u16string& Text);
 
 // Opens a talk with the person on map cell (X, Y).
 void StartTalk(int32_t X, int32_t Y);
-// Answers one line. Mode 1 = the king, any other non-zero = someone else, 0 = the default mode,
-// which is the king's.
+// The talk modes Converse takes: who answers the line.
+constexpr int32_t kKingMode = 1;            // the king, from his table
+constexpr int32_t kSomeoneElseMode = 2;     // anyone else (as is every other non-zero mode)
+constexpr int32_t kUseDefaultTalkMode = 0;  // a typed line: the default talk mode, the king's
+// Answers one line in the given talk mode.
 void Converse(int32_t Mode, const std::u16string& Text);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/DataFiles.h"
 #include "platform/system/CodePage.h"
 
 namespace {
@@ -23,8 +24,8 @@ TConsoleWindow::TConsoleWindow(int32_t Left, int32_t Top, int32_t Width, int32_t
   Clear();
   Hangul = std::make_unique<THangul>(
       [this](int32_t X, int32_t Y, platform::ColorWord Color) { PutPixel(X, Y, Color); });
-  Hangul->LoadFonts("ascii.fnt", "H01.fnt");
-  Hangul->Mode = 1;
+  Hangul->LoadFonts(kAsciiFontFile, kHangulFontFile);
+  Hangul->Mode = THangul::kFaded;
 }
 
 void TConsoleWindow::PutPixel(int32_t X, int32_t Y, platform::ColorWord Color) {

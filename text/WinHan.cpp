@@ -249,7 +249,7 @@ void THangul::BuildAsciiGlyph(uint8_t Byte, TGlyphBuffer& Glyph) const {
 
 void THangul::PlotGlyph(int32_t X, int32_t Y, const TGlyphBuffer& Glyph,
                         platform::ColorWord Color) const {
-  if (Mode > 1) return;
+  if (Mode != kFlat && Mode != kFaded) return;
   auto send = [&](int32_t px, int32_t py, platform::ColorWord color) {
     if (PixelProc != nullptr) {
       PixelProc(px, py, color);
@@ -261,7 +261,7 @@ void THangul::PlotGlyph(int32_t X, int32_t Y, const TGlyphBuffer& Glyph,
   const TRGB rgb = SplitColor(Color);
   for (size_t row = 0; row < kGlyphRows; ++row) {
     platform::ColorWord rowColor = Color;
-    if (Mode == 1) {
+    if (Mode == kFaded) {
       const int r = static_cast<int>(row);
       rowColor = JoinColor(static_cast<uint8_t>(rgb.Red * (FadeRed - r) / FadeRed),
                            static_cast<uint8_t>(rgb.Green * (FadeGreen - r) / FadeGreen),

@@ -46,7 +46,11 @@ class THangul {
 
   std::unique_ptr<std::vector<uint8_t>> AsciiFont;   // 1536 bytes, or none
   std::unique_ptr<std::vector<uint8_t>> HangulFont;  // 16000 bytes, or none
-  uint8_t Mode = 0;
+  // How DrawText colours glyphs; the owner sets it after creating the renderer. Any other value
+  // composes glyphs but sends no pixel.
+  static constexpr uint8_t kFlat = 0;   // one flat colour
+  static constexpr uint8_t kFaded = 1;  // each glyph row a little darker towards the bottom
+  uint8_t Mode = kFlat;
   uint8_t FadeRed = 24;
   uint8_t FadeGreen = 24;
   uint8_t FadeBlue = 24;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DataFiles.h"
 #include "platform/image/Bitmap.h"
 #include "platform/image/Png.h"
 #include "tools/WholeFile.h"
@@ -158,8 +159,8 @@ platform::Bitmap Shrink(const platform::Bitmap& source, int factor) {
 }
 
 void Save(const platform::Bitmap& bitmap, const std::filesystem::path& path) {
-  if (!platform::SavePng(bitmap, path.string()))
-    throw std::runtime_error(path.string() + ": cannot be written");
+  std::string error;
+  if (!platform::SavePng(bitmap, path.string(), error)) throw std::runtime_error(error);
   std::printf("%s\n", path.string().c_str());
 }
 
@@ -194,7 +195,7 @@ int main(int argc, char** argv) {
              TWorldView::kSprites, 4, kCell * 4,
              [&](platform::Bitmap& b, int k, int x, int y) { DrawCell(b, x, y, sprites, k, 4); }),
          outDir / "chara.png");
-    const platform::Bitmap world = WorldPicture(ReadMap("VESK.M"), view);
+    const platform::Bitmap world = WorldPicture(ReadMap(kWorldMapFile), view);
     Save(world, outDir / "world.png");
     Save(Shrink(world, 4), outDir / "world-small.png");
   } catch (const std::exception& error) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DataFiles.h"
 #include "tools/FontBuilder.h"
 #include "tools/WholeFile.h"
 
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "fontbuild: %s: %s\n", hexPath.c_str(), error.c_str());
     return 1;
   }
-  if (!WriteFont(outDir / "ascii.fnt", ascii) || !WriteFont(outDir / "H01.fnt", hangul)) return 1;
+  if (!WriteFont(outDir / kAsciiFontFile, ascii) || !WriteFont(outDir / kHangulFontFile, hangul)) return 1;
 
   std::printf(
       "component fit: %d sweeps, then %d for the weakest syllables; differing pixels over %d "

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DataFiles.h"
 #include "platform/image/Bitmap.h"
 #include "platform/image/Png.h"
 #include "platform/system/CodePage.h"
@@ -63,8 +64,8 @@ class Sheet {
     platform::Bitmap large(picture_.Width() * scale, picture_.Height() * scale);
     for (int y = 0; y < large.Height(); ++y)
       for (int x = 0; x < large.Width(); ++x) large.Row(y)[x] = picture_.Row(y / scale)[x / scale];
-    if (!platform::SavePng(large, path.string()))
-      throw std::runtime_error(path.string() + ": cannot be written");
+    std::string error;
+    if (!platform::SavePng(large, path.string(), error)) throw std::runtime_error(error);
     std::printf("%s\n", path.string().c_str());
   }
 
@@ -90,7 +91,7 @@ THangul RendererOn(platform::Bitmap& picture, const std::filesystem::path& dataD
   THangul hangul([&picture](int32_t x, int32_t y, platform::ColorWord color) {
     picture.SetPixel(x, y, color);
   });
-  hangul.LoadFonts((dataDir / "ascii.fnt").c_str(), (dataDir / "H01.fnt").c_str());
+  hangul.LoadFonts((dataDir / kAsciiFontFile).c_str(), (dataDir / kHangulFontFile).c_str());
   return hangul;
 }
 
@@ -129,7 +130,7 @@ void LetterSheet(const std::filesystem::path& dataDir, const std::filesystem::pa
 }
 
 void ComponentSheet(const std::filesystem::path& dataDir, const std::filesystem::path& outDir) {
-  const std::string font = ReadWhole(dataDir / "H01.fnt");
+  const std::string font = ReadWhole(dataDir / kHangulFontFile);
   constexpr int kSets = std::size(kSetBases) - 1;
   GlyphGrid grid(27, kSets);
   for (int set = 0; set < kSets; ++set)
@@ -155,7 +156,7 @@ void WeakestSheet(const std::filesystem::path& dataDir, const std::string& unifo
     if (x >= 0 && x < 16 && y >= 0 && y < 16)
       drawn[2 * y + x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
   });
-  hangul.LoadFonts((dataDir / "ascii.fnt").c_str(), (dataDir / "H01.fnt").c_str());
+  hangul.LoadFonts((dataDir / kAsciiFontFile).c_str(), (dataDir / kHangulFontFile).c_str());
   for (int s = 0; s < fontbuild::kSyllableCount; ++s) {
     const auto found = unifont.find(fontbuild::kFirstSyllable + s);
     if (found == unifont.end() || found->second.size() != unifontGlyphs[s].size())
@@ -199,7 +200,7 @@ void TextSheet(const std::filesystem::path& dataDir, const std::filesystem::path
   }
   Sheet sheet(width + 16, 16 * static_cast<int>(lines.size()) + 16, platform::kBlack);
   THangul hangul = RendererOn(sheet.Picture(), dataDir);
-  hangul.Mode = 1;
+  hangul.Mode = THangul::kFaded;
   for (size_t row = 0; row < lines.size(); ++row)
     hangul.DrawText(8, 8 + 16 * static_cast<int32_t>(row), lines[row], platform::kWhite, 0);
   sheet.Save(outDir / (textFile.stem().string() + ".png"));
@@ -218,8 +219,8 @@ int main(int argc, char** argv) {
   const std::filesystem::path outDir = argv[2];
   const int firstText = against ? 5 : 3;
   try {
-    CheckFontFile(dataDir / "ascii.fnt", font_layout::kAsciiFontSize);
-    CheckFontFile(dataDir / "H01.fnt", font_layout::kHangulFontSize);
+    CheckFontFile(dataDir / kAsciiFontFile, font_layout::kAsciiFontSize);
+    CheckFontFile(dataDir / kHangulFontFile, font_layout::kHangulFontSize);
     std::filesystem::create_directories(outDir);
     SyllableSheets(dataDir, outDir);
     LetterSheet(dataDir, outDir);

@@ -19,8 +19,9 @@ bool Write(const platform::Bitmap& icon, const std::filesystem::path& folder, co
   std::error_code failed;
   std::filesystem::create_directories(folder, failed);
   const std::string path = (folder / name).string();
-  if (failed || !platform::SavePng(icon, path, kIconTransparent)) {
-    std::fprintf(stderr, "iconpng: cannot write %s\n", path.c_str());
+  std::string error = "cannot write " + path + ": " + failed.message();
+  if (failed || !platform::SavePng(icon, path, error, kIconTransparent)) {
+    std::fprintf(stderr, "iconpng: %s\n", error.c_str());
     return false;
   }
   return true;

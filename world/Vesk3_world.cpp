@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/system/DataFile.h"
+#include "world/MapFormat.h"
 
 namespace {
 
@@ -114,7 +115,7 @@ void TWorldView::LoadSprites(const std::string& Name) {
 }
 
 void TWorldView::PutTile(int32_t Column, int32_t Row, int32_t Index) {
-  Index &= 0x3F;
+  Index &= map_file::kTileMask;
   if (Index >= kTilesPerSheet) return;
   if (!StripHolds(TileStrip, Index)) return;  // the tile sheet was missing: nothing to draw
   if (!CellInView(ViewBitmap, Column, Row)) return;

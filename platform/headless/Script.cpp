@@ -1,121 +1,188 @@
 #include "platform/headless/Script.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <sstream>
+#include <string_view>
 
 #include "platform/system/CodePage.h"
+#include "platform/system/PlainText.h"
 
 namespace platform {
 namespace {
 
-constexpr int kMaxRepeat = 10'000'000;
 constexpr uint32_t kMaxHoldMs = 600'000;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return "";
-  const size_t last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
-}
+// One line of a script taken apart after its verb.
+struct Line {
+  std::string Verb;
+  std::vector<std::string> Words;  // the arguments, split at blanks
+  std::string Rest;                // everything after the verb and one space, spaces included
+};
 
-// A count such as "3" or "x3"; false when it is not a number in range.
-bool ParseCount(std::string word, int& count) {
-  if (!word.empty() && word[0] == 'x') word.erase(0, 1);
-  if (word.empty() || word.size() > 8 ||
-      word.find_first_not_of("0123456789") != std::string::npos) {
-    return false;
+// Where a script's events go, within the budget of a whole script: a short script can ask for
+// millions of repeats, which would take the memory and the time of the machine.
+class Events {
+ public:
+  // Adds `pattern` `times` over, or nothing (false) when the script would grow past its limit.
+  bool Repeat(const std::vector<ScriptEvent>& pattern, size_t times) {
+    if (pattern.size() * times > kMaxScriptEvents - all_.size()) return false;
+    for (size_t i = 0; i < times; ++i) all_.insert(all_.end(), pattern.begin(), pattern.end());
+    return true;
   }
-  count = std::stoi(word);
-  return count >= 1 && count <= kMaxRepeat;
+  bool Add(const ScriptEvent& event) { return Repeat({event}, 1); }
+  std::vector<ScriptEvent> Take() { return std::move(all_); }
+
+ private:
+  std::vector<ScriptEvent> all_;
+};
+
+const std::string kTooMany =
+    "the script comes to more than " + std::to_string(kMaxScriptEvents) + " events";
+
+// A count such as "3" or "x3".
+std::optional<int32_t> CountOf(std::string_view word) {
+  if (!word.empty() && word[0] == 'x') word.remove_prefix(1);
+  return WholeNumber(word, 1, static_cast<int32_t>(kMaxScriptEvents));
 }
+
+// Each verb reads its line into events starting from `event` (kind and line set); the problem,
+// or empty when the line is good.
+std::string Key(const Line& line, ScriptEvent event, Events& events) {
+  if (line.Words.empty() || line.Words.size() > 2) return "key takes a key name and an optional xN";
+  const auto count = line.Words.size() == 2 ? CountOf(line.Words[1]) : 1;
+  if (!count) return "bad repeat count";
+  std::string name = line.Words[0];
+  const bool shift = name.rfind("Shift+", 0) == 0;
+  if (shift) name.erase(0, 6);
+  const auto stroke = StrokeForName(name, shift);
+  if (!stroke) return "unknown key \"" + name + "\"";
+  std::vector<ScriptEvent> press;
+  if (shift) {
+    // A real keyboard sends the Shift key's own key-down before the shifted key.
+    press.push_back(event);
+    press.back().Stroke = *StrokeForName("Shift", true);
+  }
+  event.Stroke = *stroke;
+  press.push_back(event);
+  return events.Repeat(press, static_cast<size_t>(*count)) ? "" : kTooMany;
+}
+
+std::string Hold(const Line& line, ScriptEvent event, Events& events) {
+  const auto stroke = line.Words.size() == 2 ? StrokeForName(line.Words[0], false) : std::nullopt;
+  if (!stroke) return "hold takes a key name and a time such as 2000ms";
+  const std::string_view time = line.Words[1];
+  const bool inMs = time.size() > 2 && time.substr(time.size() - 2) == "ms";
+  const auto ms = inMs ? WholeNumber(time.substr(0, time.size() - 2), 1, kMaxHoldMs) : std::nullopt;
+  if (!ms) return "hold time is 1ms to 600000ms";
+  event.Stroke = *stroke;
+  event.HoldMs = static_cast<uint32_t>(*ms);
+  return events.Add(event) ? "" : kTooMany;
+}
+
+std::string Typed(const Line& line, ScriptEvent event, Events& events) {
+  event.Text = Utf8ToWide(line.Rest);
+  return events.Add(event) ? "" : kTooMany;
+}
+
+std::string Tick(const Line& line, ScriptEvent event, Events& events) {
+  const auto count = line.Words.empty() ? 1 : CountOf(line.Words[0]);
+  if (line.Words.size() > 1 || !count) return "tick takes an optional count";
+  return events.Repeat({event}, static_cast<size_t>(*count)) ? "" : kTooMany;
+}
+
+std::string Bare(const Line& line, ScriptEvent event, Events& events) {
+  if (!line.Words.empty()) return line.Verb + " takes no arguments";
+  return events.Add(event) ? "" : kTooMany;
+}
+
+struct Verb {
+  const char* Name;
+  ScriptEvent::Kind What;
+  std::string (*Read)(const Line&, ScriptEvent, Events&);
+};
+
+const Verb kVerbs[] = {
+    {"key", ScriptEvent::Kind::Key, Key},      {"hold", ScriptEvent::Kind::Hold, Hold},
+    {"text", ScriptEvent::Kind::Text, Typed},  {"compose", ScriptEvent::Kind::Compose, Typed},
+    {"tick", ScriptEvent::Kind::Tick, Tick},   {"paint", ScriptEvent::Kind::Paint, Bare},
+    {"close", ScriptEvent::Kind::Close, Bare},
+};
 
 }  // namespace
 
-std::optional<std::vector<ScriptEvent>> ParseScript(const std::string& utf8, ScriptError& error) {
-  std::vector<ScriptEvent> events;
-  std::istringstream lines(utf8);
-  std::string raw;
+std::optional<std::vector<ScriptEvent>> ParseScript(std::string_view utf8, ScriptError& error) {
+  // An editor's byte-order mark is no part of the first event.
+  if (utf8.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+    utf8.remove_prefix(kByteOrderMark.size());
+  Events events;
   int number = 0;
-  auto fail = [&](const std::string& problem) -> std::optional<std::vector<ScriptEvent>> {
-    error = ScriptError{number, problem};
-    return std::nullopt;
-  };
-  while (std::getline(lines, raw)) {
+  for (size_t start = 0; start < utf8.size();) {
     ++number;
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    const size_t end = std::min(utf8.find('\n', start), utf8.size());
+    std::string_view raw = utf8.substr(start, end - start);
+    start = end + 1;
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    if (raw.size() > kMaxScriptLineBytes) {
+      error = {number, "longer than " + std::to_string(kMaxScriptLineBytes) + " bytes"};
+      return std::nullopt;
+    }
     const std::string line = Trimmed(raw);
     if (line.empty() || line[0] == '#') continue;
-    const size_t space = line.find(' ');
-    const std::string verb = line.substr(0, space);
+    Line taken;
+    taken.Verb = line.substr(0, line.find_first_of(" \t"));
+    const std::string& verb = taken.Verb;
     // Text keeps everything after the single space that follows the verb, spaces included.
-    const std::string body = raw.substr(raw.find_first_not_of(" \t"));
-    const std::string rest = space == std::string::npos ? "" : body.substr(verb.size() + 1);
-    std::istringstream words(space == std::string::npos ? "" : line.substr(space + 1));
-    std::vector<std::string> args;
-    for (std::string word; words >> word;) args.push_back(word);
-
+    const std::string_view body = raw.substr(raw.find_first_not_of(" \t"));
+    if (body.size() > verb.size()) taken.Rest = body.substr(verb.size() + 1);
+    std::istringstream words(line.substr(verb.size()));
+    for (std::string word; words >> word;) taken.Words.push_back(word);
+    const Verb* known = nullptr;
+    for (const Verb& each : kVerbs)
+      if (verb == each.Name) known = &each;
+    if (!known) {
+      error = {number, "unknown event \"" + verb + "\""};
+      return std::nullopt;
+    }
     ScriptEvent event;
+    event.What = known->What;
     event.Line = number;
-    int count = 1;
-    if (verb == "key") {
-      if (args.empty() || args.size() > 2) return fail("key takes a key name and an optional xN");
-      if (args.size() == 2 && !ParseCount(args[1], count)) return fail("bad repeat count");
-      std::string name = args[0];
-      const bool shift = name.rfind("Shift+", 0) == 0;
-      if (shift) name.erase(0, 6);
-      const auto stroke = StrokeForName(name, shift);
-      if (!stroke) return fail("unknown key \"" + name + "\"");
-      event.What = ScriptEvent::Kind::Key;
-      for (int i = 0; i < count; ++i) {
-        if (shift) {
-          // A real keyboard sends the Shift key's own key-down before the shifted key.
-          ScriptEvent shiftDown = event;
-          shiftDown.Stroke = *StrokeForName("Shift", true);
-          events.push_back(shiftDown);
-        }
-        event.Stroke = *stroke;
-        events.push_back(event);
-      }
-      continue;
+    const std::string problem = known->Read(taken, event, events);
+    if (!problem.empty()) {
+      error = {number, problem};
+      return std::nullopt;
     }
-    if (verb == "hold") {
-      const auto stroke = args.size() == 2 ? StrokeForName(args[0], false) : std::nullopt;
-      if (!stroke) return fail("hold takes a key name and a time such as 2000ms");
-      std::string time = args[1];
-      const bool inMs = time.size() > 2 && time.compare(time.size() - 2, 2, "ms") == 0;
-      int ms = 0;
-      if (!inMs || !ParseCount(time.substr(0, time.size() - 2), ms) ||
-          static_cast<uint32_t>(ms) > kMaxHoldMs) {
-        return fail("hold time is 1ms to 600000ms");
-      }
-      event.What = ScriptEvent::Kind::Hold;
-      event.Stroke = *stroke;
-      event.HoldMs = static_cast<uint32_t>(ms);
-      events.push_back(event);
-      continue;
-    }
-    if (verb == "text" || verb == "compose") {
-      event.What = verb == "text" ? ScriptEvent::Kind::Text : ScriptEvent::Kind::Compose;
-      event.Text = Utf8ToWide(rest);
-      events.push_back(event);
-      continue;
-    }
-    if (verb == "tick") {
-      if (args.size() > 1 || (args.size() == 1 && !ParseCount(args[0], count))) {
-        return fail("tick takes an optional count");
-      }
-      event.What = ScriptEvent::Kind::Tick;
-      events.insert(events.end(), count, event);
-      continue;
-    }
-    if (verb == "paint" || verb == "close") {
-      if (!args.empty()) return fail(verb + " takes no arguments");
-      event.What = verb == "paint" ? ScriptEvent::Kind::Paint : ScriptEvent::Kind::Close;
-      events.push_back(event);
-      continue;
-    }
-    return fail("unknown event \"" + verb + "\"");
   }
-  return events;
+  return events.Take();
+}
+
+std::optional<std::string> ReadScript(const std::string& path, std::string& problem) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    problem = std::strerror(errno);
+    return std::nullopt;
+  }
+  std::string text;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) problem = std::strerror(errno);
+    if (got <= 0) break;
+    text.append(buffer, static_cast<size_t>(got));
+    if (text.size() > kMaxScriptBytes) {
+      problem = "larger than " + std::to_string(kMaxScriptBytes >> 20) + " MiB";
+      break;
+    }
+  }
+  ::close(fd);
+  if (!problem.empty()) return std::nullopt;
+  return text;
 }
 
 }  // namespace platform

@@ -10,9 +10,11 @@
 //   close             the window's close button
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/input/Keys.h"
@@ -33,7 +35,18 @@ struct ScriptError {
   std::string Problem;
 };
 
-// The events of a whole script; on the first bad line, nothing, with `error` naming the line.
-std::optional<std::vector<ScriptEvent>> ParseScript(const std::string& utf8, ScriptError& error);
+// A script's limits, far above what a test of the game needs: its events all told (each repeat
+// counts), and the bytes of one line (a `text` line is typed one character at a time).
+constexpr size_t kMaxScriptEvents = 100'000;
+constexpr size_t kMaxScriptLineBytes = 4096;
+constexpr size_t kMaxScriptBytes = 16 << 20;
+
+// The text of the script file at `path`; nothing, with the system's reason in `problem`, when it
+// cannot be read (a folder, a missing file) or is larger than a script can be.
+std::optional<std::string> ReadScript(const std::string& path, std::string& problem);
+
+// The events of a whole script (a leading byte-order mark skipped); on the first bad line,
+// nothing, with `error` naming the line.
+std::optional<std::vector<ScriptEvent>> ParseScript(std::string_view utf8, ScriptError& error);
 
 }  // namespace platform

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/system/WholeFile.h"
+
 namespace platform {
 namespace {
 
@@ -16,8 +18,8 @@ struct PngImage {
 
 }  // namespace
 
-bool SavePng(const Bitmap& bitmap, const std::string& path, std::optional<Pixel> transparent) {
-  if (bitmap.Empty()) return false;
+std::optional<std::string> EncodePng(const Bitmap& bitmap, std::optional<Pixel> transparent) {
+  if (bitmap.Empty()) return std::nullopt;
   // An opaque picture is written as B, G, R bytes; one with see-through pixels adds alpha.
   const int channels = transparent ? 4 : 3;
   std::vector<uint8_t> bytes(static_cast<size_t>(bitmap.Width()) * bitmap.Height() * channels);
@@ -36,7 +38,25 @@ bool SavePng(const Bitmap& bitmap, const std::string& path, std::optional<Pixel>
   png.image.width = static_cast<png_uint_32>(bitmap.Width());
   png.image.height = static_cast<png_uint_32>(bitmap.Height());
   png.image.format = transparent ? PNG_FORMAT_BGRA : PNG_FORMAT_BGR;
-  return png_image_write_to_file(&png.image, path.c_str(), 0, bytes.data(), 0, nullptr) != 0;
+  // Asked once for the size, then written into a buffer of that size.
+  png_alloc_size_t size = 0;
+  if (!png_image_write_to_memory(&png.image, nullptr, &size, 0, bytes.data(), 0, nullptr))
+    return std::nullopt;
+  std::string encoded(size, '\0');
+  if (!png_image_write_to_memory(&png.image, encoded.data(), &size, 0, bytes.data(), 0, nullptr))
+    return std::nullopt;
+  encoded.resize(size);
+  return encoded;
+}
+
+bool SavePng(const Bitmap& bitmap, const std::string& path, std::string& error,
+             std::optional<Pixel> transparent) {
+  const auto encoded = EncodePng(bitmap, transparent);
+  if (!encoded) {
+    error = "cannot write " + path + ": no picture to write";
+    return false;
+  }
+  return ReplaceFile(path, *encoded, error);
 }
 
 std::optional<Bitmap> LoadPng(const std::string& path) {

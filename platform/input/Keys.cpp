@@ -18,7 +18,10 @@ constexpr NamedKey kNamedKeys[] = {
     {"Backspace", vk::Back, 8}, {"Delete", vk::Delete, 0},  {"Home", vk::Home, 0},
     {"End", vk::End, 0},        {"Space", vk::Space, ' '},  {"Tab", vk::Tab, 0},
     {"Shift", vk::Shift, 0},    {"Ctrl", vk::Control, 0},   {"Alt", vk::Menu, 0},
-    {"RAlt", vk::Menu, 0},      {"Hangul", vk::Hangul, 0},
+    {"RAlt", vk::Menu, 0},      {"Hangul", vk::Hangul, 0},  {"Insert", vk::Insert, 0},
+    {"PageUp", vk::Prior, 0},   {"PageDown", vk::Next, 0},  {"CapsLock", vk::Capital, 0},
+    {"Pause", vk::Pause, 0},    {"Win", vk::LWin, 0},       {"RWin", vk::RWin, 0},
+    {"Apps", vk::Apps, 0},      {"Hanja", vk::Hanja, 0},
 };
 
 // US layout: the unshifted and shifted character of each punctuation key, and its key code.

@@ -17,16 +17,25 @@ constexpr uint16_t Return = 13;
 constexpr uint16_t Shift = 16;
 constexpr uint16_t Control = 17;
 constexpr uint16_t Menu = 18;  // Alt
+constexpr uint16_t Pause = 19;
+constexpr uint16_t Capital = 20;  // Caps Lock
 constexpr uint16_t Hangul = 21;
+constexpr uint16_t Hanja = 25;
 constexpr uint16_t Escape = 27;
 constexpr uint16_t Space = 32;
+constexpr uint16_t Prior = 33;  // Page Up
+constexpr uint16_t Next = 34;   // Page Down
 constexpr uint16_t End = 35;
 constexpr uint16_t Home = 36;
 constexpr uint16_t Left = 37;
 constexpr uint16_t Up = 38;
 constexpr uint16_t Right = 39;
 constexpr uint16_t Down = 40;
+constexpr uint16_t Insert = 45;
 constexpr uint16_t Delete = 46;
+constexpr uint16_t LWin = 91;
+constexpr uint16_t RWin = 92;
+constexpr uint16_t Apps = 93;  // the context-menu key
 constexpr uint16_t F1 = 112;
 }  // namespace vk
 
@@ -48,10 +57,30 @@ struct KeyStroke {
   bool Repeat = false;
 };
 
-// The stroke of a named key, as the headless script names keys: Up Down Left Right Escape Enter
-// Backspace Delete Home End Space Tab F1..F12 Shift Ctrl Alt RAlt Hangul, letters a..z, digits
-// 0..9. `shift` holds Shift down while the key is pressed. Nothing for an unknown name.
+// The stroke of a named key. These names are the one list of keys: the headless script names
+// keys by them, and each backend maps its own key codes to them (a KeyCodeName table in its
+// room). Up Down Left Right Escape Enter Backspace Delete Home End Space Tab F1..F12 Shift Ctrl
+// Alt RAlt Hangul, the keys that type nothing Insert PageUp PageDown CapsLock Pause Win RWin Apps
+// Hanja, letters a..z, digits 0..9 and the US layout's punctuation. `shift` holds Shift down
+// while the key is pressed. Nothing for an unknown name.
 std::optional<KeyStroke> StrokeForName(const std::string& name, bool shift);
+
+// One row of a backend's key map: the backend's own code for a key, and the key's name as
+// StrokeForName knows it.
+template <typename BackendCode>
+struct KeyCodeName {
+  BackendCode Code;
+  const char* Name;
+};
+
+// The name `map` gives to `code`, nullptr when it has none.
+template <typename Map, typename BackendCode>
+const char* NameOfCode(const Map& map, const BackendCode& code) {
+  for (const auto& row : map) {
+    if (row.Code == code) return row.Name;
+  }
+  return nullptr;
+}
 
 // A control character (below the space, or DEL): keys such as Enter and Backspace type them; a
 // single-line edit takes none of them as text.

@@ -14,7 +14,10 @@
 #include "platform/input/TextAheadOfKey.h"
 #include "platform/input/WindowKeys.h"
 #include "platform/sdl/SdlHandles.h"
+#include "platform/sdl/SdlKeys.h"
+#include "platform/sdl/WindowPlacement.h"
 #include "platform/sdl/ibus/IbusForwardedKeys.h"
+#include "platform/system/Choices.h"
 #include "platform/system/CodePage.h"
 #include "platform/system/Paths.h"
 
@@ -32,19 +35,13 @@ struct SdlWindow::Sdl {
 };
 
 std::optional<ScreenKind> ScreenKindNamed(const std::string& name) {
-  if (name == "software") return ScreenKind::Software;
-  if (name == "accelerated") return ScreenKind::Accelerated;
+  if (name == kSoftwareRenderer) return ScreenKind::Software;
+  if (name == kAcceleratedRenderer) return ScreenKind::Accelerated;
   return std::nullopt;
 }
 
 namespace {
 
-// Room for the window manager's frame round the client area when fitting the window to the
-// screen: borders at the sides and below, a title bar above.
-constexpr int kFrameSide = 5;
-constexpr int kFrameTop = 35;
-constexpr int kFrameWidth = 2 * kFrameSide;
-constexpr int kFrameHeight = kFrameTop + kFrameSide;
 // How long the caption names a screenshot just saved.
 constexpr Uint64 kCaptionMs = 4000;
 
@@ -55,66 +52,6 @@ bool ShowsNothingUnasked(const char* driver) {
   const char* asked = SDL_getenv("SDL_VIDEODRIVER");
   if (asked && *asked) return false;
   return driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
-}
-
-// The stroke of an SDL key event: keys by their place on the keyboard (the Hangul keyboard reads
-// the US letter of a key whatever the desktop layout), with Shift applied.
-std::optional<KeyStroke> StrokeOf(const SDL_Keysym& key) {
-  const bool shift = (key.mod & KMOD_SHIFT) != 0;
-  std::optional<KeyStroke> stroke;
-  const SDL_Scancode code = key.scancode;
-  if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) {
-    stroke = StrokeForName(std::string(1, static_cast<char>('a' + code - SDL_SCANCODE_A)), shift);
-  } else if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_0) {
-    stroke = StrokeForName(std::string(1, "1234567890"[code - SDL_SCANCODE_1]), shift);
-  } else if (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F12) {
-    stroke = StrokeForName("F" + std::to_string(code - SDL_SCANCODE_F1 + 1), shift);
-  } else {
-    struct Named {
-      SDL_Scancode Code;
-      const char* Name;
-    };
-    static constexpr Named kNamed[] = {
-        {SDL_SCANCODE_UP, "Up"},          {SDL_SCANCODE_DOWN, "Down"},
-        {SDL_SCANCODE_LEFT, "Left"},      {SDL_SCANCODE_RIGHT, "Right"},
-        {SDL_SCANCODE_ESCAPE, "Escape"},  {SDL_SCANCODE_RETURN, "Enter"},
-        {SDL_SCANCODE_KP_ENTER, "Enter"}, {SDL_SCANCODE_BACKSPACE, "Backspace"},
-        {SDL_SCANCODE_DELETE, "Delete"},  {SDL_SCANCODE_HOME, "Home"},
-        {SDL_SCANCODE_END, "End"},        {SDL_SCANCODE_SPACE, "Space"},
-        {SDL_SCANCODE_TAB, "Tab"},        {SDL_SCANCODE_LSHIFT, "Shift"},
-        {SDL_SCANCODE_RSHIFT, "Shift"},   {SDL_SCANCODE_LCTRL, "Ctrl"},
-        {SDL_SCANCODE_RCTRL, "Ctrl"},     {SDL_SCANCODE_LALT, "Alt"},
-        {SDL_SCANCODE_RALT, "RAlt"},      {SDL_SCANCODE_LANG1, "Hangul"},
-        {SDL_SCANCODE_MINUS, "-"},        {SDL_SCANCODE_EQUALS, "="},
-        {SDL_SCANCODE_LEFTBRACKET, "["},  {SDL_SCANCODE_RIGHTBRACKET, "]"},
-        {SDL_SCANCODE_BACKSLASH, "\\"},   {SDL_SCANCODE_SEMICOLON, ";"},
-        {SDL_SCANCODE_APOSTROPHE, "'"},   {SDL_SCANCODE_GRAVE, "`"},
-        {SDL_SCANCODE_COMMA, ","},        {SDL_SCANCODE_PERIOD, "."},
-        {SDL_SCANCODE_SLASH, "/"},
-    };
-    for (const Named& named : kNamed) {
-      if (named.Code == code) stroke = StrokeForName(named.Name, shift);
-    }
-    if (!stroke) {
-      // Keys that type nothing still reach the game with their virtual-key code.
-      struct Plain {
-        SDL_Scancode Code;
-        uint16_t VirtualKey;
-      };
-      static constexpr Plain kPlain[] = {
-          {SDL_SCANCODE_INSERT, 45},   {SDL_SCANCODE_PAGEUP, 33},      {SDL_SCANCODE_PAGEDOWN, 34},
-          {SDL_SCANCODE_CAPSLOCK, 20}, {SDL_SCANCODE_PAUSE, 19},       {SDL_SCANCODE_LGUI, 91},
-          {SDL_SCANCODE_RGUI, 92},     {SDL_SCANCODE_APPLICATION, 93}, {SDL_SCANCODE_LANG2, 25},
-      };
-      for (const Plain& plain : kPlain) {
-        if (plain.Code == code) stroke = KeyStroke{plain.VirtualKey, 0, 0, false};
-      }
-    }
-  }
-  if (!stroke) return std::nullopt;
-  stroke->Shift = (shift ? kShift : 0) | ((key.mod & KMOD_ALT) ? kAlt : 0) |
-                  ((key.mod & KMOD_CTRL) ? kCtrl : 0);
-  return stroke;
 }
 
 // Whether the desktop is set up to type through IBus.
@@ -142,6 +79,18 @@ SdlSurfaceHandle SurfaceOf(const Bitmap& bitmap) {
       SDL_PIXELFORMAT_RGB888));
 }
 
+// Why SDL found no display to show a window on: none named, or the one named would not open.
+std::string WhyNoDisplay() {
+  std::string named;
+  for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+    const char* value = std::getenv(variable);
+    if (value && *value) named += (named.empty() ? "" : ", ") + std::string(variable) + "=" + value;
+  }
+  if (named.empty())
+    return "no display to show it on (neither DISPLAY nor WAYLAND_DISPLAY names one)";
+  return "the display named could not be opened (" + named + ")";
+}
+
 }  // namespace
 
 SdlWindow::SdlWindow(Form& form, DisplayOptions options)
@@ -150,8 +99,13 @@ SdlWindow::SdlWindow(Form& form, DisplayOptions options)
 SdlWindow::~SdlWindow() = default;
 
 bool SdlWindow::Open(std::string& error) {
-  const FormDescription& description = form_.Description();
-  SDL_SetHint(SDL_HINT_APP_NAME, description.Title.c_str());
+  if (!StartVideo(error) || !MakeWindow(error) || !MakeScreen(error)) return false;
+  StartTyping();
+  return true;
+}
+
+bool SdlWindow::StartVideo(std::string& error) {
+  SDL_SetHint(SDL_HINT_APP_NAME, form_.Description().Title.c_str());
   SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
   sdl_ = std::make_unique<Sdl>();
   if (!sdl_->video.Started()) {
@@ -160,98 +114,98 @@ bool SdlWindow::Open(std::string& error) {
   }
   if (ShowsNothingUnasked(SDL_GetCurrentVideoDriver())) {
     error =
-        "cannot open a window: no display to show it on (neither DISPLAY nor WAYLAND_DISPLAY "
-        "names one); --headless plays a script without a display";
+        "cannot open a window: " + WhyNoDisplay() + "; --headless plays a script without a display";
     return false;
   }
+  return true;
+}
 
-  const int width = description.ClientWidth, height = description.ClientHeight;
-  const int scale = ChooseScale();
-  windowed_ = {0, 0, width * scale, height * scale};
+WindowPlace SdlWindow::WhereToOpen() const {
+  const FormDescription& description = form_.Description();
+  WindowRequest request;
+  request.ClientWidth = description.ClientWidth;
+  request.ClientHeight = description.ClientHeight;
+  request.Scale = options_.Scale;
+  request.WindowWidth = options_.WindowWidth;
+  request.WindowHeight = options_.WindowHeight;
   SDL_Rect usable{0, 0, 0, 0};
-  const bool knowsUsable = SDL_GetDisplayUsableBounds(0, &usable) == 0;
-  if (options_.Scale <= 0 && options_.WindowWidth > 0 && options_.WindowHeight > 0) {
-    // The size the player left the window at, as far as the screen still holds it.
-    const int widest = knowsUsable ? std::max(width, usable.w - kFrameWidth) : options_.WindowWidth;
-    const int tallest =
-        knowsUsable ? std::max(height, usable.h - kFrameHeight) : options_.WindowHeight;
-    windowed_.Width = std::clamp(options_.WindowWidth, width, widest);
-    windowed_.Height = std::clamp(options_.WindowHeight, height, tallest);
+  if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+    request.Usable = RectAt(usable.x, usable.y, usable.w, usable.h);
   }
+  const WindowPlace place = PlaceWindow(request);
+  if (place.ScaleLowered) {
+    std::cerr << "vesk: scale " << options_.Scale << " does not fit the screen (" << usable.w
+              << " x " << usable.h << " usable); using " << place.Scale << "\n";
+  }
+  return place;
+}
+
+bool SdlWindow::MakeWindow(std::string& error) {
+  const FormDescription& description = form_.Description();
+  const WindowPlace place = WhereToOpen();
+  const int centred = SDL_WINDOWPOS_CENTERED;  // the window system's choice
+  windowed_ = {place.Corner ? place.Corner->X : centred, place.Corner ? place.Corner->Y : centred,
+               place.Width, place.Height};
   openedAt_ = {windowed_.Width, windowed_.Height};
-  if (knowsUsable) {
-    // Centred in the usable area, frame included.
-    windowed_.X = usable.x + kFrameSide + (usable.w - kFrameWidth - windowed_.Width) / 2;
-    windowed_.Y = usable.y + kFrameTop + (usable.h - kFrameHeight - windowed_.Height) / 2;
-  } else {
-    windowed_.X = windowed_.Y = SDL_WINDOWPOS_CENTERED;
-  }
   Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
-  SDL_Rect place{windowed_.X, windowed_.Y, windowed_.Width, windowed_.Height};
+  SDL_Rect area{windowed_.X, windowed_.Y, windowed_.Width, windowed_.Height};
   SDL_DisplayMode desktop{};
   if (options_.Fullscreen) {
     // Made at the desktop's size, so the picture fills the screen even where no window manager
     // carries out the fullscreen request.
     flags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
-    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) place = {0, 0, desktop.w, desktop.h};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) area = {0, 0, desktop.w, desktop.h};
   }
   sdl_->window.reset(
-      SDL_CreateWindow(description.Caption.c_str(), place.x, place.y, place.w, place.h, flags));
+      SDL_CreateWindow(description.Caption.c_str(), area.x, area.y, area.w, area.h, flags));
   if (!sdl_->window) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
   }
-  SDL_SetWindowMinimumSize(sdl_->window.get(), width, height);
+  SDL_SetWindowMinimumSize(sdl_->window.get(), description.ClientWidth, description.ClientHeight);
   if (!description.Icon.Empty()) {
     if (const SdlSurfaceHandle icon = SurfaceOf(description.Icon)) {
       SDL_SetColorKey(icon.get(), SDL_TRUE, 0);
       SDL_SetWindowIcon(sdl_->window.get(), icon.get());
     }
   }
-  std::string renderer = options_.Renderer;
-  if (renderer.empty()) {
-    const char* chosen = SDL_getenv("VESK_RENDERER");
-    renderer = chosen && *chosen ? chosen : "software";
-  }
-  const auto kind = ScreenKindNamed(renderer);
-  if (!kind) {
-    error = "unknown renderer \"" + renderer + "\" (software or accelerated)";
-    return false;
-  }
-  sdl_->screen = SdlScreen::Make(sdl_->window.get(), *kind, width, height, error);
-  if (!sdl_->screen) return false;
-  if (options_.SystemInputMethod) {
-    PlaceTextInput();
-    SDL_StartTextInput();
-    sdl_->forwardedKeyEvent = SDL_RegisterEvents(1);
-    if (sdl_->forwardedKeyEvent != static_cast<uint32_t>(-1)) {
-      sdl_->forwardedKeys = std::make_unique<IbusForwardedKeys>(sdl_->forwardedKeyEvent);
-      if (!sdl_->forwardedKeys->Problem().empty() && DesktopUsesIbus()) {
-        std::cerr << "vesk: " << sdl_->forwardedKeys->Problem()
-                  << "; if Enter and the arrows do nothing in Hangul mode, turn off ibus-hangul's "
-                     "forwarding: gsettings set org.freedesktop.ibus.engine.hangul "
-                     "use-event-forwarding false\n";
-      }
-    }
-  } else {
-    SDL_StopTextInput();
-  }
   return true;
 }
 
-int SdlWindow::ChooseScale() const {
-  const FormDescription& description = form_.Description();
-  SDL_Rect usable{0, 0, 0, 0};
-  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return std::max(options_.Scale, 1);
-  const int fitting = FittingScale(description.ClientWidth, description.ClientHeight, usable.w,
-                                   usable.h, kFrameWidth, kFrameHeight);
-  if (options_.Scale <= 0) return fitting;
-  if (options_.Scale > fitting) {
-    std::cerr << "vesk: scale " << options_.Scale << " does not fit the screen (" << usable.w
-              << " x " << usable.h << " usable); using " << fitting << "\n";
-    return fitting;
+bool SdlWindow::MakeScreen(std::string& error) {
+  std::string renderer = options_.Renderer;
+  if (renderer.empty()) {
+    const char* chosen = SDL_getenv("VESK_RENDERER");
+    renderer = chosen && *chosen ? chosen : kSoftwareRenderer;
   }
-  return options_.Scale;
+  const auto kind = ScreenKindNamed(renderer);
+  if (!kind) {
+    error = "unknown renderer \"" + renderer + "\" (" + kRenderers.Listed() + ")";
+    return false;
+  }
+  const FormDescription& description = form_.Description();
+  sdl_->screen = SdlScreen::Make(sdl_->window.get(), *kind, description.ClientWidth,
+                                 description.ClientHeight, error);
+  return sdl_->screen != nullptr;
+}
+
+void SdlWindow::StartTyping() {
+  if (!options_.SystemInputMethod) {
+    SDL_StopTextInput();
+    return;
+  }
+  PlaceTextInput();
+  SDL_StartTextInput();
+  sdl_->forwardedKeyEvent = SDL_RegisterEvents(1);
+  if (sdl_->forwardedKeyEvent != static_cast<uint32_t>(-1)) {
+    sdl_->forwardedKeys = std::make_unique<IbusForwardedKeys>(sdl_->forwardedKeyEvent);
+    if (!sdl_->forwardedKeys->Problem().empty() && DesktopUsesIbus()) {
+      std::cerr << "vesk: " << sdl_->forwardedKeys->Problem()
+                << "; if Enter and the arrows do nothing in Hangul mode, turn off ibus-hangul's "
+                   "forwarding: gsettings set org.freedesktop.ibus.engine.hangul "
+                   "use-event-forwarding false\n";
+    }
+  }
 }
 
 std::optional<std::pair<int, int>> SdlWindow::ResizedTo() const {
@@ -313,7 +267,7 @@ void SdlWindow::Show() {
 void SdlWindow::ShowChanges() { sdl_->screen->Show(form_.Canvas(), form_.TakeChanges()); }
 
 void SdlWindow::HandleKey(const SDL_KeyboardEvent& key) {
-  auto stroke = StrokeOf(key.keysym);
+  auto stroke = StrokeOfSdlKey(key.keysym);
   if (!stroke) return;
   if (const WindowKey own = WindowKeyOf(*stroke); own != WindowKey::None) {
     // The window's own keys never reach the game.
@@ -401,7 +355,11 @@ bool SdlWindow::Handle(const SDL_Event& event) {
       return true;
     case SDL_WINDOWEVENT:
       switch (event.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          if (sdl_->forwardedKeys) sdl_->forwardedKeys->SetWindowFocused(true);
+          return false;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+          if (sdl_->forwardedKeys) sdl_->forwardedKeys->SetWindowFocused(false);
           heldKeys_.ReleaseAll();
           return false;
         case SDL_WINDOWEVENT_CLOSE:
@@ -439,38 +397,38 @@ bool SdlWindow::Handle(const SDL_Event& event) {
 }
 
 void SdlWindow::Run() {
-  const Uint32 interval = std::max<Uint32>(1, form_.MainTimer().Interval);
-  Uint32 nextTick = SDL_GetTicks() + interval;
+  // One clock for everything that waits: the timer, a held arrow's next step, the caption.
+  const uint64_t interval = std::max<uint64_t>(1, form_.MainTimer().Interval);
+  uint64_t nextTick = SDL_GetTicks64() + interval;
   form_.Paint();
   ShowChanges();
   while (!form_.CloseRequested()) {
     // Sleep in the wait until an event comes, the timer is due or a held arrow steps again.
-    const Uint32 now = SDL_GetTicks();
-    int timeout = SDL_TICKS_PASSED(now, nextTick) ? 0 : static_cast<int>(nextTick - now);
-    for (const auto due : {heldKeys_.NextDue(), captionUntil_}) {
-      if (!due) continue;
-      const Uint64 now64 = SDL_GetTicks64();
-      timeout = std::min<int>(timeout, *due > now64 ? static_cast<int>(*due - now64) : 0);
+    uint64_t due = nextTick;
+    for (const auto other : {heldKeys_.NextDue(), captionUntil_}) {
+      if (other) due = std::min(due, *other);
     }
+    const uint64_t before = SDL_GetTicks64();
     SDL_Event event;
     bool handled = false;
-    if (SDL_WaitEventTimeout(&event, timeout)) {
+    if (SDL_WaitEventTimeout(&event, due > before ? static_cast<int>(due - before) : 0)) {
       handled = Handle(event);
       // Everything else already waiting goes first, so the picture never lags behind the input.
       while (!form_.CloseRequested() && SDL_PollEvent(&event)) handled |= Handle(event);
     }
+    const uint64_t now = SDL_GetTicks64();
     // A held arrow's next step, also while the desktop's own repeats keep the queue busy.
-    if (auto step = heldKeys_.Due(SDL_GetTicks64()); step && !form_.CloseRequested()) {
+    if (auto step = heldKeys_.Due(now); step && !form_.CloseRequested()) {
       form_.Key(*step);
       handled = true;
     }
-    if (captionUntil_ && SDL_GetTicks64() >= *captionUntil_) {
+    if (captionUntil_ && now >= *captionUntil_) {
       SDL_SetWindowTitle(sdl_->window.get(), form_.Description().Caption.c_str());
       captionUntil_.reset();
     }
-    if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) {
-      nextTick += interval;
-      if (SDL_TICKS_PASSED(SDL_GetTicks(), nextTick)) nextTick = SDL_GetTicks() + interval;
+    if (now >= nextTick) {
+      // A tick late by more than an interval is not made up: the next comes an interval on.
+      nextTick = now >= nextTick + interval ? now + interval : nextTick + interval;
       form_.Tick();
       handled = true;
     }

@@ -12,6 +12,7 @@
 
 #include "platform/input/HeldKeys.h"
 #include "platform/sdl/SdlScreen.h"
+#include "platform/sdl/WindowPlacement.h"
 #include "platform/toolkit/Form.h"
 #include "platform/toolkit/Window.h"
 
@@ -45,9 +46,15 @@ class SdlWindow {
   bool Handle(const SDL_Event& event);
   void HandleKey(const SDL_KeyboardEvent& key);
   void ShowChanges();
-  // The window's scale: the player's, lowered (with a line on stderr) when its window would not
-  // fit the usable screen, else the largest that fits.
-  int ChooseScale() const;
+  // The steps of Open: SDL's video (false when there is no display to show a window on), the
+  // window where WhereToOpen puts it, with its icon, the screen that shows the picture in it, and
+  // the desktop's input method when the player types through it.
+  bool StartVideo(std::string& error);
+  bool MakeWindow(std::string& error);
+  bool MakeScreen(std::string& error);
+  void StartTyping();
+  // Where the window opens on this screen; a scale lowered to fit says so on stderr.
+  WindowPlace WhereToOpen() const;
   void PlaceTextInput();
   void ToggleFullscreen();
   void TakeScreenshot();

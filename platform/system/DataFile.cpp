@@ -11,6 +11,10 @@ namespace platform {
 
 const char* const kReadBeyondEnd = "Read beyond end of file";
 
+namespace {
+constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+}  // namespace
+
 InOutError::InOutError(const std::string& fileName, const std::string& message)
     : std::runtime_error(fileName + ": " + message), fileName_(fileName), message_(message) {}
 
@@ -22,12 +26,25 @@ std::optional<DataFile> DataFile::Open(const std::string& name) {
   struct stat info {};
   // A file that nobody may write is read-only for every player, the superuser included, whom
   // the open above would let through.
-  constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (info.st_mode & kAnyWrite) == 0) {
     ::close(fd);
     return std::nullopt;
   }
   return DataFile(name, fd);
+}
+
+std::string DataFile::WhyAbsent(const std::string& name) {
+  if (Open(name)) return "";
+  struct stat info {};
+  if (::stat(name.c_str(), &info) != 0) {
+    if (errno != ENOENT) return std::strerror(errno);
+    return ::lstat(name.c_str(), &info) == 0 ? "a link to nothing" : "missing";
+  }
+  if (!S_ISREG(info.st_mode)) return "not a regular file";
+  if ((info.st_mode & kAnyWrite) == 0 || ::access(name.c_str(), W_OK) != 0) return "read-only";
+  const int fd = ::open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0) ::close(fd);
+  return fd >= 0 ? "" : std::strerror(errno);
 }
 
 DataFile::DataFile(DataFile&& other) noexcept : name_(std::move(other.name_)), fd_(other.fd_) {

@@ -29,6 +29,9 @@ class DataFile {
  public:
   // The open file, or nothing when the file counts as absent.
   static std::optional<DataFile> Open(const std::string& name);
+  // Why Open finds `name` absent, for a message: "missing", "a link to nothing", "not a regular
+  // file", "read-only" or the system's own reason; empty when it opens.
+  static std::string WhyAbsent(const std::string& name);
 
   DataFile(DataFile&& other) noexcept;
   DataFile& operator=(DataFile&& other) noexcept;

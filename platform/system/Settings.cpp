@@ -1,31 +1,29 @@
 #include "platform/system/Settings.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
+#include "platform/system/Choices.h"
 #include "platform/system/Paths.h"
+#include "platform/system/PlainText.h"
+#include "platform/system/WholeFile.h"
 
 namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int32_t kMaxScale = 16;
 constexpr int32_t kMaxWindowSide = 65535;
+constexpr char kHeader[] = "# Vesk keeps the player's choices here; written by the game.\n";
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::optional<int32_t> WholeNumber(const std::string& text, int32_t low, int32_t high) {
-  if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
-    return std::nullopt;
-  const int32_t n = std::stoi(text);
-  if (n < low || n > high) return std::nullopt;
-  return n;
+template <typename T, typename U>
+bool Set(std::optional<T>& field, const std::optional<U>& parsed) {
+  if (parsed) field = *parsed;
+  return parsed.has_value();
 }
 
 std::optional<bool> YesNo(const std::string& text) {
@@ -34,139 +32,231 @@ std::optional<bool> YesNo(const std::string& text) {
   return std::nullopt;
 }
 
+std::optional<std::string> YesNoText(const std::optional<bool>& value) {
+  if (!value) return std::nullopt;
+  return *value ? "yes" : "no";
+}
+
 std::optional<WindowSize> SizeOf(const std::string& text) {
   const size_t x = text.find('x');
   if (x == std::string::npos) return std::nullopt;
-  const auto width = WholeNumber(text.substr(0, x), 1, kMaxWindowSide);
-  const auto height = WholeNumber(text.substr(x + 1), 1, kMaxWindowSide);
+  const auto width = WholeNumber(std::string_view(text).substr(0, x), 1, kMaxWindowSide);
+  const auto height = WholeNumber(std::string_view(text).substr(x + 1), 1, kMaxWindowSide);
   if (!width || !height) return std::nullopt;
   return WindowSize{*width, *height};
 }
 
-// Sets the named setting from its value; false when the name is unknown, already set or the
-// value is not one it takes.
-bool Assign(Settings& settings, const std::string& name, const std::string& value) {
-  auto set = [](auto& field, auto parsed) {
-    if (field || !parsed) return false;
-    field = *parsed;
-    return true;
-  };
-  if (name == "scale") return set(settings.Scale, WholeNumber(value, 1, kMaxScale));
-  if (name == "window") return set(settings.Window, SizeOf(value));
-  if (name == "fullscreen") return set(settings.Fullscreen, YesNo(value));
-  if (name == "hangul") return set(settings.HangulMode, YesNo(value));
-  if (name == "ime") {
-    const bool known = value == "builtin" || value == "system";
-    return set(settings.InputMethod, known ? std::optional<std::string>(value) : std::nullopt);
-  }
-  return false;
+std::optional<std::string> InputMethodOf(const std::string& text) {
+  if (kInputMethods.Takes(text)) return text;
+  return std::nullopt;
 }
 
-const char* YesNoText(bool value) { return value ? "yes" : "no"; }
+// One setting: its name in the text, what its value may be, how a value is read into the
+// settings and how the settings' value is written (nothing when it is not chosen).
+struct Rule {
+  const char* Name;
+  std::string Takes;
+  bool (*Assign)(Settings&, const std::string&);
+  std::optional<std::string> (*Value)(const Settings&);
+};
+
+const Rule kRules[] = {
+    {"scale", "a whole number from 1 to " + std::to_string(kMaxScale),
+     [](Settings& s, const std::string& v) { return Set(s.Scale, WholeNumber(v, 1, kMaxScale)); },
+     [](const Settings& s) -> std::optional<std::string> {
+       if (!s.Scale) return std::nullopt;
+       return std::to_string(*s.Scale);
+     }},
+    {"window", "a size such as 1264x906",
+     [](Settings& s, const std::string& v) { return Set(s.Window, SizeOf(v)); },
+     [](const Settings& s) -> std::optional<std::string> {
+       if (!s.Window) return std::nullopt;
+       return std::to_string(s.Window->Width) + "x" + std::to_string(s.Window->Height);
+     }},
+    {"fullscreen", "yes or no",
+     [](Settings& s, const std::string& v) { return Set(s.Fullscreen, YesNo(v)); },
+     [](const Settings& s) { return YesNoText(s.Fullscreen); }},
+    {"hangul", "yes or no",
+     [](Settings& s, const std::string& v) { return Set(s.HangulMode, YesNo(v)); },
+     [](const Settings& s) { return YesNoText(s.HangulMode); }},
+    {"ime", kInputMethods.Listed(),
+     [](Settings& s, const std::string& v) { return Set(s.InputMethod, InputMethodOf(v)); },
+     [](const Settings& s) { return s.InputMethod; }},
+};
+
+const Rule* RuleNamed(const std::string& name) {
+  for (const Rule& rule : kRules)
+    if (name == rule.Name) return &rule;
+  return nullptr;
+}
 
 }  // namespace
 
-std::optional<Settings> ParseSettings(const std::string& text, std::string& problem) {
+std::optional<SettingsLines> SettingsLines::Parse(const std::string& text, std::string& problem) {
   if (!text.empty() && text.back() != '\n') {
     problem = "cut short (the last line has no end)";
     return std::nullopt;
   }
-  Settings settings;
+  SettingsLines parsed;
   size_t start = 0;
-  for (int line = 1; start < text.size(); ++line) {
-    const size_t end = text.find('\n', start);
-    std::string raw = text.substr(start, end - start);
-    start = end + 1;
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    if (raw.find_first_of(std::string("\r\0", 2)) != std::string::npos) {
-      problem = "line " + std::to_string(line) + ": not text";
+  for (int number = 1; start < text.size(); ++number) {
+    const size_t end = text.find('\n', start) + 1;
+    Line line{text.substr(start, end - start), ""};
+    start = end;
+    std::string content = line.Text.substr(0, line.Text.size() - 1);
+    if (!content.empty() && content.back() == '\r') content.pop_back();
+    const std::string where = "line " + std::to_string(number) + ": ";
+    const bool control = std::any_of(content.begin(), content.end(), [](char c) {
+      return static_cast<unsigned char>(c) < 0x20 && c != '\t';
+    });
+    if (control) {
+      problem = where + "not text";
       return std::nullopt;
     }
-    const std::string content = Trimmed(raw);
-    if (content.empty() || content[0] == '#') continue;
+    content = Trimmed(content);
     const size_t equals = content.find('=');
-    const bool ok =
-        equals != std::string::npos &&
-        Assign(settings, Trimmed(content.substr(0, equals)), Trimmed(content.substr(equals + 1)));
-    if (!ok) {
-      problem = "line " + std::to_string(line) + ": not a setting the game knows, or set twice";
-      return std::nullopt;
+    const std::string name =
+        equals == std::string::npos ? "" : Trimmed(std::string_view(content).substr(0, equals));
+    const Rule* rule = RuleNamed(name);
+    const bool seen = std::any_of(parsed.lines_.begin(), parsed.lines_.end(),
+                                  [&](const Line& other) { return other.Setting == name; });
+    if (content.empty() || content[0] == '#') {
+      // a comment or a blank line
+    } else if (!rule) {
+      parsed.problems_.push_back(where + "not a setting the game knows");
+    } else if (seen) {
+      parsed.problems_.push_back(where + name + " is set twice; the first line counts");
+    } else {
+      line.Setting = name;
+      if (!rule->Assign(parsed.values_, Trimmed(std::string_view(content).substr(equals + 1))))
+        parsed.problems_.push_back(where + name + " takes " + rule->Takes);
     }
+    parsed.lines_.push_back(std::move(line));
   }
-  return settings;
+  return parsed;
 }
 
-std::string FormatSettings(const Settings& settings) {
-  std::string text = "# Vesk keeps the player's choices here; written by the game.\n";
-  if (settings.Scale) text += "scale = " + std::to_string(*settings.Scale) + "\n";
-  if (settings.Window) {
-    text += "window = " + std::to_string(settings.Window->Width) + "x" +
-            std::to_string(settings.Window->Height) + "\n";
+std::string SettingsLines::With(const Settings& settings) const {
+  auto changed = [&](const Rule& rule) { return rule.Value(settings) != rule.Value(values_); };
+  auto lineOf = [&](const Rule& rule, const std::string& end) {
+    const auto value = rule.Value(settings);
+    return value ? std::string(rule.Name) + " = " + *value + end : "";
+  };
+  std::string text = lines_.empty() ? kHeader : "";
+  for (const Line& line : lines_) {
+    const Rule* rule = RuleNamed(line.Setting);
+    if (!rule || !changed(*rule)) {
+      text += line.Text;
+    } else {
+      const bool windows = line.Text.size() > 1 && line.Text[line.Text.size() - 2] == '\r';
+      text += lineOf(*rule, windows ? "\r\n" : "\n");
+    }
   }
-  if (settings.Fullscreen)
-    text += std::string("fullscreen = ") + YesNoText(*settings.Fullscreen) + "\n";
-  if (settings.HangulMode)
-    text += std::string("hangul = ") + YesNoText(*settings.HangulMode) + "\n";
-  if (settings.InputMethod) text += "ime = " + *settings.InputMethod + "\n";
+  for (const Rule& rule : kRules) {
+    const bool hasLine = std::any_of(lines_.begin(), lines_.end(),
+                                     [&](const Line& line) { return line.Setting == rule.Name; });
+    if (!hasLine) text += lineOf(rule, "\n");
+  }
   return text;
 }
 
-fs::path SettingsStore::DefaultPath() {
+std::optional<Settings> ParseSettings(const std::string& text, std::string& problem) {
+  const auto lines = SettingsLines::Parse(text, problem);
+  if (!lines) return std::nullopt;
+  if (!lines->Problems().empty()) {
+    problem = lines->Problems().front();
+    return std::nullopt;
+  }
+  return lines->Values();
+}
+
+std::string FormatSettings(const Settings& settings) { return SettingsLines().With(settings); }
+
+fs::path SettingsFile::DefaultPath() {
   const fs::path folder = UserConfigFolder();
   return folder.empty() ? fs::path() : folder / "vesk" / "vesk.conf";
 }
 
-SettingsStore::SettingsStore(fs::path path) : path_(std::move(path)) {}
+std::string SettingsFile::Name() const { return "settings file " + path_.string(); }
 
-Settings SettingsStore::Load(std::string& message) {
-  kept_ = {};
-  message.clear();
+SettingsStore::Found SettingsFile::Read(size_t most, std::string& text, std::string& problem) {
   std::error_code failed;
-  auto ignored = [&](const std::string& why) {
-    message = "settings file " + path_.string() + " ignored: " + why;
-    return Settings{};
+  auto unreadable = [&](const std::string& why) {
+    problem = why;
+    return Found::Unreadable;
   };
+  if (path_.empty()) return Found::Nothing;
   const fs::file_status status = fs::status(path_, failed);
   if (!fs::exists(status)) {
     // Only a file that is simply not there yet is no news; a link to nothing, or a folder the
     // game may not look into, is worth a word.
-    if (fs::is_symlink(fs::symlink_status(path_, failed))) return ignored("a link to nothing");
-    if (failed && failed != std::errc::no_such_file_or_directory) return ignored(failed.message());
-    return kept_;
+    if (fs::is_symlink(fs::symlink_status(path_, failed))) return unreadable("a link to nothing");
+    if (failed && failed != std::errc::no_such_file_or_directory)
+      return unreadable(failed.message());
+    return Found::Nothing;
   }
-  if (!fs::is_regular_file(status)) return ignored("not a file");
+  if (!fs::is_regular_file(status)) return unreadable("not a file");
   const std::uintmax_t size = fs::file_size(path_, failed);
-  if (failed) return ignored(failed.message());
-  if (size > kMaxSettingsBytes) return ignored("larger than a settings file can be");
+  if (failed) return unreadable(failed.message());
+  if (size > most) return unreadable("larger than a settings file can be");
   std::ifstream in(path_, std::ios::binary);
-  if (!in) return ignored("cannot be read");
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return ignored("cannot be read");
-  std::string problem;
-  const auto settings = ParseSettings(text, problem);
-  if (!settings) return ignored(problem);
-  kept_ = *settings;
-  return kept_;
+  if (!in) return unreadable("cannot be read");
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) return unreadable("cannot be read");
+  return Found::Text;
 }
 
-bool SettingsStore::Keep(const Settings& settings, std::string& message) {
-  if (settings == kept_ || path_.empty()) return true;
+bool SettingsFile::Write(const std::string& text, std::string& problem) {
+  if (path_.empty()) return true;  // no settings folder is known: nothing is kept, as said
   std::error_code failed;
   fs::create_directories(path_.parent_path(), failed);
-  const fs::path fresh = path_.string() + ".new";
-  {
-    std::ofstream out(fresh, std::ios::binary | std::ios::trunc);
-    out << FormatSettings(settings);
-    out.close();
-    if (!failed && !out) failed = std::make_error_code(std::errc::io_error);
-  }
-  if (!failed) fs::rename(fresh, path_, failed);
   if (failed) {
-    message = "cannot keep the settings in " + path_.string() + ": " + failed.message();
-    fs::remove(fresh, failed);
+    problem = "cannot make " + path_.parent_path().string() + ": " + failed.message();
     return false;
   }
-  kept_ = settings;
+  // A pipe or a device in the file's place would take the text and keep nothing, or never end.
+  const fs::file_status status = fs::status(path_, failed);
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    problem = "cannot write " + path_.string() + ": not a file";
+    return false;
+  }
+  return ReplaceFile(path_, text, problem);
+}
+
+Settings SettingsKeeper::Load(std::vector<std::string>& messages) {
+  kept_ = {};
+  std::string text;
+  std::string problem;
+  switch (store_.Read(kMaxSettingsBytes, text, problem)) {
+    case SettingsStore::Found::Nothing:
+      return {};
+    case SettingsStore::Found::Unreadable:
+      messages.push_back(store_.Name() + " ignored: " + problem);
+      return {};
+    case SettingsStore::Found::Text:
+      break;
+  }
+  auto lines = SettingsLines::Parse(text, problem);
+  if (!lines) {
+    messages.push_back(store_.Name() + " ignored: " + problem);
+    return {};
+  }
+  for (const std::string& skipped : lines->Problems())
+    messages.push_back(store_.Name() + ", " + skipped + " (the line is skipped)");
+  kept_ = std::move(*lines);
+  return kept_.Values();
+}
+
+bool SettingsKeeper::Keep(const Settings& settings, std::string& message) {
+  if (settings == kept_.Values()) return true;
+  std::string problem;
+  const std::string text = kept_.With(settings);
+  if (!store_.Write(text, problem)) {
+    message = "cannot keep the settings: " + problem;
+    return false;
+  }
+  std::string unused;
+  kept_ = *SettingsLines::Parse(text, unused);
   return true;
 }
 

@@ -1,15 +1,18 @@
-// Settings: what the player chose, kept between runs in one small text file,
-// $XDG_CONFIG_HOME/vesk/vesk.conf (else ~/.config/vesk/vesk.conf). One "name = value" a line,
-// "#" starts a comment:
+// Settings: what the player chose, kept between runs as a small text, in a file on the desktop
+// ($XDG_CONFIG_HOME/vesk/vesk.conf, else ~/.config/vesk/vesk.conf) and in the page's storage in
+// a browser. One "name = value" a line, "#" starts a comment:
 //   scale = 2            whole-pixel scale of the window, 1 to 16
 //   window = 1264x906    the window's size in screen pixels after the player resized it
 //   fullscreen = yes|no
 //   hangul = yes|no      the built-in keyboard types Hangul (yes) or Latin letters
 //   ime = builtin|system
-// A name may stand once; every line ends with a newline (a file cut off mid-line is refused).
-// A file that breaks any rule is ignored whole, with one message naming it: settings are a
-// comfort, never a reason not to start. The file is written only when a setting changes, and
-// through a new file renamed over the old one, so a crash never leaves half a file.
+// The text is the player's too: a line the game cannot use (an unknown name, a value the setting
+// does not take, a name set twice) is skipped with a message naming it, and the other lines count.
+// When a setting changes, only its own line is rewritten (added at the end when it had none,
+// dropped when the setting is no longer chosen); comments, unknown and untouched lines stay as
+// they were. A text the game cannot take at all (cut off mid-line, not text, larger than a
+// settings text can be) is ignored whole, with one message: settings are a comfort, never a reason
+// not to start.
 #pragma once
 
 #include <cstddef>
@@ -17,6 +20,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -39,31 +43,81 @@ struct Settings {
 // Far more than any real settings text; a larger one is not read at all.
 constexpr size_t kMaxSettingsBytes = 4096;
 
-// The settings a file's text holds, or nothing with `problem` set (its line and what is wrong).
+// A settings text line by line: the settings its good lines hold, and every line as it stands.
+class SettingsLines {
+ public:
+  // Reads `text`; nothing, with `problem` set, when the text cannot be taken at all. The lines
+  // the game cannot use are skipped, each with its own entry in Problems().
+  static std::optional<SettingsLines> Parse(const std::string& text, std::string& problem);
+
+  const Settings& Values() const { return values_; }
+  // "line N: what is wrong", one for each line skipped.
+  const std::vector<std::string>& Problems() const { return problems_; }
+  // The text with `settings` in place of Values(): the lines of the settings that differ are
+  // rewritten, added or dropped, and every other line is kept byte for byte.
+  std::string With(const Settings& settings) const;
+
+ private:
+  struct Line {
+    std::string Text;     // as it stands, with its line end
+    std::string Setting;  // the name of the setting it holds or fails to hold; else empty
+  };
+  std::vector<Line> lines_;
+  Settings values_;
+  std::vector<std::string> problems_;
+};
+
+// The settings of a whole text when every line is good; nothing, with the first bad line's
+// problem, otherwise.
 std::optional<Settings> ParseSettings(const std::string& text, std::string& problem);
+// A fresh text that holds exactly `settings`.
 std::string FormatSettings(const Settings& settings);
 
-// The settings file of one player: loaded once at start, written when what the game is told to
-// keep differs from what the file holds.
+// Where a settings text is kept: a file, the page's storage.
 class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // How messages name it: "settings file PATH".
+  virtual std::string Name() const = 0;
+  enum class Found { Nothing, Text, Unreadable };
+  // The kept text in `text`, refused when longer than `most` bytes (Unreadable, with `problem`).
+  virtual Found Read(size_t most, std::string& text, std::string& problem) = 0;
+  // Keeps `text` whole; false with `problem` (the reason, naming the place) when it cannot.
+  virtual bool Write(const std::string& text, std::string& problem) = 0;
+};
+
+// The settings file of one player.
+class SettingsFile : public SettingsStore {
  public:
   // The player's settings file; an empty path when neither $XDG_CONFIG_HOME nor $HOME is set.
   static std::filesystem::path DefaultPath();
 
-  explicit SettingsStore(std::filesystem::path path);
-
-  // Reads the file. A missing file gives no settings and no message; any other failure gives no
-  // settings and one line for the player in `message`, naming the file.
-  Settings Load(std::string& message);
-  // Writes `settings` when they differ from what the file holds; false with `message` set when
-  // the file cannot be written (the game goes on).
-  bool Keep(const Settings& settings, std::string& message);
-
-  const std::filesystem::path& Path() const { return path_; }
+  explicit SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
+  std::string Name() const override;
+  Found Read(size_t most, std::string& text, std::string& problem) override;
+  // Written whole beside the file and renamed over it, through a link to the file it names, into
+  // a folder made when missing; with no path, nothing is written.
+  bool Write(const std::string& text, std::string& problem) override;
 
  private:
   std::filesystem::path path_;
-  Settings kept_;  // what the file holds as far as this run knows
+};
+
+// Loads the settings once at start and writes back what changes, over any store.
+class SettingsKeeper {
+ public:
+  explicit SettingsKeeper(SettingsStore& store) : store_(store) {}
+
+  // The settings kept. Nothing kept gives no settings and no message; each line skipped, or a
+  // text ignored whole, gives one line for the player in `messages`, naming the store.
+  Settings Load(std::vector<std::string>& messages);
+  // Writes `settings` when they differ from what the store holds; false with `message` set when
+  // they cannot be written (the game goes on).
+  bool Keep(const Settings& settings, std::string& message);
+
+ private:
+  SettingsStore& store_;
+  SettingsLines kept_;  // the text as this run knows it; empty when nothing usable was kept
 };
 
 }  // namespace platform

@@ -26,7 +26,7 @@ void EventLog::Paint(Bitmap& surface, bool force) {
   if (!dirty_ && !force) return;
   dirty_ = false;
   if (!fontLooked_) {
-    if (findFace_) font_ = findFace_(kFontHeight);
+    if (controlFont_) font_ = controlFont_->Face(kFontHeight);
     fontLooked_ = true;
   }
   surface.FillRect(bounds_, kButtonFace);
@@ -53,8 +53,8 @@ const Bitmap& EventLog::LinePicture(const std::string& line, int lineHeight) {
   picture.FillRect(whole, kButtonFace);
   if (font_) {
     font_->Draw(picture, whole, kMargin, 0, CodePageToUtf8(line), kGrayText);
-  } else if (fallback_) {
-    fallback_(picture, kMargin, 0, line, kGrayText);
+  } else if (controlFont_ && controlFont_->Fallback()) {
+    controlFont_->Fallback()(picture, kMargin, 0, line, kGrayText);
   }
   return pictures_.emplace(line, std::move(picture)).first->second;
 }

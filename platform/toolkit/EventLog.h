@@ -1,7 +1,7 @@
 // EventLog: the window's disabled, read-only list of text lines. Lines are appended at the end,
 // nothing is removed, and the newest line is always in view. It paints itself onto the window
-// surface, greyed like a disabled control, in the system's small sans-serif face where the backend
-// finds one with Hangul coverage; without one it uses the text drawer the game hands it.
+// surface, greyed like a disabled control, in the form's control font: the system's small
+// sans-serif face where the backend finds one with Hangul coverage, else the game's bitmap fonts.
 #pragma once
 
 #include <cstdint>
@@ -12,16 +12,12 @@
 #include <vector>
 
 #include "platform/image/Bitmap.h"
-#include "platform/toolkit/ControlFace.h"
+#include "platform/toolkit/ControlFont.h"
 
 namespace platform {
 
 class EventLog {
  public:
-  // Draws code-page text at (x, y) of the surface in a colour word; returns nothing.
-  using TextDrawer =
-      std::function<void(Bitmap& surface, int32_t x, int32_t y, const std::string&, ColorWord)>;
-
   EventLog(Rect bounds, std::vector<std::string> initialLines);
   ~EventLog();
 
@@ -30,9 +26,8 @@ class EventLog {
   const std::vector<std::string>& Lines() const { return lines_; }
   Rect Bounds() const { return bounds_; }
 
-  // The system face to draw with, looked up at the first paint; without one, the drawer.
-  void SetFaceFinder(ControlFaceFinder finder) { findFace_ = std::move(finder); }
-  void SetFallbackDrawer(TextDrawer drawer) { fallback_ = std::move(drawer); }
+  // The font to draw with; its face is taken at the first paint.
+  void UseFont(ControlFont& font) { controlFont_ = &font; }
   // Paints the log's area of the surface when its lines changed since the last paint (or always,
   // with `force`).
   void Paint(Bitmap& surface, bool force = false);
@@ -43,9 +38,8 @@ class EventLog {
   Rect bounds_;
   std::vector<std::string> lines_;
   bool dirty_ = true;
-  TextDrawer fallback_;
-  ControlFaceFinder findFace_;
-  std::unique_ptr<ControlFace> font_;
+  ControlFont* controlFont_ = nullptr;
+  const ControlFace* font_ = nullptr;
   bool fontLooked_ = false;
   std::unordered_map<std::string, Bitmap> pictures_;  // each line drawn over the background
 };

@@ -10,19 +10,16 @@ Form::Form(FormDescription description)
   canvas_.SetChangeLog(&changes_);
   canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()), description_.Background);
   indicator_.SetBounds(description_.ModeField);
+  indicator_.UseFont(font_);
 }
 
 Form::~Form() = default;
 
 void Form::Register(EventLog& log, TextReceiver& focus, Timer& timer) {
   log_ = &log;
+  log_->UseFont(font_);
   focus_ = &focus;
   timer_ = &timer;
-}
-
-void Form::UseControlFaces(const ControlFaceFinder& finder) {
-  if (log_) log_->SetFaceFinder(finder);
-  indicator_.SetFaceFinder(finder);
 }
 
 void Form::Create() { DoCreate(); }

@@ -16,6 +16,7 @@
 #include "platform/input/Keys.h"
 #include "platform/input/TextReceiver.h"
 #include "platform/input/TouchWalk.h"
+#include "platform/toolkit/ControlFont.h"
 #include "platform/toolkit/EventLog.h"
 #include "platform/toolkit/ModeIndicator.h"
 #include "platform/toolkit/Timer.h"
@@ -59,8 +60,10 @@ class Form {
   void SetInputMethod(std::unique_ptr<InputMethod> method) { inputMethod_ = std::move(method); }
   InputMethod& Input() { return *inputMethod_; }
   ModeIndicator& Indicator() { return indicator_; }
+  // The one font of the window's controls.
+  ControlFont& Font() { return font_; }
   // Where the controls find the system's face; without a finder they draw with the game's fonts.
-  void UseControlFaces(const ControlFaceFinder& finder);
+  void UseControlFaces(const ControlFaceFinder& finder) { font_.SetFaceFinder(finder); }
 
   // Entry points for the backends, one per event.
   void Create();                      // the window has just been made
@@ -93,6 +96,7 @@ class Form {
   TextReceiver* focus_ = nullptr;
   Timer* timer_ = nullptr;
   std::unique_ptr<InputMethod> inputMethod_;
+  ControlFont font_;
   ModeIndicator indicator_;
 };
 

@@ -62,7 +62,7 @@ void ModeIndicator::Paint(Bitmap& surface, TypingMode mode, bool force) {
   painted_ = true;
   shown_ = mode;
   if (!fontLooked_) {
-    if (findFace_) font_ = findFace_(kFontHeight);
+    if (controlFont_) font_ = controlFont_->Face(kFontHeight);
     fontLooked_ = true;
   }
   // The field is drawn whole in a picture of its own, so the game's 16-pixel fonts are cut to
@@ -76,13 +76,13 @@ void ModeIndicator::Paint(Bitmap& surface, TypingMode mode, bool force) {
   if (font_) {
     const int32_t left = (field.Width() - font_->Width(Label(mode))) / 2;
     font_->Draw(field, inside, left, 0, Label(mode), kWindowText);
-  } else if (fallback_) {
+  } else if (controlFont_ && controlFont_->Fallback()) {
     Bitmap label(inside.Width(), kGameFontHeight);
     label.FillRect(RectAt(0, 0, label.Width(), label.Height()), kButtonFace);
     const Pixel face = label.Pixel(0, 0);
     // The game's fonts give each byte of code-page text an 8-pixel column.
     const std::string text = Utf8ToCodePage(Label(mode));
-    fallback_(label, (label.Width() - 8 * static_cast<int32_t>(text.size())) / 2, 0, text,
+    controlFont_->Fallback()(label, (label.Width() - 8 * static_cast<int32_t>(text.size())) / 2, 0, text,
               kWindowText);
     const std::vector<int32_t> rows = RowsThatFit(label, face, inside.Height());
     const int32_t top = inside.Top + (inside.Height() - static_cast<int32_t>(rows.size())) / 2;

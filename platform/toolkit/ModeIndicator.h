@@ -8,8 +8,7 @@
 
 #include "platform/image/Bitmap.h"
 #include "platform/input/InputMethod.h"
-#include "platform/toolkit/ControlFace.h"
-#include "platform/toolkit/EventLog.h"
+#include "platform/toolkit/ControlFont.h"
 
 namespace platform {
 
@@ -20,10 +19,8 @@ class ModeIndicator {
 
   // Where the field stands; an empty rectangle shows none.
   void SetBounds(Rect bounds) { bounds_ = bounds; }
-  // The system face to draw with, looked up at the first paint.
-  void SetFaceFinder(ControlFaceFinder finder) { findFace_ = std::move(finder); }
-  // Draws with the game's own fonts when the desktop has no font for the window's controls.
-  void SetFallbackDrawer(EventLog::TextDrawer drawer) { fallback_ = std::move(drawer); }
+  // The font to draw with; its face is taken at the first paint.
+  void UseFont(ControlFont& font) { controlFont_ = &font; }
   // Paints the field when the mode changed since the last paint (or always, with `force`).
   void Paint(Bitmap& surface, TypingMode mode, bool force = false);
 
@@ -31,9 +28,8 @@ class ModeIndicator {
 
  private:
   Rect bounds_;
-  EventLog::TextDrawer fallback_;
-  ControlFaceFinder findFace_;
-  std::unique_ptr<ControlFace> font_;
+  ControlFont* controlFont_ = nullptr;
+  const ControlFace* font_ = nullptr;
   bool fontLooked_ = false;
   bool painted_ = false;
   TypingMode shown_ = TypingMode::Latin;

@@ -11,6 +11,7 @@
 #include "platform/input/Keys.h"
 #include "platform/system/CodePage.h"
 #include "platform/toolkit/Window.h"
+#include "platform/web/WebKeys.h"
 
 // The page's side of the window: the canvas, its title and icon, the hidden text field of the
 // browser's input method, and the message shown when the game ends. The page's elements are
@@ -138,46 +139,8 @@ std::optional<KeyStroke> StrokeOf(const EmscriptenKeyboardEvent& key) {
     stroke = StrokeForName(code.substr(5), shift);
   } else if (code.size() >= 2 && code[0] == 'F' && code[1] >= '1' && code[1] <= '9') {
     stroke = StrokeForName(code, shift);
-  } else {
-    struct Named {
-      const char* Code;
-      const char* Name;
-    };
-    static constexpr Named kNamed[] = {
-        {"ArrowUp", "Up"},        {"ArrowDown", "Down"},
-        {"ArrowLeft", "Left"},    {"ArrowRight", "Right"},
-        {"Escape", "Escape"},     {"Enter", "Enter"},
-        {"NumpadEnter", "Enter"}, {"Backspace", "Backspace"},
-        {"Delete", "Delete"},     {"Home", "Home"},
-        {"End", "End"},           {"Space", "Space"},
-        {"Tab", "Tab"},           {"ShiftLeft", "Shift"},
-        {"ShiftRight", "Shift"},  {"ControlLeft", "Ctrl"},
-        {"ControlRight", "Ctrl"}, {"AltLeft", "Alt"},
-        {"AltRight", "RAlt"},     {"Lang1", "Hangul"},
-        {"Minus", "-"},           {"Equal", "="},
-        {"BracketLeft", "["},     {"BracketRight", "]"},
-        {"Backslash", "\\"},      {"Semicolon", ";"},
-        {"Quote", "'"},           {"Backquote", "`"},
-        {"Comma", ","},           {"Period", "."},
-        {"Slash", "/"},
-    };
-    for (const Named& named : kNamed) {
-      if (code == named.Code) stroke = StrokeForName(named.Name, shift);
-    }
-    if (!stroke) {
-      // Keys that type nothing still reach the game with their virtual-key code.
-      struct Plain {
-        const char* Code;
-        uint16_t VirtualKey;
-      };
-      static constexpr Plain kPlain[] = {
-          {"Insert", 45},   {"PageUp", 33},    {"PageDown", 34},    {"CapsLock", 20}, {"Pause", 19},
-          {"MetaLeft", 91}, {"MetaRight", 92}, {"ContextMenu", 93}, {"Lang2", 25},
-      };
-      for (const Plain& plain : kPlain) {
-        if (code == plain.Code) stroke = KeyStroke{plain.VirtualKey, 0, 0, false};
-      }
-    }
+  } else if (const char* name = NameOfCode(kWebKeyNames, code)) {
+    stroke = StrokeForName(name, shift);
   }
   if (!stroke) return std::nullopt;
   stroke->Shift = (shift ? kShift : 0) | (key.altKey ? kAlt : 0) | (key.ctrlKey ? kCtrl : 0);
@@ -226,15 +189,14 @@ EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* ca
 }
 
 // Copies `area` of the bitmap into `rgba` (a picture of the bitmap's size) in the page's pixel
-// order: bytes R, G, B, A, from the surface's 0x00RRGGBB words.
+// order, bytes R, G, B, A: in memory a colour word 0x00BBGGRR with an opaque alpha above it.
 void ToRgba(const Bitmap& bitmap, const Rect& area, std::vector<uint32_t>& rgba) {
   rgba.resize(static_cast<size_t>(bitmap.Width()) * bitmap.Height());
   for (int32_t y = area.Top; y < area.Bottom; ++y) {
     const uint32_t* pixels = bitmap.Row(y);
     uint32_t* out = rgba.data() + static_cast<size_t>(y) * bitmap.Width();
     for (int32_t x = area.Left; x < area.Right; ++x) {
-      const uint32_t p = pixels[x];
-      out[x] = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+      out[x] = 0xFF000000u | ToColorWord(Pixel(pixels[x])).Value;
     }
   }
 }

@@ -37,31 +37,26 @@ EM_JS(void, WebStore, (const char* key, const char* text), {
 
 }  // namespace
 
-Settings WebSettings::Load(std::string& message) {
-  kept_ = {};
-  message.clear();
-  const int length = WebStoredLength(kStorageKey);
-  if (length < 0) return kept_;
-  auto ignored = [&](const std::string& why) {
-    message = std::string("settings kept by the page (") + kStorageKey + ") ignored: " + why;
-    return Settings{};
-  };
-  if (static_cast<size_t>(length) > kMaxSettingsBytes)
-    return ignored("larger than a settings file can be");
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  WebCopyStored(kStorageKey, text.data(), length + 1);
-  text.resize(static_cast<size_t>(length));
-  std::string problem;
-  const auto settings = ParseSettings(text, problem);
-  if (!settings) return ignored(problem);
-  kept_ = *settings;
-  return kept_;
+std::string WebSettings::Name() const {
+  return std::string("settings kept by the page (") + kStorageKey + ")";
 }
 
-void WebSettings::Keep(const Settings& settings) {
-  if (settings == kept_) return;
-  WebStore(kStorageKey, FormatSettings(settings).c_str());
-  kept_ = settings;
+SettingsStore::Found WebSettings::Read(size_t most, std::string& text, std::string& problem) {
+  const int length = WebStoredLength(kStorageKey);
+  if (length < 0) return Found::Nothing;
+  if (static_cast<size_t>(length) > most) {
+    problem = "larger than a settings file can be";
+    return Found::Unreadable;
+  }
+  text.assign(static_cast<size_t>(length) + 1, '\0');
+  WebCopyStored(kStorageKey, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length));
+  return Found::Text;
+}
+
+bool WebSettings::Write(const std::string& text, std::string&) {
+  WebStore(kStorageKey, text.c_str());
+  return true;
 }
 
 }  // namespace platform

@@ -1,8 +1,8 @@
-// WebSettings: the browser version's settings, kept in the page's local storage under "vesk.conf"
-// in the same text as the desktop's settings file, so that a player who switched the keyboard to
-// Latin finds it so on the next visit. As on the desktop, a text that breaks any rule is ignored
-// whole with one message, and nothing is written while nothing changed. A browser that keeps no
-// storage (private windows, storage turned off) simply starts with no settings.
+// WebSettings: where the browser version keeps its settings, the page's local storage under
+// "vesk.conf", in the same text as the desktop's settings file (SettingsKeeper reads and writes
+// it), so that a player who switched the keyboard to Latin finds it so on the next visit. A
+// browser that keeps no storage (private windows, storage turned off) simply starts with no
+// settings.
 #pragma once
 
 #include <string>
@@ -11,16 +11,12 @@
 
 namespace platform {
 
-class WebSettings {
+class WebSettings : public SettingsStore {
  public:
-  // The settings the page kept; none, with one line for the player in `message`, when the kept
-  // text is broken.
-  Settings Load(std::string& message);
-  // Keeps `settings` when they differ from what the page holds.
-  void Keep(const Settings& settings);
-
- private:
-  Settings kept_;
+  std::string Name() const override;
+  Found Read(size_t most, std::string& text, std::string& problem) override;
+  // A page whose storage is closed keeps nothing, and says nothing: it never could.
+  bool Write(const std::string& text, std::string& problem) override;
 };
 
 }  // namespace platform

@@ -134,13 +134,14 @@ TEST_P(DesktopInputMethodTest, TheTalkTypedThroughTheInputMethodIsTheTalkTypedAs
   std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::replace(name.begin(), name.end(), '/', '-');
   const auto picture = std::filesystem::temp_directory_path() / ("vesk-" + name + ".png");
-  if (!same) platform::SavePng(window, picture.string());
+  std::string unsaved;
+  if (!same) platform::SavePng(window, picture.string(), unsaved);
   const std::string errors = desktop.StopGame();
   EXPECT_TRUE(same) << "the window differs from the headless run; see " << picture.string() << "\n"
                     << errors;
 }
 
-// Not a test but the measurement behind the README's typing-speed table, run by hand:
+// Not a test: the measurement behind docs/input-methods.md's typing-speed table, run by hand:
 //   build/tests/tests_desktop --gtest_also_run_disabled_tests --gtest_filter='*TypingSpeed*'
 // At each pace the game starts afresh and four lines of 무라셴 + Enter are typed without a pause;
 // each line echoed in the input pane as the headless run echoes it counts as right.

@@ -80,9 +80,9 @@ DesktopSession::DesktopSession(DesktopInputMethod method) {
   environment_["NO_AT_BRIDGE"] = "1";
 
   std::string display;
-  daemons_.push_back(
-      Spawn({"Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, true,
-            &display));
+  daemons_.push_back(Spawn(
+      {"Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"},
+      true, &display));
   if (display.empty()) {
     problem_ = "Xvfb did not start";
     return;

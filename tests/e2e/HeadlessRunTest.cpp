@@ -100,7 +100,7 @@ TEST(HeadlessRun, MissingDataFilesDoNotStopTheGame) {
   EXPECT_EQ(out.Run.Errors.find("vesk: data folder " + folder + " holds none"), 0u)
       << out.Run.Errors;
   EXPECT_EQ(std::count(out.Run.Errors.begin(), out.Run.Errors.end(), '\n'), 1);
-  // One file of the seven is enough to say nothing.
+  // With one file of the seven, each missing one is named instead.
   ScratchDir other;
   std::filesystem::create_directory(other.Path() / "fonts");
   std::filesystem::copy_file(SourcePath("data/ascii.fnt"), other.Path() / "fonts" / "ascii.fnt");

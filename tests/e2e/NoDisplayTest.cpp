@@ -23,3 +23,18 @@ TEST(NoDisplay, TheGameSaysSoOnStderrAndEndsWithStatus1) {
             std::string::npos)
       << ReadFile(errors);
 }
+
+TEST(NoDisplay, ADisplayNamedButNotThereIsSaidToBeTheOneThatCouldNotBeOpened) {
+  const ScopedEnvironment x11("DISPLAY", ":7791"), wayland("WAYLAND_DISPLAY", std::nullopt),
+      driver("SDL_VIDEODRIVER", std::nullopt);
+  ScratchDir dir;
+  const std::string errors = (dir.Path() / "stderr.txt").string();
+  Process game({VESK_BINARY, "--data", SourcePath("data").string()}, errors);
+  ASSERT_TRUE(game.Ended(20)) << "the game is still waiting without a display";
+  EXPECT_EQ(game.Status(), 1);
+  EXPECT_NE(
+      ReadFile(errors).find(
+          "vesk: cannot open a window: the display named could not be opened (DISPLAY=:7791)"),
+      std::string::npos)
+      << ReadFile(errors);
+}

@@ -104,8 +104,10 @@ class RealWindow : public ::testing::TestWithParam<int> {
     EXPECT_EQ(shown.Height(), height) << name;
     EXPECT_EQ(mismatch.Pixels, 0) << name << ": first at " << mismatch.FirstX << ", "
                                   << mismatch.FirstY;
+    std::string unsaved;
     platform::SavePng(
-        shown, (std::filesystem::temp_directory_path() / ("vesk-" + name + ".png")).string());
+        shown, (std::filesystem::temp_directory_path() / ("vesk-" + name + ".png")).string(),
+        unsaved);
   }
 
   std::string display_;

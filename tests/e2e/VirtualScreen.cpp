@@ -63,9 +63,10 @@ bool Process::Running() {
 std::string StartVirtualScreen(std::unique_ptr<Process>& server, const std::string& size) {
   int pipeEnds[2];
   if (pipe(pipeEnds) != 0) return "";
-  server = std::make_unique<Process>(
-      std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0", size, "-nolisten", "tcp"},
-      "/dev/null", pipeEnds[1]);
+  server =
+      std::make_unique<Process>(std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0",
+                                                         size, "-nolisten", "tcp", "-noreset"},
+                                "/dev/null", pipeEnds[1]);
   close(pipeEnds[1]);
   std::string number;
   char digit = 0;
@@ -114,7 +115,14 @@ unsigned long StartGameWindow(std::unique_ptr<Process>& game,
   }
   if (id.empty()) return 0;
   const unsigned long window = std::stoul(id);
-  std::system(("xdotool windowfocus --sync " + std::to_string(window)).c_str());
+  // xdotool's own wait for the focus gives up after a while; on a loaded machine the keys a test
+  // sends next would then go nowhere, so the focus is asked for until the server reports it.
+  const std::string number = std::to_string(window);
+  for (int tries = 0; tries < 50; ++tries) {
+    std::system(("xdotool windowfocus --sync " + number + " 2>/dev/null").c_str());
+    if (Output("xdotool getwindowfocus 2>/dev/null") == number + "\n") break;
+    usleep(100000);
+  }
   usleep(300000);
   return window;
 }

@@ -35,8 +35,11 @@ class Process {
 };
 
 // Starts Xvfb with one screen of `size` ("2560x1600x24") on a display it picks free itself, so
-// tests running side by side never share one. Returns the display (":N"), or empty when the
-// server did not start or does not answer.
+// tests running side by side never share one. The server never resets: by default it resets each
+// time its last client leaves, and a connection opened during the reset is refused (XOpenDisplay
+// gives nothing), so a test that closes its last connection and opens another would fail at
+// random, most often on a cold first run where the reset's keymap compilation is slow. Returns the
+// display (":N"), or empty when the server did not start or does not answer.
 std::string StartVirtualScreen(std::unique_ptr<Process>& server, const std::string& size);
 
 // The screen a test opens the game's real window on: checks that Xvfb and xdotool are installed,

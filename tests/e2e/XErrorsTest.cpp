@@ -5,6 +5,7 @@
 // SDL's video started and stopped around them as the game does.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "VirtualScreen.h"
@@ -17,9 +18,19 @@ using namespace testing_support;
 
 namespace {
 
+// A connection to the test's X server. The checks run inside death tests, where a failed
+// assertion cannot stop the child: a display that does not open ends it with its own status and
+// message instead of a crash on a null display.
+Display* Connection() {
+  Display* display = XOpenDisplay(nullptr);
+  if (display) return display;
+  std::fprintf(stderr, "cannot open display %s\n", XDisplayName(nullptr));
+  std::exit(3);
+}
+
 // A window made and destroyed again on a connection of its own, and that connection closed.
 Window AClosedWindow() {
-  Display* owner = XOpenDisplay(nullptr);
+  Display* owner = Connection();
   const Window window = XCreateSimpleWindow(owner, DefaultRootWindow(owner), 0, 0, 8, 8, 0, 0, 0);
   XDestroyWindow(owner, window);
   XCloseDisplay(owner);
@@ -28,7 +39,7 @@ Window AClosedWindow() {
 
 // Sends a message to `window` as SDL wakes its wait, and waits for the server's answer.
 void SendAWakeUp(Window window) {
-  Display* sender = XOpenDisplay(nullptr);
+  Display* sender = Connection();
   XEvent message{};
   message.xclient.type = ClientMessage;
   message.xclient.window = window;
@@ -73,7 +84,7 @@ TEST_F(XErrors, AnyOtherErrorStillEndsTheProgramWithXlibsReport) {
   EXPECT_EXIT(
       {
         { const platform::SdlVideo video; }
-        Display* display = XOpenDisplay(nullptr);
+        Display* display = Connection();
         XMapWindow(display, AClosedWindow());
         XSync(display, False);
         std::exit(0);

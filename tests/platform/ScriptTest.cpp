@@ -52,3 +52,33 @@ TEST(Script, BadLinesNameTheirLine) {
     EXPECT_EQ(error.Line, 2) << bad;
   }
 }
+
+TEST(Script, ALeadingByteOrderMarkIsSkipped) {
+  const auto events = Parse("\xEF\xBB\xBFkey Up\n");
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].Stroke.VirtualKey, platform::vk::Up);
+}
+
+TEST(Script, AWholeScriptAndEachLineHaveALimitNamingTheLineThatPassesIt) {
+  struct Case {
+    std::string Script;
+    int Line;
+    std::string Problem;
+  };
+  const std::string tooMany = "the script comes to more than 100000 events";
+  const Case cases[] = {
+      {std::string(8 * 1, '\n') + "tick 10000000\n", 9, "tick takes an optional count"},
+      {"tick 60000\ntick 40000\ntick 1\n", 3, tooMany},
+      {"paint\nkey Shift+Right x50001\n", 2, tooMany},
+      {"tick 99999\nkey Shift+Up\n", 2, tooMany},
+      {"paint\n\ntext " + std::string(4092, 'a') + "\n", 3, "longer than 4096 bytes"},
+  };
+  for (const Case& bad : cases) {
+    ScriptError error;
+    EXPECT_FALSE(ParseScript(bad.Script, error)) << bad.Problem;
+    EXPECT_EQ(error.Line, bad.Line) << bad.Problem;
+    EXPECT_EQ(error.Problem, bad.Problem);
+  }
+  EXPECT_EQ(Parse("tick 99999\nkey Up\n").size(), platform::kMaxScriptEvents);
+  EXPECT_EQ(Parse("text " + std::string(4091, 'a') + "\n")[0].Text.size(), 4091u);
+}

@@ -3,9 +3,11 @@
 // ignored with one message naming it.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "platform/system/Settings.h"
@@ -73,32 +75,47 @@ TEST(Settings, AFileTheGameDidNotWriteIsRefusedNamingTheLine) {
   EXPECT_EQ(problem.rfind("line 2:", 0), 0u) << problem;
 }
 
+// The settings a keeper loads, with its messages joined in `message` (each must be one line).
+Settings Loaded(SettingsKeeper& keeper, std::string& message) {
+  std::vector<std::string> messages;
+  const Settings settings = keeper.Load(messages);
+  message.clear();
+  for (const std::string& line : messages) {
+    EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+    message += (message.empty() ? "" : "\n") + line;
+  }
+  return settings;
+}
+
 class SettingsFile : public ::testing::Test {
  protected:
   ScratchDir dir;
   std::filesystem::path path = dir.Path() / "config" / "vesk" / "vesk.conf";
-  SettingsStore store{path};
+  platform::SettingsFile file{path};
+  SettingsKeeper store{file};
 };
 
 TEST_F(SettingsFile, NoFileIsNoSettingsAndNoMessageAndWritingMakesTheFolder) {
   std::string message;
-  EXPECT_EQ(store.Load(message), Settings{});
+  EXPECT_EQ(Loaded(store, message), Settings{});
   EXPECT_EQ(message, "");
   EXPECT_TRUE(store.Keep(Settings{}, message));  // nothing chosen: nothing written
   EXPECT_FALSE(std::filesystem::exists(path));
   EXPECT_TRUE(store.Keep(AllChosen(), message)) << message;
   EXPECT_EQ(ReadFile(path), FormatSettings(AllChosen()));
   EXPECT_FALSE(std::filesystem::exists(path.string() + ".new"));
-  SettingsStore again(path);
-  EXPECT_EQ(again.Load(message), AllChosen());
+  platform::SettingsFile againFile(path);
+  SettingsKeeper again(againFile);
+  EXPECT_EQ(Loaded(again, message), AllChosen());
 }
 
 TEST_F(SettingsFile, ItIsWrittenOnlyWhenASettingChanges) {
   std::string message;
   ASSERT_TRUE(store.Keep(AllChosen(), message));
   std::filesystem::last_write_time(path, std::filesystem::file_time_type{});
-  SettingsStore next(path);
-  next.Load(message);
+  platform::SettingsFile nextFile(path);
+  SettingsKeeper next(nextFile);
+  Loaded(next, message);
   ASSERT_TRUE(next.Keep(AllChosen(), message));
   EXPECT_EQ(std::filesystem::last_write_time(path), std::filesystem::file_time_type{});
   Settings changed = AllChosen();
@@ -112,7 +129,7 @@ TEST_F(SettingsFile, BadFilesAreIgnoredWithOneLineNamingThemAndReplacedOnTheNext
   auto loadOf = [&](const std::string& bytes) {
     dir.Write("config/vesk/vesk.conf", bytes);
     std::string message;
-    EXPECT_EQ(store.Load(message), Settings{}) << bytes.substr(0, 40);
+    EXPECT_EQ(Loaded(store, message), Settings{}) << bytes.substr(0, 40);
     return message;
   };
   for (const std::string& bytes :
@@ -128,19 +145,92 @@ TEST_F(SettingsFile, BadFilesAreIgnoredWithOneLineNamingThemAndReplacedOnTheNext
   // A link to nothing, and a pipe that would never end, are refused without reading.
   std::filesystem::remove(path);
   std::filesystem::create_symlink(dir.Path() / "nowhere", path);
-  EXPECT_EQ(store.Load(message), Settings{});
+  EXPECT_EQ(Loaded(store, message), Settings{});
   EXPECT_NE(message.find("a link to nothing"), std::string::npos) << message;
   std::filesystem::remove(path);
   ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
-  EXPECT_EQ(store.Load(message), Settings{});
+  EXPECT_EQ(Loaded(store, message), Settings{});
   EXPECT_NE(message.find("not a file"), std::string::npos) << message;
   // A folder where the file should be: ignored, and keeping fails with a message, not a crash.
   std::filesystem::remove(path);
   std::filesystem::create_directory(path);
-  EXPECT_EQ(store.Load(message), Settings{});
+  EXPECT_EQ(Loaded(store, message), Settings{});
   EXPECT_NE(message.find("not a file"), std::string::npos);
   EXPECT_FALSE(store.Keep(AllChosen(), message));
-  EXPECT_NE(message.find("cannot keep the settings in " + path.string()), std::string::npos);
+  EXPECT_NE(message.find("cannot keep the settings: cannot write " + path.string()),
+            std::string::npos)
+      << message;
+}
+
+}  // namespace
+
+namespace {
+
+// The player's own file: comments, a line the game does not know, and one value it cannot use.
+constexpr char kPlayersFile[] =
+    "# my vesk\n"
+    "scale = 3\n"
+    "fullscreen = maybe\n"
+    "  colour = amber   # for later\n"
+    "hangul=no\r\n"
+    "\n";
+
+TEST_F(SettingsFile, ALineTheGameCannotUseIsSkippedAndEveryLineItDidNotChangeIsKept) {
+  std::filesystem::create_directories(path.parent_path());
+  dir.Write("config/vesk/vesk.conf", kPlayersFile);
+  std::string message;
+  Settings settings = Loaded(store, message);
+  EXPECT_EQ(settings.Scale, 3);
+  EXPECT_EQ(settings.HangulMode, false);
+  EXPECT_FALSE(settings.Fullscreen);
+  EXPECT_EQ(message, "settings file " + path.string() +
+                         ", line 3: fullscreen takes yes or no (the line is skipped)\n"
+                         "settings file " +
+                         path.string() +
+                         ", line 4: not a setting the game knows (the line is skipped)");
+  // Only the lines of what changed are rewritten: the bad value's line, and Hangul's with its
+  // own line end; a setting chosen anew is added at the end.
+  settings.Fullscreen = true;
+  settings.HangulMode = true;
+  settings.InputMethod = "system";
+  ASSERT_TRUE(store.Keep(settings, message)) << message;
+  EXPECT_EQ(ReadFile(path),
+            "# my vesk\nscale = 3\nfullscreen = yes\n  colour = amber   # for later\n"
+            "hangul = yes\r\n\nime = system\n");
+  // A setting no longer chosen loses its line.
+  settings.Scale.reset();
+  settings.Window = WindowSize{800, 600};
+  ASSERT_TRUE(store.Keep(settings, message)) << message;
+  EXPECT_EQ(ReadFile(path),
+            "# my vesk\nfullscreen = yes\n  colour = amber   # for later\n"
+            "hangul = yes\r\n\nime = system\nwindow = 800x600\n");
+}
+
+TEST_F(SettingsFile, ALinkedFileIsWrittenThroughAndAPlantedLinkBesideItIsNeverFollowed) {
+  std::filesystem::create_directories(path.parent_path());
+  dir.Write("dotfiles-vesk.conf", kPlayersFile);
+  std::filesystem::create_symlink(dir.Path() / "dotfiles-vesk.conf", path);
+  dir.Write("victim", "untouched\n");
+  std::filesystem::create_symlink(dir.Path() / "victim", path.string() + ".new");
+  std::string message;
+  Settings settings = Loaded(store, message);
+  settings.Fullscreen = false;
+  ASSERT_TRUE(store.Keep(settings, message)) << message;
+  EXPECT_TRUE(std::filesystem::is_symlink(path));
+  EXPECT_NE(ReadFile(dir.Path() / "dotfiles-vesk.conf").find("\nfullscreen = no\n"),
+            std::string::npos);
+  EXPECT_EQ(ReadFile(dir.Path() / "victim"), "untouched\n");
+}
+
+TEST_F(SettingsFile, AFolderThatCannotBeWrittenGivesTheRealReason) {
+  if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+  std::filesystem::create_directories(path.parent_path());
+  std::filesystem::permissions(
+      path.parent_path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  std::string message;
+  EXPECT_FALSE(store.Keep(AllChosen(), message));
+  std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_all);
+  EXPECT_NE(message.find(path.string() + ": Permission denied"), std::string::npos) << message;
 }
 
 }  // namespace

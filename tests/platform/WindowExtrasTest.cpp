@@ -2,6 +2,7 @@
 // for itself, and screenshots.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 
 #include "TestSupport.h"
@@ -72,4 +73,31 @@ TEST(Screenshot, IsSavedAtThePicturesOwnSizeAndNeverOverwritesAnother) {
   EXPECT_EQ(saved->Pixel(5, 7), platform::Pixel(0x00FF0000));
   EXPECT_TRUE(SaveScreenshot(picture, "", error).empty());
   EXPECT_FALSE(error.empty());
+}
+
+TEST(Screenshot, ALinkPlantedUnderTheNextNameIsNeverFollowed) {
+  testing_support::ScratchDir dir;
+  dir.Write("victim", "mine\n");
+  // Links under every name the next few seconds would give the picture first.
+  const std::time_t now = std::time(nullptr);
+  for (std::time_t second = now; second < now + 3; ++second) {
+    std::tm local{};
+    localtime_r(&second, &local);
+    char name[40];
+    std::strftime(name, sizeof name, "vesk-%Y-%m-%d-%H%M%S.png", &local);
+    std::filesystem::create_symlink(dir.Path() / "victim", dir.Path() / name);
+  }
+  std::string error;
+  const auto saved = SaveScreenshot(Bitmap(8, 8), dir.Path(), error);
+  ASSERT_FALSE(saved.empty()) << error;
+  EXPECT_FALSE(std::filesystem::is_symlink(saved));
+  EXPECT_NE(saved.filename().string().find("-2.png"), std::string::npos) << saved;
+  EXPECT_EQ(testing_support::ReadFile(dir.Path() / "victim"), "mine\n");
+  EXPECT_TRUE(LoadPng(saved.string()));
+}
+
+TEST(Screenshot, AFolderThatTakesNothingSavesNoPicture) {
+  std::string error;
+  EXPECT_TRUE(SaveScreenshot(Bitmap(8, 8), "/proc", error).empty());
+  EXPECT_NE(error.find("cannot write /proc/vesk-"), std::string::npos) << error;
 }

@@ -72,10 +72,9 @@ int32_t TtfFace::Width(const std::string& utf8) const {
 void TtfFace::Draw(Bitmap& surface, Rect clip, int32_t x, int32_t y, const std::string& utf8,
                    ColorWord color) const {
   if (utf8.empty()) return;
-  const uint32_t word = color.Value;
-  const SDL_Color ink{static_cast<Uint8>(word & 0xFF), static_cast<Uint8>((word >> 8) & 0xFF),
-                      static_cast<Uint8>((word >> 16) & 0xFF), 255};
-  const SdlSurfaceHandle rendered(TTF_RenderUTF8_Blended(font_.get(), utf8.c_str(), ink));
+  // Only the rendered text's coverage (its alpha) is used: the colour is blended in below.
+  const SDL_Color coverage{255, 255, 255, 255};
+  const SdlSurfaceHandle rendered(TTF_RenderUTF8_Blended(font_.get(), utf8.c_str(), coverage));
   if (!rendered) return;
   const SdlSurfaceHandle argb(
       SDL_ConvertSurfaceFormat(rendered.get(), SDL_PIXELFORMAT_ARGB8888, 0));

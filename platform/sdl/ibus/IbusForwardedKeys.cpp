@@ -3,7 +3,10 @@
 #include <SDL.h>
 #include <ibus.h>
 
+#include <atomic>
 #include <cstring>
+
+#include "platform/sdl/ibus/IbusKeys.h"
 
 namespace platform {
 
@@ -11,19 +14,26 @@ struct IbusForwardedKeys::Bus {
   GDBusConnection* connection = nullptr;
   guint filter = 0;
   uint32_t eventType = 0;
-  std::string focusedContext;  // the last context IBus named as focused
+  std::string daemon;                // the IBus daemon's unique name on its bus
+  std::atomic<bool> focused{false};  // whether the game's window has the keyboard focus
+  std::string focusedContext;        // the context IBus named as focused since the focus came
 };
 
 namespace {
 
 constexpr char kContextInterface[] = "org.freedesktop.IBus.InputContext";
 
-// Runs on GDBus's reader thread for every message of the connection; `data` is the event type.
+// Runs on GDBus's reader thread for every message of the connection; `data` is the Bus. Only the
+// daemon itself sends keys back: any other program on the bus can send a signal of the same name,
+// and none of them may type into the game. Keys sent back while the window has no focus were
+// meant for another program.
 GDBusMessage* QueueForwardedKey(GDBusConnection*, GDBusMessage* message, gboolean incoming,
                                 gpointer data) {
+  const auto& bus = *static_cast<const IbusForwardedKeys::Bus*>(data);
   if (!incoming || g_dbus_message_get_message_type(message) != G_DBUS_MESSAGE_TYPE_SIGNAL ||
       g_strcmp0(g_dbus_message_get_interface(message), kContextInterface) != 0 ||
-      g_strcmp0(g_dbus_message_get_member(message), "ForwardKeyEvent") != 0) {
+      g_strcmp0(g_dbus_message_get_member(message), "ForwardKeyEvent") != 0 ||
+      g_strcmp0(g_dbus_message_get_sender(message), bus.daemon.c_str()) != 0 || !bus.focused) {
     return message;
   }
   GVariant* body = g_dbus_message_get_body(message);
@@ -32,7 +42,7 @@ GDBusMessage* QueueForwardedKey(GDBusConnection*, GDBusMessage* message, gboolea
   g_variant_get(body, "(uuu)", &keysym, &keycode, &state);
   const char* path = g_dbus_message_get_path(message);
   SDL_Event event{};
-  event.type = *static_cast<const uint32_t*>(data);
+  event.type = bus.eventType;
   event.user.data1 =
       new ForwardedKey{keysym, state, (state & IBUS_RELEASE_MASK) != 0, path ? path : ""};
   if (SDL_PushEvent(&event) != 1) delete static_cast<ForwardedKey*>(event.user.data1);
@@ -60,8 +70,21 @@ IbusForwardedKeys::IbusForwardedKeys(uint32_t eventType) : bus_(std::make_unique
     g_error_free(error);
     return;
   }
+  GVariant* owner = g_dbus_connection_call_sync(
+      bus_->connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+      "GetNameOwner", g_variant_new("(s)", "org.freedesktop.IBus"), G_VARIANT_TYPE("(s)"),
+      G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, &error);
+  if (!owner) {
+    problem_ = std::string("cannot find the IBus daemon on its bus: ") + error->message;
+    g_error_free(error);
+    return;
+  }
+  const gchar* daemon = nullptr;
+  g_variant_get(owner, "(&s)", &daemon);
+  bus_->daemon = daemon;
+  g_variant_unref(owner);
   bus_->filter =
-      g_dbus_connection_add_filter(bus_->connection, QueueForwardedKey, &bus_->eventType, nullptr);
+      g_dbus_connection_add_filter(bus_->connection, QueueForwardedKey, bus_.get(), nullptr);
   // The signals go to the program that owns the input context; eavesdropping lets this
   // connection see them too.
   GVariant* reply = g_dbus_connection_call_sync(
@@ -91,8 +114,13 @@ ForwardedKey IbusForwardedKeys::Take(void* eventData) {
   return std::move(*key);
 }
 
+void IbusForwardedKeys::SetWindowFocused(bool focused) {
+  bus_->focused = focused;
+  bus_->focusedContext.clear();
+}
+
 bool IbusForwardedKeys::IsFocusedContext(const std::string& context) {
-  if (!bus_->connection) return false;
+  if (!bus_->connection || !bus_->focused) return false;
   if (context == bus_->focusedContext) return true;
   GVariant* reply = g_dbus_connection_call_sync(
       bus_->connection, "org.freedesktop.IBus", "/org/freedesktop/IBus", "org.freedesktop.IBus",
@@ -113,22 +141,8 @@ std::optional<KeyStroke> StrokeOfKeysym(uint32_t keysym, uint32_t state) {
     stroke = StrokeForChar(static_cast<char>(keysym));
   } else if (keysym >= IBUS_KEY_F1 && keysym <= IBUS_KEY_F12) {
     stroke = StrokeForName("F" + std::to_string(keysym - IBUS_KEY_F1 + 1), shift);
-  } else {
-    struct Named {
-      uint32_t Keysym;
-      const char* Name;
-    };
-    static constexpr Named kNamed[] = {
-        {IBUS_KEY_Return, "Enter"},  {IBUS_KEY_KP_Enter, "Enter"},
-        {IBUS_KEY_Escape, "Escape"}, {IBUS_KEY_BackSpace, "Backspace"},
-        {IBUS_KEY_Tab, "Tab"},       {IBUS_KEY_Delete, "Delete"},
-        {IBUS_KEY_Home, "Home"},     {IBUS_KEY_End, "End"},
-        {IBUS_KEY_Left, "Left"},     {IBUS_KEY_Up, "Up"},
-        {IBUS_KEY_Right, "Right"},   {IBUS_KEY_Down, "Down"},
-    };
-    for (const Named& named : kNamed) {
-      if (named.Keysym == keysym) stroke = StrokeForName(named.Name, shift);
-    }
+  } else if (const char* name = NameOfCode(kIbusKeyNames, keysym)) {
+    stroke = StrokeForName(name, shift);
   }
   if (!stroke) return std::nullopt;
   stroke->Shift = (shift ? kShift : 0) | ((state & IBUS_MOD1_MASK) ? kAlt : 0) |

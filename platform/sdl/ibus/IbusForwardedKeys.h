@@ -7,8 +7,10 @@
 //
 // The listener opens its own connection to the IBus bus, asks to see ForwardKeyEvent signals and
 // turns each into a key for the window's event queue (from IBus's reader thread; SDL's queue is
-// safe for that). The window takes a key only while it has the focus and only from its own input
-// context, which is IBus's focused one then.
+// safe for that). It takes a key only from the IBus daemon itself (the unique name that owns
+// org.freedesktop.IBus), never from another program on the bus, and only while the game's window
+// has the focus; the window then takes it only for its own input context, which is IBus's focused
+// one while the window has the focus.
 #pragma once
 
 #include <cstdint>
@@ -41,11 +43,14 @@ class IbusForwardedKeys {
   const std::string& Problem() const { return problem_; }
   // Takes the key out of a queued event (the event no longer owns it).
   static ForwardedKey Take(void* eventData);
-  // Whether `context` is the input context IBus has the focus on now.
+  // The window tells when it gains and loses the keyboard focus; no key is queued without it.
+  void SetWindowFocused(bool focused);
+  // Whether `context` is the input context IBus has had the focus on since the window got it.
   bool IsFocusedContext(const std::string& context);
 
- private:
   struct Bus;
+
+ private:
   std::unique_ptr<Bus> bus_;
   std::string problem_;
 };

@@ -11,6 +11,8 @@ IbusForwardedKeys::~IbusForwardedKeys() = default;
 
 ForwardedKey IbusForwardedKeys::Take(void*) { return {}; }
 
+void IbusForwardedKeys::SetWindowFocused(bool) {}
+
 bool IbusForwardedKeys::IsFocusedContext(const std::string&) { return false; }
 
 std::optional<KeyStroke> StrokeOfKeysym(uint32_t, uint32_t) { return std::nullopt; }

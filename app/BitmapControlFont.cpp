@@ -1,13 +1,14 @@
-#include "app/BitmapFontLog.h"
+#include "app/BitmapControlFont.h"
 
 #include <memory>
 
+#include "app/DataFiles.h"
 #include "platform/system/CodePage.h"
 #include "text/WinHan.h"
 
-platform::EventLog::TextDrawer BitmapFontLogDrawer() {
-  // One renderer for the run, loaded when the log is first drawn: by then the game runs in its
-  // data folder. Its sink writes to whichever surface the current line is drawn on.
+platform::ControlFont::TextDrawer BitmapControlFontDrawer() {
+  // One renderer for the run, loaded when a control first draws text: by then the game runs in
+  // its data folder. Its sink writes to whichever surface the current line is drawn on.
   struct Drawer {
     platform::Bitmap* Surface = nullptr;
     std::unique_ptr<THangul> Hangul;
@@ -23,7 +24,7 @@ platform::EventLog::TextDrawer BitmapFontLogDrawer() {
           std::make_unique<THangul>([owner](int32_t px, int32_t py, platform::ColorWord c) {
             owner->Surface->SetPixel(px, py, c);
           });
-      drawer->Hangul->LoadFonts("ascii.fnt", "H01.fnt");
+      drawer->Hangul->LoadFonts(kAsciiFontFile, kHangulFontFile);
     }
     drawer->Surface = &surface;
     drawer->Hangul->DrawText(x, y, platform::CodePageToWide(line), color, 0);

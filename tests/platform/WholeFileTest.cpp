@@ -1,0 +1,125 @@
+// Files written whole or not at all: what a failed write leaves (nothing new, the old file as it
+// was), the reason it gives, and links planted where the game writes.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "platform/system/WholeFile.h"
+
+using namespace platform;
+using testing_support::ReadFile;
+using testing_support::ScratchDir;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// While it lives, no file of this process may grow past `bytes`: a write past it fails as on a
+// full disk (with "File too large"), for the superuser too.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &before_);
+    signal_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = before_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &before_);
+    std::signal(SIGXFSZ, signal_);
+  }
+
+ private:
+  rlimit before_{};
+  void (*signal_)(int) = nullptr;
+};
+
+std::vector<std::string> Names(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(WholeFile, AFailedWriteLeavesTheOldFileAsItWasAndNothingBesideIt) {
+  ScratchDir dir;
+  dir.Write("log.txt", "old\n");
+  std::string error;
+  {
+    const FileSizeLimit full(4);
+    EXPECT_FALSE(ReplaceFile(dir.Path() / "log.txt", "new and longer\n", error));
+    EXPECT_FALSE(ReplaceFile(dir.Path() / "fresh.txt", "new and longer\n", error));
+  }
+  EXPECT_EQ(error, "cannot write " + (dir.Path() / "fresh.txt").string() + ": File too large");
+  EXPECT_EQ(ReadFile(dir.Path() / "log.txt"), "old\n");
+  EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"log.txt"});
+  EXPECT_TRUE(ReplaceFile(dir.Path() / "log.txt", "new\n", error)) << error;
+  EXPECT_EQ(ReadFile(dir.Path() / "log.txt"), "new\n");
+  EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"log.txt"});
+}
+
+TEST(WholeFile, ADeviceThatTakesNothingIsAnErrorNamingIt) {
+  // Never written when something else stands in its place, so a test cannot make it worse.
+  ASSERT_TRUE(fs::is_character_file("/dev/full")) << "/dev/full is not the device on this machine";
+  std::string error;
+  EXPECT_FALSE(ReplaceFile("/dev/full", "text\n", error));
+  EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  EXPECT_TRUE(ReplaceFile("/dev/null", "text\n", error)) << error;
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  // A link to a pipe, as /dev/stdout is when the output is piped, is written into.
+  ScratchDir dir;
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  const int reader = ends[0], writer = ends[1];
+  fs::create_symlink("/proc/self/fd/" + std::to_string(writer), dir.Path() / "stdout");
+  EXPECT_TRUE(ReplaceFile(dir.Path() / "stdout", "piped\n", error)) << error;
+  char got[16] = {};
+  EXPECT_EQ(::read(reader, got, sizeof got), 6);
+  EXPECT_STREQ(got, "piped\n");
+  for (const int fd : {reader, writer}) ::close(fd);
+}
+
+TEST(WholeFile, ALinkIsWrittenThroughToItsFileWhichKeepsItsPermissions) {
+  ScratchDir dir;
+  fs::create_directory(dir.Path() / "dotfiles");
+  dir.Write("dotfiles/vesk.conf", "old\n");
+  fs::permissions(dir.Path() / "dotfiles/vesk.conf",
+                  fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("dotfiles/vesk.conf", dir.Path() / "vesk.conf");
+  std::string error;
+  ASSERT_TRUE(ReplaceFile(dir.Path() / "vesk.conf", "new\n", error)) << error;
+  EXPECT_TRUE(fs::is_symlink(dir.Path() / "vesk.conf"));
+  EXPECT_EQ(ReadFile(dir.Path() / "dotfiles/vesk.conf"), "new\n");
+  EXPECT_EQ(fs::status(dir.Path() / "dotfiles/vesk.conf").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Names(dir.Path() / "dotfiles"), std::vector<std::string>{"vesk.conf"});
+}
+
+TEST(WholeFile, ANewFileIsNeverWrittenThroughALinkOrOverAnotherFile) {
+  ScratchDir dir;
+  dir.Write("victim", "mine\n");
+  fs::create_symlink(dir.Path() / "victim", dir.Path() / "shot.png");
+  dir.Write("taken.png", "theirs\n");
+  std::string error;
+  EXPECT_EQ(WriteNewFile(dir.Path() / "shot.png", "picture", error), NewFile::NameTaken);
+  EXPECT_EQ(WriteNewFile(dir.Path() / "taken.png", "picture", error), NewFile::NameTaken);
+  EXPECT_EQ(ReadFile(dir.Path() / "victim"), "mine\n");
+  EXPECT_EQ(ReadFile(dir.Path() / "taken.png"), "theirs\n");
+  {
+    const FileSizeLimit full(2);
+    EXPECT_EQ(WriteNewFile(dir.Path() / "new.png", "picture", error), NewFile::Failed);
+  }
+  EXPECT_EQ(error, "cannot write " + (dir.Path() / "new.png").string() + ": File too large");
+  EXPECT_FALSE(fs::exists(dir.Path() / "new.png"));
+  EXPECT_EQ(WriteNewFile(dir.Path() / "new.png", "picture", error), NewFile::Written);
+  EXPECT_EQ(ReadFile(dir.Path() / "new.png"), "picture");
+}
+
+}  // namespace
