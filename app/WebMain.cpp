@@ -108,8 +108,8 @@ int main(int argc, char** argv) {
     platform::ShowError(form->Description().Caption, message);
     return 1;
   }
-  canvas = std::make_unique<platform::WebCanvas>(*form, UsesSystemInputMethod(typing),
-                                                 options.WalkRate);
+  canvas =
+      std::make_unique<platform::WebCanvas>(*form, UsesSystemInputMethod(typing), options.WalkRate);
   // The page never sees the game end the way the desktop does, so a switch of the keyboard's mode
   // is kept as it happens.
   AnnounceWords();
