@@ -27,6 +27,9 @@ struct Rect {
 
   int32_t Width() const { return Right - Left; }
   int32_t Height() const { return Bottom - Top; }
+  bool Contains(Point at) const {
+    return at.X >= Left && at.X < Right && at.Y >= Top && at.Y < Bottom;
+  }
 };
 
 constexpr Rect RectAt(int32_t left, int32_t top, int32_t width, int32_t height) {

@@ -6,9 +6,7 @@ namespace platform {
 
 std::optional<KeyStroke> StrokeForTouch(const TouchWalk& walk, int32_t x, int32_t y) {
   const Rect& view = walk.View;
-  if (walk.CellSize <= 0 || x < view.Left || x >= view.Right || y < view.Top || y >= view.Bottom) {
-    return std::nullopt;
-  }
+  if (walk.CellSize <= 0 || !view.Contains(Point{x, y})) return std::nullopt;
   const int32_t across = (x - view.Left) / walk.CellSize - walk.WalkerCell.X;
   const int32_t down = (y - view.Top) / walk.CellSize - walk.WalkerCell.Y;
   const char* name = "Shift";  // the walker's own cell: a key that types nothing and walks nowhere

@@ -88,8 +88,7 @@ Point WebTouch::ClientPoint(double x, double y) const {
 
 void WebTouch::Down(long id, double x, double y) {
   const Point at = ClientPoint(x, y);
-  if (typing_ && systemInputMethod_ && at.X >= textArea_.Left && at.X < textArea_.Right &&
-      at.Y >= textArea_.Top && at.Y < textArea_.Bottom) {
+  if (typing_ && systemInputMethod_ && textArea_.Contains(at)) {
     WebOpenKeyboard();
     keyboardOpen_ = true;
   }
