@@ -22,9 +22,9 @@ dbus ibus ibus-hangul fcitx5 fcitx5-hangul locales"
 # What making the Debian package and checking it with Debian's own tools need besides (the test
 # suite builds, installs and checks the package too).
 PACKAGE_PACKAGES="debhelper dpkg-dev go-md2man lintian desktop-file-utils appstream"
-# What the browser version needs: its compiler, and the browser its tests play it in (driven from
+# What the browser version needs: its compiler, and the browsers its tests play it in (driven from
 # Node, which a machine without it gets from Debian).
-WEB_PACKAGES="emscripten chromium"
+WEB_PACKAGES="emscripten chromium webkit2gtk-driver"
 command -v npm >/dev/null 2>&1 || WEB_PACKAGES="$WEB_PACKAGES nodejs npm"
 # What the Windows version needs: MinGW-w64, Debian's MinGW zlib, and dpkg-source to unpack the
 # source packages of SDL2 and libpng; its tests play it under Wine (and Xvfb), from its zip.

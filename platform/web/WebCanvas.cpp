@@ -69,38 +69,6 @@ EM_JS(void, WebSetUpPage, (const char* caption, const void* icon, int iconWidth,
     event.preventDefault();
     Module.focusGame();
   });
-  if (systemInputMethod) {
-    const send = function(name, text) { Module.ccall(name, null, ['string'], [text]); };
-    field.addEventListener('compositionupdate', function(event) {
-      send('WebCanvasEditing', event.data || "");
-    });
-    field.addEventListener('compositionend', function(event) {
-      send('WebCanvasEditing', "");
-      if (event.data) send('WebCanvasCommit', event.data);
-      field.value = "";
-    });
-    // Text typed without a composition: a Latin letter, a digit, a space. A phone's keyboard
-    // sends Enter and Backspace only as what they do to the text (its key events carry key code
-    // 229, which the game leaves to the input method).
-    const keys = {insertLineBreak: 'Enter', insertParagraph: 'Enter',
-                  deleteContentBackward: 'Backspace'};
-    field.addEventListener('input', function(event) {
-      if (event.isComposing) return;
-      if (keys[event.inputType]) {
-        send('WebCanvasTypedKey', keys[event.inputType]);
-      } else if (event.inputType === 'insertText' && event.data) {
-        send('WebCanvasCommit', event.data);
-      }
-      field.value = "";
-    });
-    // Some phones' keyboards send Enter and Backspace as keys of no place on a keyboard (an empty
-    // code), which the game's key table does not know: they go by what they mean.
-    field.addEventListener('keydown', function(event) {
-      if (event.code || event.keyCode === 229 || !['Enter', 'Backspace'].includes(event.key)) return;
-      event.preventDefault();
-      send('WebCanvasTypedKey', event.key);
-    });
-  }
   if (touchScreen) {
     canvas.focus({preventScroll: true});
   } else {
@@ -242,6 +210,7 @@ void WebCanvas::Start() {
   emscripten_set_blur_callback(target, this, true, OnBlur);
   emscripten_set_visibilitychange_callback(this, true, OnVisibility);
   touch_.Start();
+  if (systemInputMethod_) textField_.Start();
   EmscriptenVisibilityChangeEvent visibility{};
   emscripten_get_visibility_status(&visibility);
   if (!visibility.hidden) StartTimer();
@@ -337,7 +306,9 @@ void WebCanvas::Tick() {
 void WebCanvas::AfterEvent() {
   Upload();
   if (handled_) handled_();
-  touch_.AfterEvent(typing_ && typing_());
+  const bool typing = typing_ && typing_();
+  touch_.AfterEvent(typing);
+  if (systemInputMethod_) textField_.Follow(form_.FocusedReceiver(), typing);
   if (form_.CloseRequested()) Stop();
 }
 

@@ -12,6 +12,7 @@
 
 #include "platform/input/HeldKeys.h"
 #include "platform/toolkit/Form.h"
+#include "platform/web/WebTextField.h"
 #include "platform/web/WebTouch.h"
 
 namespace platform {
@@ -75,6 +76,7 @@ class WebCanvas {
   std::function<void()> handled_;
   std::function<bool()> typing_;
   WebTouch touch_;
+  WebTextField textField_;
 };
 
 }  // namespace platform

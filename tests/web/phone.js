@@ -12,6 +12,7 @@ const childProcess = require('child_process');
 const fs = require('fs');
 const path = require('path');
 const play = require('./play.js');
+const {kWords, kPhoneKeyboards, editField} = require('./phone-keyboards.js');
 
 const {args} = play;
 const kPortrait = {width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true};
@@ -63,24 +64,25 @@ function tapKeys(page) {
   };
 }
 
-// Enter and Backspace as phones' keyboards send them: mostly a key-down of code 229, then an
-// `input` event that says what the key did to the text; every third, a key of no place on a
-// keyboard (an empty code) that names the key.
+// Enter and Backspace as phones' keyboards send them: mostly a key-down of code 229, then what
+// the key does to the text, by the field's own editing commands (which raise trusted `input`
+// events of type `insertLineBreak` and `deleteContentBackward`); every third, a key of no place
+// on a keyboard (an empty code) that names the key.
 function phoneKeyboardKeys(page) {
-  const kinds = {Enter: 'insertLineBreak', Backspace: 'deleteContentBackward'};
+  const commands = {Enter: 'insertLineBreak', Backspace: 'delete'};
   let sent = 0;
   return async function(line) {
     const [what, key] = line.trim().split(' ');
-    if (what !== 'key' || !kinds[key]) return false;
-    await page.evaluate(function(key, inputType, placeless) {
+    if (what !== 'key' || !commands[key]) return false;
+    await page.evaluate(function(key, command, placeless) {
       const field = document.activeElement;
       const init = placeless ? {key, code: '', bubbles: true, cancelable: true}
                              : {key, keyCode: 229, bubbles: true, cancelable: true};
       if (field.dispatchEvent(new KeyboardEvent('keydown', init)) && !placeless) {
-        field.dispatchEvent(new InputEvent('input', {inputType, bubbles: true}));
+        document.execCommand(command);
       }
       field.dispatchEvent(new KeyboardEvent('keyup', init));
-    }, key, kinds[key], ++sent % 3 === 0);
+    }, key, commands[key], ++sent % 3 === 0);
     return true;
   };
 }
@@ -195,6 +197,31 @@ check('on a phone the king is reached by touch and talked to with the phone\'s k
     }
   }
   await play.closePage(page);
+});
+
+check('every phone keyboard\'s way of typing Korean gives the king the words a desktop types', async function(browser, base) {
+  const words = kWords;
+  const native = play.runNative('phone-keyboards', play.imeScript(words, 'key Enter'), 'system');
+  const problems = [];
+  for (const [keyboard, stepsOf] of Object.entries(kPhoneKeyboards)) {
+    const page = await play.openPage(browser, base, '', null, kPortrait);
+    await play.playScript(page, null, 'key Up x23', tapKeys(page));
+    const echoed = [];
+    for (const word of words) {
+      for (const step of stepsOf(word)) await page.evaluate(editField, ...step);
+      echoed.push(await page.evaluate(() => document.getElementById('ime').value));
+      await page.evaluate(() => document.execCommand('insertLineBreak'));
+    }
+    try {
+      // The field held each word, as the game's line did, when the return key sent it.
+      if (echoed.join() !== words.join()) throw new Error(`the field held ${echoed}`);
+      await play.expectSameAsNative(page, native);
+    } catch (error) {
+      problems.push(`${keyboard}: ${error.message}`);
+    }
+    await play.closePage(page);
+  }
+  if (problems.length) throw new Error(problems.join('\n'));
 });
 
 check('the pad\'s arrows walk, and ?ime=builtin keeps the game\'s own keyboard on a phone', async function(browser, base) {

@@ -169,45 +169,48 @@ async function report(page) {
 // Counts, for each picture at `urls`, the pixels outside the window's controls where the canvas
 // differs from it. The canvas is read once, after every picture has loaded, so that the timer
 // cannot change it between two comparisons. Returns the counts and, when none is 0, the canvas.
-async function comparePictures(page, urls) {
-  return page.evaluate(async function(urls, controls) {
-    const pictures = [];
-    for (const url of urls) {
-      const blob = await (await fetch(url)).blob();
-      const bitmap = await createImageBitmap(blob, {colorSpaceConversion: 'none',
-                                                    premultiplyAlpha: 'none'});
-      const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
-      scratch.drawImage(bitmap, 0, 0);
-      pictures.push(scratch.getImageData(0, 0, bitmap.width, bitmap.height));
-    }
-    const canvas = document.getElementById('screen');
-    const actual = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-    const counts = pictures.map(function(picture) {
-      if (picture.width !== canvas.width || picture.height !== canvas.height) return 'another size';
-      const expected = picture.data;
-      let differing = 0, left = canvas.width, top = canvas.height, right = -1, bottom = -1;
-      for (let y = 0; y < canvas.height; ++y) {
-        for (let x = 0; x < canvas.width; ++x) {
-          if (controls.some(c => x >= c.left && x < c.right && y >= c.top && y < c.bottom)) continue;
-          const i = (y * canvas.width + x) * 4;
-          if (actual[i] !== expected[i] || actual[i + 1] !== expected[i + 1] ||
-              actual[i + 2] !== expected[i + 2]) {
-            ++differing;
-            left = Math.min(left, x), top = Math.min(top, y);
-            right = Math.max(right, x), bottom = Math.max(bottom, y);
-          }
+// Runs in the page, in any browser.
+async function differingPixels(urls, controls) {
+  const pictures = [];
+  for (const url of urls) {
+    const blob = await (await fetch(url)).blob();
+    const bitmap = await createImageBitmap(blob, {colorSpaceConversion: 'none',
+                                                  premultiplyAlpha: 'none'});
+    const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+    scratch.drawImage(bitmap, 0, 0);
+    pictures.push(scratch.getImageData(0, 0, bitmap.width, bitmap.height));
+  }
+  const canvas = document.getElementById('screen');
+  const actual = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+  const counts = pictures.map(function(picture) {
+    if (picture.width !== canvas.width || picture.height !== canvas.height) return 'another size';
+    const expected = picture.data;
+    let differing = 0, left = canvas.width, top = canvas.height, right = -1, bottom = -1;
+    for (let y = 0; y < canvas.height; ++y) {
+      for (let x = 0; x < canvas.width; ++x) {
+        if (controls.some(c => x >= c.left && x < c.right && y >= c.top && y < c.bottom)) continue;
+        const i = (y * canvas.width + x) * 4;
+        if (actual[i] !== expected[i] || actual[i + 1] !== expected[i + 1] ||
+            actual[i + 2] !== expected[i + 2]) {
+          ++differing;
+          left = Math.min(left, x), top = Math.min(top, y);
+          right = Math.max(right, x), bottom = Math.max(bottom, y);
         }
       }
-      return differing ? `${differing} in (${left},${top})-(${right},${bottom})` : 0;
-    });
-    if (counts.includes(0)) return {counts, picture: null};
-    const copy = new OffscreenCanvas(canvas.width, canvas.height);
-    copy.getContext('2d').putImageData(new ImageData(actual, canvas.width, canvas.height), 0, 0);
-    const bytes = new Uint8Array(await (await copy.convertToBlob({type: 'image/png'})).arrayBuffer());
-    let text = '';
-    for (const byte of bytes) text += String.fromCharCode(byte);
-    return {counts, picture: btoa(text)};
-  }, urls, kControls);
+    }
+    return differing ? `${differing} in (${left},${top})-(${right},${bottom})` : 0;
+  });
+  if (counts.includes(0)) return {counts, picture: null};
+  const copy = new OffscreenCanvas(canvas.width, canvas.height);
+  copy.getContext('2d').putImageData(new ImageData(actual, canvas.width, canvas.height), 0, 0);
+  const bytes = new Uint8Array(await (await copy.convertToBlob({type: 'image/png'})).arrayBuffer());
+  let text = '';
+  for (const byte of bytes) text += String.fromCharCode(byte);
+  return {counts, picture: btoa(text)};
+}
+
+async function comparePictures(page, urls) {
+  return page.evaluate(differingPixels, urls, kControls);
 }
 
 // The run matches the native one: pixels (in either phase of the caret), log and state.
@@ -483,6 +486,6 @@ function run(checks, measuring) {
     process.exit(1);
   });
 }
-module.exports = {args, puppeteer, serve, runNative, imeScript, playScript, openPage, closePage,
+module.exports = {args, puppeteer, serve, runNative, kControls, differingPixels, imeScript, playScript, openPage, closePage,
                   report, expectSameAsNative, run};
 if (require.main === module) run(checks, measure);
