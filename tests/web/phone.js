@@ -209,12 +209,15 @@ check('every phone keyboard\'s way of typing Korean gives the king the words a d
     const echoed = [];
     for (const word of words) {
       for (const step of stepsOf(word)) await page.evaluate(editField, ...step);
-      echoed.push(await page.evaluate(() => document.getElementById('ime').value));
+      const field = await page.evaluate(() => document.getElementById('ime').value);
+      echoed.push(`${field} (the game's line ${(await play.report(page)).state.edit})`);
       await page.evaluate(() => document.execCommand('insertLineBreak'));
     }
     try {
       // The field held each word, as the game's line did, when the return key sent it.
-      if (echoed.join() !== words.join()) throw new Error(`the field held ${echoed}`);
+      if (echoed.join() !== words.map(word => `${word} (the game's line ${word})`).join()) {
+        throw new Error(`the field held ${echoed.join(', ')}`);
+      }
       await play.expectSameAsNative(page, native);
     } catch (error) {
       problems.push(`${keyboard}: ${error.message}`);
