@@ -259,6 +259,11 @@ check('a keyboard\'s keys walk on a touch screen too, and a touch on the input p
   const box = await page.$eval('#screen', c => { const r = c.getBoundingClientRect(); return [r.left, r.top, r.width / c.width]; });
   await page.touchscreen.tap(box[0] + 400 * box[2], box[1] + 400 * box[2]);
   if (await focused(page) !== 'ime') throw new Error(`the focus is on ${await focused(page)}`);
+  // A hardware keyboard's Backspace edits the game's line, and the field follows it.
+  await page.evaluate(editField, 0, false, '카르');
+  await page.keyboard.press('Backspace');
+  const field = await page.$eval('#ime', e => e.value), line = (await play.report(page)).state.edit;
+  if (field !== '카' || line !== '카') throw new Error(`after Backspace the field holds ${field}, the line ${line}`);
   await play.closePage(page);
 });
 
