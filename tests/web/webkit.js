@@ -66,9 +66,18 @@ async function main() {
   const native = play.runNative('webkit-keyboards', play.imeScript(kWords, 'key Enter'), 'system');
   const server = await play.serve({'/': args.site, '/native/': args.work}, 0);
   const site = `http://127.0.0.1:${server.address().port}/`;
-  // A display of its own for the browser's window.
-  const display = `:${90 + (process.pid % 800)}`;
-  const xvfb = childProcess.spawn('Xvfb', [display, '-screen', '0', '1300x1000x24'], {stdio: 'ignore'});
+  // A display of its own for the browser's window, whose number Xvfb picks among the free ones.
+  const xvfb = childProcess.spawn('Xvfb', ['-displayfd', '1', '-screen', '0', '1300x1000x24'],
+                                  {stdio: ['ignore', 'pipe', 'ignore']});
+  const display = await new Promise(function(resolve, reject) {
+    let said = '';
+    xvfb.stdout.on('data', function(data) {
+      said += data;
+      if (said.includes('\n')) resolve(`:${said.trim()}`);
+    });
+    xvfb.on('error', reject);
+    xvfb.on('exit', code => reject(new Error(`Xvfb ended (${code}) before it had a display`)));
+  });
   const port = await freePort();
   const driver = childProcess.spawn('WebKitWebDriver', [`--port=${port}`],
                                     {stdio: 'ignore', env: {...process.env, DISPLAY: display}});
