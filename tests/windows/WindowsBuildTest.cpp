@@ -24,6 +24,7 @@
 #include "WineSession.h"
 #include "XWindowPixels.h"
 #include "app/DataFiles.h"
+#include "app/Options.h"
 #include "platform/image/Png.h"
 
 using namespace testing_support;
@@ -306,6 +307,55 @@ TEST_F(UnderWine, UnusableDataAndUnwritableResultsAreNamedAndResultsReplaceOldOn
   const size_t from = at + said.size();
   const std::string reason = errors.substr(from, errors.find_first_of("\r\n", from) - from);
   EXPECT_FALSE(reason.empty() || reason.find("system error") == 0) << reason;
+}
+
+// What a Windows program wrote, with its line ends as Linux ends them.
+std::string LinuxLines(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  return text;
+}
+
+// Under a Korean locale the program speaks the Korean of the Linux build's catalogue, from the
+// catalogue inside it: files planted where a program might look for one (its folder, the working
+// directory) change nothing. LANGUAGE chooses as on Linux, and under C the English of the
+// sources stays byte for byte.
+TEST_F(UnderWine, SpeaksTheLinuxBuildsKoreanUnderAKoreanLocaleAndEnglishUnderC) {
+  const fs::path program = Unpack("게임 Game");
+  const ScopedEnvironment all("LC_ALL", std::nullopt), messages("LC_MESSAGES", std::nullopt);
+  // Wine reads the command line's Hangul path in LC_CTYPE's character set; the machine need not
+  // have made the Korean locale for that.
+  const ScopedEnvironment characters("LC_CTYPE", "C.UTF-8");
+  std::string korean, koreanWrong;
+  {
+    const ScopedEnvironment lang("LANG", "C.UTF-8"), language("LANGUAGE", "ko");
+    korean = RunGame({"--help"}).Output;
+    koreanWrong = RunGame({"--no-such-option"}).Errors;
+  }
+  ASSERT_NE(korean, UsageText());
+  for (const fs::path& folder : {program.parent_path(), dir_.Path()}) {
+    fs::create_directories(folder / "locale" / "ko" / "LC_MESSAGES");
+    dir_.Write(fs::relative(folder / "locale" / "ko" / "LC_MESSAGES" / "vesk.mo", dir_.Path()),
+               "planted");
+    fs::copy_file(SourcePath("po/ko.po"), folder / "ko.po");
+  }
+  struct Case {
+    std::optional<std::string> lang, language;
+    bool korean;
+  };
+  for (const Case& each :
+       {Case{"ko_KR.UTF-8", std::nullopt, true}, Case{"ko_KR.UTF-8", "en", false},
+        Case{"C", "ko", false}, Case{"en_US.UTF-8", "ko", true}}) {
+    const ScopedEnvironment lang("LANG", each.lang), language("LANGUAGE", each.language);
+    const std::string settings = each.lang.value_or("-") + " " + each.language.value_or("-");
+    std::string errors, output;
+    EXPECT_EQ(wine_.Run(program, {"--help"}, dir_.Path(), errors, &output), 0) << errors;
+    EXPECT_EQ(LinuxLines(output), each.korean ? korean : UsageText()) << settings;
+    EXPECT_EQ(wine_.Run(program, {"--no-such-option"}, dir_.Path(), errors), 2);
+    EXPECT_EQ(LinuxLines(errors),
+              each.korean ? koreanWrong
+                          : std::string("vesk: unknown option --no-such-option\n") + UsageText())
+        << settings;
+  }
 }
 
 // Each dump program converts the same sequences in both builds; the Windows build's must give
