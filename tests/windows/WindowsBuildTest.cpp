@@ -358,6 +358,41 @@ TEST_F(UnderWine, SpeaksTheLinuxBuildsKoreanUnderAKoreanLocaleAndEnglishUnderC) 
   }
 }
 
+// Started from a command prompt, the program writes to the prompt's console: Wine's console,
+// on a terminal of `script`'s, shows its Korean whole.
+TEST_F(UnderWine, AKoreanConsoleShowsTheMessagesWhole) {
+  const fs::path program = Unpack("게임 Game");
+  const ScopedEnvironment all("LC_ALL", std::nullopt), messages("LC_MESSAGES", std::nullopt);
+  std::string usage;
+  {
+    const ScopedEnvironment onLinux("LANG", "C.UTF-8"), korean("LANGUAGE", "ko");
+    usage = RunGame({"--help"}).Output;
+  }
+  const ScopedEnvironment lang("LANG", "ko_KR.UTF-8"), characters("LC_CTYPE", "C.UTF-8");
+  const ScopedEnvironment language("LANGUAGE", std::nullopt);
+  const fs::path typescript = dir_.Path() / "console.txt";
+  const std::string prompt = "wine cmd /c vesk.exe --no-such-option";
+  const std::string command = "cd " + ShellQuoted(program.parent_path().string()) +
+                              " && script -qec " + ShellQuoted(prompt) + " " +
+                              ShellQuoted(typescript.string()) + " >/dev/null 2>&1 </dev/null";
+  std::system(command.c_str());
+  // The terminal's text without its control sequences.
+  std::string shown;
+  const std::string raw = ReadFile(typescript);
+  for (size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '\x1b') {
+      i = raw.find_first_of("ABCDEFGHJKSTfhlmsu", i + 2);
+      if (i == std::string::npos) break;
+    } else if (raw[i] != '\r') {
+      shown += raw[i];
+    }
+  }
+  const std::string firstLine = usage.substr(0, usage.find('\n'));
+  ASSERT_NE(firstLine, "Usage: vesk [options]");
+  EXPECT_NE(shown.find(firstLine), std::string::npos) << firstLine << "\n" << shown;
+  EXPECT_NE(shown.find("--no-such-option"), std::string::npos) << shown;
+}
+
 // Each dump program converts the same sequences in both builds; the Windows build's must give
 // the Linux build's lines exactly.
 void ExpectSameDump(WineSession& wine, const fs::path& folder, const std::string& dump) {
