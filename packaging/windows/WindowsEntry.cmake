@@ -5,15 +5,22 @@ set(VESK_VERSION_QUAD "${PROJECT_VERSION}.0")
 file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE VESK_COPYRIGHT REGEX "^Copyright ")
 set(VESK_MANIFEST_FILE ${PROJECT_BINARY_DIR}/vesk.exe.manifest)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/vesk.exe.manifest ${VESK_MANIFEST_FILE} @ONLY)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/vesk.rc.in ${PROJECT_BINARY_DIR}/vesk.rc @ONLY)
 
 # The program writes its messages to the command prompt it was started from
 # (ParentConsole.cpp, linked into the program itself so its start-up step is kept).
 add_executable(vesk WIN32 app/main.cpp platform/system/windows/ParentConsole.cpp
                           ${PROJECT_BINARY_DIR}/vesk.rc)
 target_link_libraries(vesk PRIVATE vesk_game vesk_sdl vesk_headless)
+# The program's messages in other languages: msgfmt's catalogues of po/, built into the
+# program's resources, one a language, named after it.
+add_subdirectory(po)
+set(VESK_CATALOGUE_RESOURCES "")
+foreach(language catalogue IN ZIP_LISTS VESK_LANGUAGES VESK_CATALOGUES)
+  string(APPEND VESK_CATALOGUE_RESOURCES "${language} RCDATA \"${catalogue}\"\n")
+endforeach()
+configure_file(${CMAKE_CURRENT_LIST_DIR}/vesk.rc.in ${PROJECT_BINARY_DIR}/vesk.rc @ONLY)
 set_property(SOURCE ${PROJECT_BINARY_DIR}/vesk.rc APPEND PROPERTY OBJECT_DEPENDS
-             ${VESK_ICON_FILE} ${VESK_MANIFEST_FILE})
+             ${VESK_ICON_FILE} ${VESK_MANIFEST_FILE} ${VESK_CATALOGUES})
 
 foreach(dump cp949dump utf8dump)
   add_executable(${dump} tools/${dump}_main.cpp)

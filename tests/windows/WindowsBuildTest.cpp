@@ -24,6 +24,7 @@
 #include "WineSession.h"
 #include "XWindowPixels.h"
 #include "app/DataFiles.h"
+#include "app/Options.h"
 #include "platform/image/Png.h"
 
 using namespace testing_support;
@@ -306,6 +307,90 @@ TEST_F(UnderWine, UnusableDataAndUnwritableResultsAreNamedAndResultsReplaceOldOn
   const size_t from = at + said.size();
   const std::string reason = errors.substr(from, errors.find_first_of("\r\n", from) - from);
   EXPECT_FALSE(reason.empty() || reason.find("system error") == 0) << reason;
+}
+
+// What a Windows program wrote, with its line ends as Linux ends them.
+std::string LinuxLines(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  return text;
+}
+
+// Under a Korean locale the program speaks the Korean of the Linux build's catalogue, from the
+// catalogue inside it: files planted where a program might look for one (its folder, the working
+// directory) change nothing. LANGUAGE chooses as on Linux, and under C the English of the
+// sources stays byte for byte.
+TEST_F(UnderWine, SpeaksTheLinuxBuildsKoreanUnderAKoreanLocaleAndEnglishUnderC) {
+  const fs::path program = Unpack("게임 Game");
+  const ScopedEnvironment all("LC_ALL", std::nullopt), messages("LC_MESSAGES", std::nullopt);
+  // Wine reads the command line's Hangul path in LC_CTYPE's character set; the machine need not
+  // have made the Korean locale for that.
+  const ScopedEnvironment characters("LC_CTYPE", "C.UTF-8");
+  std::string korean, koreanWrong;
+  {
+    const ScopedEnvironment lang("LANG", "C.UTF-8"), language("LANGUAGE", "ko");
+    korean = RunGame({"--help"}).Output;
+    koreanWrong = RunGame({"--no-such-option"}).Errors;
+  }
+  ASSERT_NE(korean, UsageText());
+  for (const fs::path& folder : {program.parent_path(), dir_.Path()}) {
+    fs::create_directories(folder / "locale" / "ko" / "LC_MESSAGES");
+    dir_.Write(fs::relative(folder / "locale" / "ko" / "LC_MESSAGES" / "vesk.mo", dir_.Path()),
+               "planted");
+    fs::copy_file(SourcePath("po/ko.po"), folder / "ko.po");
+  }
+  struct Case {
+    std::optional<std::string> lang, language;
+    bool korean;
+  };
+  for (const Case& each :
+       {Case{"ko_KR.UTF-8", std::nullopt, true}, Case{"ko_KR.UTF-8", "en", false},
+        Case{"C", "ko", false}, Case{"en_US.UTF-8", "ko", true}}) {
+    const ScopedEnvironment lang("LANG", each.lang), language("LANGUAGE", each.language);
+    const std::string settings = each.lang.value_or("-") + " " + each.language.value_or("-");
+    std::string errors, output;
+    EXPECT_EQ(wine_.Run(program, {"--help"}, dir_.Path(), errors, &output), 0) << errors;
+    EXPECT_EQ(LinuxLines(output), each.korean ? korean : UsageText()) << settings;
+    EXPECT_EQ(wine_.Run(program, {"--no-such-option"}, dir_.Path(), errors), 2);
+    EXPECT_EQ(LinuxLines(errors),
+              each.korean ? koreanWrong
+                          : std::string("vesk: unknown option --no-such-option\n") + UsageText())
+        << settings;
+  }
+}
+
+// Started from a command prompt, the program writes to the prompt's console: Wine's console,
+// on a terminal of `script`'s, shows its Korean whole.
+TEST_F(UnderWine, AKoreanConsoleShowsTheMessagesWhole) {
+  const fs::path program = Unpack("게임 Game");
+  const ScopedEnvironment all("LC_ALL", std::nullopt), messages("LC_MESSAGES", std::nullopt);
+  std::string usage;
+  {
+    const ScopedEnvironment onLinux("LANG", "C.UTF-8"), korean("LANGUAGE", "ko");
+    usage = RunGame({"--help"}).Output;
+  }
+  const ScopedEnvironment lang("LANG", "ko_KR.UTF-8"), characters("LC_CTYPE", "C.UTF-8");
+  const ScopedEnvironment language("LANGUAGE", std::nullopt);
+  const fs::path typescript = dir_.Path() / "console.txt";
+  const std::string prompt = "wine cmd /c vesk.exe --no-such-option";
+  const std::string command = "cd " + ShellQuoted(program.parent_path().string()) +
+                              " && script -qec " + ShellQuoted(prompt) + " " +
+                              ShellQuoted(typescript.string()) + " >/dev/null 2>&1 </dev/null";
+  std::system(command.c_str());
+  // The terminal's text without its control sequences.
+  std::string shown;
+  const std::string raw = ReadFile(typescript);
+  for (size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '\x1b') {
+      i = raw.find_first_of("ABCDEFGHJKSTfhlmsu", i + 2);
+      if (i == std::string::npos) break;
+    } else if (raw[i] != '\r') {
+      shown += raw[i];
+    }
+  }
+  const std::string firstLine = usage.substr(0, usage.find('\n'));
+  ASSERT_NE(firstLine, "Usage: vesk [options]");
+  EXPECT_NE(shown.find(firstLine), std::string::npos) << firstLine << "\n" << shown;
+  EXPECT_NE(shown.find("--no-such-option"), std::string::npos) << shown;
 }
 
 // Each dump program converts the same sequences in both builds; the Windows build's must give

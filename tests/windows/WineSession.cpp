@@ -109,18 +109,22 @@ std::string WineSession::WindowsPath(const fs::path& path) {
 fs::path WineSession::ProfileFolder() const { return kPrefix / "drive_c" / "users" / user_; }
 
 std::string WineSession::Command(const fs::path& program, const std::vector<std::string>& arguments,
-                                 const fs::path& folder, const fs::path& errors) const {
+                                 const fs::path& folder, const fs::path& errors,
+                                 const fs::path& output) const {
   std::string command =
       "cd " + ShellQuoted(folder.string()) + " && exec wine " + ShellQuoted(WindowsPath(program));
   for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
-  return command + " 2>" + ShellQuoted(errors.string()) + " >/dev/null </dev/null";
+  return command + " 2>" + ShellQuoted(errors.string()) + " >" + ShellQuoted(output.string()) +
+         " </dev/null";
 }
 
 int WineSession::Run(const fs::path& program, const std::vector<std::string>& arguments,
-                     const fs::path& folder, std::string& errors) {
-  const fs::path file = scratch_ / "run-stderr.txt";
-  const int status = ExitStatus(std::system(Command(program, arguments, folder, file).c_str()));
+                     const fs::path& folder, std::string& errors, std::string* output) {
+  const fs::path file = scratch_ / "run-stderr.txt", outputFile = scratch_ / "run-stdout.txt";
+  const int status = ExitStatus(std::system(
+      Command(program, arguments, folder, file, output ? outputFile : "/dev/null").c_str()));
   errors = fs::exists(file) ? ReadFile(file) : "";
+  if (output) *output = fs::exists(outputFile) ? ReadFile(outputFile) : "";
   return status;
 }
 

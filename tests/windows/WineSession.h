@@ -34,9 +34,9 @@ class WineSession {
 
   // Runs `program` (a Windows program, given by its path on this machine) with `arguments` in
   // the working directory `folder` to its end; its exit status, with what it wrote on stderr in
-  // `errors`.
+  // `errors` and, where asked for, what it wrote on stdout in `output`.
   int Run(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-          const std::filesystem::path& folder, std::string& errors);
+          const std::filesystem::path& folder, std::string& errors, std::string* output = nullptr);
   // Starts the program's window and gives it the keyboard; its X window, or 0 when none appeared.
   unsigned long StartWindow(const std::filesystem::path& program,
                             const std::vector<std::string>& arguments,
@@ -50,8 +50,8 @@ class WineSession {
   void RemoveGameTraces() const;
   std::string Command(const std::filesystem::path& program,
                       const std::vector<std::string>& arguments,
-                      const std::filesystem::path& folder,
-                      const std::filesystem::path& errors) const;
+                      const std::filesystem::path& folder, const std::filesystem::path& errors,
+                      const std::filesystem::path& output = "/dev/null") const;
   std::filesystem::path scratch_;
   std::string user_;
   bool started_ = false;  // Wine's server runs for this session
