@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "platform/input/HeldKeys.h"
 #include "platform/system/CodePage.h"
 #include "platform/system/FileAccess.h"
 #include "platform/system/Messages.h"
@@ -22,26 +23,48 @@ struct Line {
   std::string Rest;                // everything after the verb and one space, spaces included
 };
 
+// What one event makes the game do, counted against the script's limits.
+size_t WorkOf(const ScriptEvent& event) {
+  switch (event.What) {
+    case ScriptEvent::Kind::Hold:
+      // The key-down, then at most one key every 1/60 s: the fastest a held arrow can walk, and
+      // faster than the desktop's own repeat.
+      return 1 + event.HoldMs * HeldKeys::kMaxStepsPerSecond / 1000;
+    case ScriptEvent::Kind::Text:
+      return std::max<size_t>(event.Text.size(), 1);  // each character is a change of its own
+    default:
+      return 1;
+  }
+}
+
 // Where a script's events go, within the budget of a whole script: a short script can ask for
-// millions of repeats, which would take the memory and the time of the machine.
+// millions of repeats or hours of held keys, which would take the memory and the time of the
+// machine.
 class Events {
  public:
-  // Adds `pattern` `times` over, or nothing (false) when the script would grow past its limit.
-  bool Repeat(const std::vector<ScriptEvent>& pattern, size_t times) {
-    if (pattern.size() * times > kMaxScriptEvents - all_.size()) return false;
+  // Adds `pattern` `times` over; on passing a limit, nothing and the problem.
+  std::string Repeat(const std::vector<ScriptEvent>& pattern, size_t times) {
+    size_t work = 0, paints = 0;
+    for (const ScriptEvent& event : pattern) {
+      work += WorkOf(event);
+      paints += event.What == ScriptEvent::Kind::Paint;
+    }
+    if (work * times > kMaxScriptEvents - work_)
+      return Format(_("the script comes to more than %zu events"), kMaxScriptEvents);
+    if (paints * times > kMaxScriptPaints - paints_)
+      return Format(_("the script comes to more than %zu paints"), kMaxScriptPaints);
+    work_ += work * times;
+    paints_ += paints * times;
     for (size_t i = 0; i < times; ++i) all_.insert(all_.end(), pattern.begin(), pattern.end());
-    return true;
+    return "";
   }
-  bool Add(const ScriptEvent& event) { return Repeat({event}, 1); }
+  std::string Add(const ScriptEvent& event) { return Repeat({event}, 1); }
   std::vector<ScriptEvent> Take() { return std::move(all_); }
 
  private:
   std::vector<ScriptEvent> all_;
+  size_t work_ = 0, paints_ = 0;
 };
-
-std::string TooMany() {
-  return Format(_("the script comes to more than %zu events"), kMaxScriptEvents);
-}
 
 // A count such as "3" or "x3".
 std::optional<int32_t> CountOf(std::string_view word) {
@@ -69,7 +92,7 @@ std::string Key(const Line& line, ScriptEvent event, Events& events) {
   }
   event.Stroke = *stroke;
   press.push_back(event);
-  return events.Repeat(press, static_cast<size_t>(*count)) ? "" : TooMany();
+  return events.Repeat(press, static_cast<size_t>(*count));
 }
 
 std::string Hold(const Line& line, ScriptEvent event, Events& events) {
@@ -81,23 +104,23 @@ std::string Hold(const Line& line, ScriptEvent event, Events& events) {
   if (!ms) return _("hold time is 1ms to 600000ms");
   event.Stroke = *stroke;
   event.HoldMs = static_cast<uint32_t>(*ms);
-  return events.Add(event) ? "" : TooMany();
+  return events.Add(event);
 }
 
 std::string Typed(const Line& line, ScriptEvent event, Events& events) {
   event.Text = Utf8ToWide(line.Rest);
-  return events.Add(event) ? "" : TooMany();
+  return events.Add(event);
 }
 
 std::string Tick(const Line& line, ScriptEvent event, Events& events) {
   const auto count = line.Words.empty() ? 1 : CountOf(line.Words[0]);
   if (line.Words.size() > 1 || !count) return _("tick takes an optional count");
-  return events.Repeat({event}, static_cast<size_t>(*count)) ? "" : TooMany();
+  return events.Repeat({event}, static_cast<size_t>(*count));
 }
 
 std::string Bare(const Line& line, ScriptEvent event, Events& events) {
   if (!line.Words.empty()) return Format(_("%s takes no arguments"), line.Verb.c_str());
-  return events.Add(event) ? "" : TooMany();
+  return events.Add(event);
 }
 
 struct Verb {
@@ -129,6 +152,14 @@ std::optional<std::vector<ScriptEvent>> ParseScript(std::string_view utf8, Scrip
     if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
     if (raw.size() > kMaxScriptLineBytes) {
       error = {number, Format(_("longer than %zu bytes"), kMaxScriptLineBytes)};
+      return std::nullopt;
+    }
+    // A control byte (a NUL above all) would cut the line short wherever it is read as C text.
+    const auto control = std::find_if(raw.begin(), raw.end(), [](char byte) {
+      return static_cast<unsigned char>(byte) < 0x20 && byte != '\t';
+    });
+    if (control != raw.end()) {
+      error = {number, Format(_("holds the control byte 0x%02X"), static_cast<unsigned>(*control))};
       return std::nullopt;
     }
     const std::string line = Trimmed(raw);

@@ -35,9 +35,11 @@ struct ScriptError {
   std::string Problem;
 };
 
-// A script's limits, far above what a test of the game needs: its events all told (each repeat
-// counts), and the bytes of one line (a `text` line is typed one character at a time).
+// A script's limits, far above what a test of the game needs: what its lines make the game do, all
+// told (each repeat of a key, each step or repeat a hold can deliver, each character of a text),
+// its paints (each redraws the whole window), and the bytes of one line.
 constexpr size_t kMaxScriptEvents = 100'000;
+constexpr size_t kMaxScriptPaints = 10'000;
 constexpr size_t kMaxScriptLineBytes = 4096;
 constexpr size_t kMaxScriptBytes = 16 << 20;
 

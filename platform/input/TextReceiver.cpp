@@ -20,9 +20,18 @@ void TextReceiver::Changed(const std::u16string& before) {
   if (WideText() != before && OnChange) OnChange();
 }
 
+size_t TextReceiver::Room(const std::u16string& composition) const {
+  const size_t used = text_.size() + composition.size();
+  return used < kMaxLength ? kMaxLength - used : 0;
+}
+
+void TextReceiver::Insert(char16_t ch) {
+  if (!IsControlCharacter(ch) && Room(composition_) > 0) text_.insert(caret_++, 1, ch);
+}
+
 void TextReceiver::SetText(const std::string& codePageText) {
   const std::u16string before = WideText();
-  text_ = CodePageToWide(codePageText);
+  text_ = CodePageToWide(codePageText).substr(0, kMaxLength);
   composition_.clear();
   caret_ = text_.size();
   Changed(before);
@@ -62,20 +71,22 @@ void TextReceiver::Char(char16_t ch) {
     if (key == 0) return;
     ch = static_cast<unsigned char>(key);
   }
-  const std::u16string before = WideText();
   if (ch == 8) {
+    const std::u16string before = WideText();
     if (caret_ > 0) text_.erase(--caret_, 1);
-  } else if (IsControlCharacter(ch)) {
-    return;  // a single-line edit takes no other control characters
-  } else {
-    text_.insert(caret_++, 1, ch);
+    Changed(before);
+  } else if (!IsControlCharacter(ch) && Room(composition_) > 0) {
+    // A single-line edit takes no other control characters, and nothing past its limit.
+    const std::u16string before = WideText();
+    Insert(ch);
+    Changed(before);
   }
-  Changed(before);
 }
 
 void TextReceiver::SetComposition(const std::u16string& preedit) {
   const std::u16string before = WideText();
-  composition_ = preedit;
+  // A syllable begun past the limit is not shown, as it could not be typed in.
+  composition_ = preedit.size() <= Room(u"") ? preedit : u"";
   Changed(before);
 }
 
@@ -89,12 +100,7 @@ void TextReceiver::Commit(std::u16string committed) {
   for (size_t i = 0; i < committed.size(); ++i) {
     const std::u16string before = WideText();
     if (i == 0) composition_.clear();
-    const char16_t ch = committed[i];
-    if (IsControlCharacter(ch)) {
-      Changed(before);
-      continue;
-    }
-    text_.insert(caret_++, 1, ch);
+    Insert(committed[i]);
     Changed(before);
   }
 }
@@ -102,10 +108,8 @@ void TextReceiver::Commit(std::u16string committed) {
 void TextReceiver::Compose(const std::u16string& committed, const std::u16string& preedit) {
   const std::u16string before = WideText();
   composition_.clear();
-  for (const char16_t ch : committed) {
-    if (!IsControlCharacter(ch)) text_.insert(caret_++, 1, ch);
-  }
-  composition_ = preedit;
+  for (const char16_t ch : committed) Insert(ch);
+  composition_ = preedit.size() <= Room(u"") ? preedit : u"";
   Changed(before);
 }
 

@@ -2,7 +2,9 @@
 // It raises the three events the game listens to (text changed; key down with a virtual-key code
 // before the key is processed; key press with a character that the handler can swallow) and keeps
 // a minimal editor behind them: caret, Backspace, Delete, Left, Right, Home, End. An input method
-// shows the syllable it is composing as part of the text, at the caret.
+// shows the syllable it is composing as part of the text, at the caret. Like an edit control, it
+// holds a limited number of characters: a character typed or composed past the limit is refused
+// and the text stays as it was.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +17,10 @@ namespace platform {
 
 class TextReceiver {
  public:
+  // Characters of the text, composition included: far more than a word for the king, and few
+  // enough that every change of the line costs little.
+  static constexpr size_t kMaxLength = 1000;
+
   std::function<void()> OnChange;
   std::function<void(uint16_t& key, ShiftState shift)> OnKeyDown;
   std::function<void(char& key)> OnKeyPress;
@@ -52,6 +58,10 @@ class TextReceiver {
 
  private:
   void Changed(const std::u16string& before);
+  // Characters that can still be typed in, with `composition` shown beside them.
+  size_t Room(const std::u16string& composition) const;
+  // Types `ch` at the caret if there is room for it; control characters are not text.
+  void Insert(char16_t ch);
   std::u16string text_;         // committed text
   std::u16string composition_;  // shown at caret_, not yet committed
   size_t caret_ = 0;            // in UTF-16 units of text_

@@ -27,6 +27,8 @@ inline constexpr char kTextDomain[] = "vesk";
 void UsePlayersLanguage();
 // `message` in the player's language, or `message` itself where no catalogue translates it.
 const char* Translate(const char* message) __attribute__((format_arg(1)));
+// Whether `translation` asks printf for the same arguments as `message`, in the same order.
+bool SameConversions(const char* message, const char* translation);
 // printf's patterns, %s, %d and %zu; a translation keeps its message's order, as every C library's
 // printf can follow that.
 std::string Format(const char* pattern, ...) __attribute__((format(VESK_PRINTF, 1, 2)));

@@ -141,10 +141,10 @@ std::optional<SettingsLines> SettingsLines::Parse(const std::string& text, std::
   return parsed;
 }
 
-std::string SettingsLines::With(const Settings& settings) const {
-  auto changed = [&](const Rule& rule) { return rule.Value(settings) != rule.Value(values_); };
+std::string SettingsLines::Changing(const Settings& from, const Settings& to) const {
+  auto changed = [&](const Rule& rule) { return rule.Value(to) != rule.Value(from); };
   auto lineOf = [&](const Rule& rule, const std::string& end) {
-    const auto value = rule.Value(settings);
+    const auto value = rule.Value(to);
     return value ? std::string(rule.Name) + " = " + *value + end : "";
   };
   std::string text = lines_.empty() ? kHeader : "";
@@ -160,7 +160,7 @@ std::string SettingsLines::With(const Settings& settings) const {
   for (const Rule& rule : kRules) {
     const bool hasLine = std::any_of(lines_.begin(), lines_.end(),
                                      [&](const Line& line) { return line.Setting == rule.Name; });
-    if (!hasLine) text += lineOf(rule, "\n");
+    if (!hasLine && changed(rule)) text += lineOf(rule, "\n");
   }
   return text;
 }
@@ -232,41 +232,50 @@ bool SettingsFile::Write(const std::string& text, std::string& problem) {
   return ReplaceFile(path_, text, problem);
 }
 
-Settings SettingsKeeper::Load(std::vector<std::string>& messages) {
-  kept_ = {};
+std::optional<SettingsLines> SettingsKeeper::ReadStore(std::string& problem) {
   std::string text;
-  std::string problem;
   switch (store_.Read(kMaxSettingsBytes, text, problem)) {
     case SettingsStore::Found::Nothing:
-      return {};
+      return SettingsLines();
     case SettingsStore::Found::Unreadable:
-      messages.push_back(Format(_("%s ignored: %s"), store_.Name().c_str(), problem.c_str()));
-      return {};
+      return std::nullopt;
     case SettingsStore::Found::Text:
       break;
   }
-  auto lines = SettingsLines::Parse(text, problem);
+  return SettingsLines::Parse(text, problem);
+}
+
+Settings SettingsKeeper::Load(std::vector<std::string>& messages) {
+  kept_ = {};
+  std::string problem;
+  auto lines = ReadStore(problem);
   if (!lines) {
     messages.push_back(Format(_("%s ignored: %s"), store_.Name().c_str(), problem.c_str()));
+    known_ = {};
     return {};
   }
   for (const std::string& skipped : lines->Problems())
     messages.push_back(
         Format(_("%s, %s (the line is skipped)"), store_.Name().c_str(), skipped.c_str()));
   kept_ = std::move(*lines);
-  return kept_.Values();
+  known_ = kept_.Values();
+  return known_;
 }
 
 bool SettingsKeeper::Keep(const Settings& settings, std::string& message) {
-  if (settings == kept_.Values()) return true;
+  if (settings == known_) return true;
+  // The player may have edited the text while the game ran; a text that cannot be taken now is
+  // written over from what this run knows, as one ignored at the start would be.
   std::string problem;
-  const std::string text = kept_.With(settings);
+  if (auto now = ReadStore(problem)) kept_ = std::move(*now);
+  const std::string text = kept_.Changing(known_, settings);
   if (!store_.Write(text, problem)) {
     message = Format(_("cannot keep the settings: %s"), problem.c_str());
     return false;
   }
   std::string unused;
   kept_ = *SettingsLines::Parse(text, unused);
+  known_ = settings;
   return true;
 }
 

@@ -55,7 +55,10 @@ class SettingsLines {
   const std::vector<std::string>& Problems() const { return problems_; }
   // The text with `settings` in place of Values(): the lines of the settings that differ are
   // rewritten, added or dropped, and every other line is kept byte for byte.
-  std::string With(const Settings& settings) const;
+  std::string With(const Settings& settings) const { return Changing(values_, settings); }
+  // The text with the settings that differ between `from` and `to` set to `to`'s values; the
+  // lines of every other setting are kept as they stand, whatever they hold.
+  std::string Changing(const Settings& from, const Settings& to) const;
 
  private:
   struct Line {
@@ -111,13 +114,19 @@ class SettingsKeeper {
   // The settings kept. Nothing kept gives no settings and no message; each line skipped, or a
   // text ignored whole, gives one line for the player in `messages`, naming the store.
   Settings Load(std::vector<std::string>& messages);
-  // Writes `settings` when they differ from what the store holds; false with `message` set when
-  // they cannot be written (the game goes on).
+  // Writes the settings that changed since they were loaded or last kept. The store is read
+  // again first, so what the player wrote there meanwhile (comments, lines, other settings)
+  // stays; false with `message` set when they cannot be written (the game goes on).
   bool Keep(const Settings& settings, std::string& message);
 
  private:
+  // The store's text line by line (none when nothing is kept); nothing, with `problem`, when it
+  // cannot be taken at all.
+  std::optional<SettingsLines> ReadStore(std::string& problem);
+
   SettingsStore& store_;
-  SettingsLines kept_;  // the text as this run knows it; empty when nothing usable was kept
+  SettingsLines kept_;  // the text as this run last read or wrote it; empty when nothing usable
+  Settings known_;      // the settings as this run last loaded or kept them
 };
 
 }  // namespace platform

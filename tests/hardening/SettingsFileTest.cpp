@@ -78,4 +78,26 @@ TEST_F(HostileSettings, FlippedBytesAndHugeFilesNeverStopTheStart) {
   EXPECT_FALSE(Loads(std::string(5000, '#') + "\n"));
 }
 
+// The player edits the file while the game runs; what the game writes afterwards changes only the
+// setting the game changed, and keeps the player's comment, new line and own edit.
+TEST_F(HostileSettings, WhatThePlayerWritesDuringPlayOutlivesTheGamesNextWrite) {
+  const std::filesystem::path path = dir_.Path() / "vesk.conf";
+  dir_.Write("vesk.conf", "scale = 2\nhangul = yes\n");
+  platform::SettingsFile file(path);
+  SettingsKeeper keeper(file);
+  std::vector<std::string> messages;
+  Settings settings = keeper.Load(messages);
+  ASSERT_TRUE(messages.empty());
+  dir_.Write("vesk.conf", "# mine\nscale = 3\nhangul = yes\nfullscreen = yes\n");
+  settings.HangulMode = false;
+  std::string message;
+  ASSERT_TRUE(keeper.Keep(settings, message)) << message;
+  EXPECT_EQ(testing_support::ReadFile(path), "# mine\nscale = 3\nhangul = no\nfullscreen = yes\n");
+  // A setting the player dropped meanwhile, and the game did not touch, stays dropped.
+  dir_.Write("vesk.conf", "hangul = no\n");
+  settings.Window = WindowSize{700, 500};
+  ASSERT_TRUE(keeper.Keep(settings, message)) << message;
+  EXPECT_EQ(testing_support::ReadFile(path), "hangul = no\nwindow = 700x500\n");
+}
+
 }  // namespace

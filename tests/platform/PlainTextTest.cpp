@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/system/Messages.h"
 #include "platform/system/PlainText.h"
 
 namespace platform {
@@ -28,3 +29,15 @@ TEST(WholeNumber, RefusesAnythingElse) {
 
 }  // namespace
 }  // namespace platform
+
+// A translation from a catalogue nobody checked is used only when printf would read from it the
+// arguments its message is given.
+TEST(Messages, ATranslationAskingOtherArgumentsThanItsMessageIsNotUsed) {
+  using platform::SameConversions;
+  EXPECT_TRUE(SameConversions("cannot write %s: %s", "%s을(를) 쓸 수 없습니다: %s"));
+  EXPECT_TRUE(SameConversions("100%% of %zu", "%zu의 100%%"));
+  EXPECT_FALSE(SameConversions("cannot write %s", "%s %s %s %s"));
+  EXPECT_FALSE(SameConversions("line %d: ", "%s번째 줄: "));
+  EXPECT_FALSE(SameConversions("%s", "%n"));
+  EXPECT_FALSE(SameConversions("done", "done %"));
+}

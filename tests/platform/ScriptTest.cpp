@@ -82,3 +82,40 @@ TEST(Script, AWholeScriptAndEachLineHaveALimitNamingTheLineThatPassesIt) {
   EXPECT_EQ(Parse("tick 99999\nkey Up\n").size(), platform::kMaxScriptEvents);
   EXPECT_EQ(Parse("text " + std::string(4091, 'a') + "\n")[0].Text.size(), 4091u);
 }
+
+// A line is counted by what it makes the game do: a hold by every key it can deliver (one every
+// 1/60 s at the fastest walk), a text by its characters, and paints on their own, as each redraws
+// the window.
+TEST(Script, HoldsTextsAndPaintsCountWhatTheyMakeTheGameDo) {
+  struct Case {
+    std::string Script;
+    int Line;
+    std::string Problem;
+  };
+  const std::string tooMany = "the script comes to more than 100000 events";
+  std::string holds, texts, paints;
+  for (int i = 0; i < 1000; ++i) holds += "hold Right 600000ms\n";
+  for (int i = 0; i < 30; ++i) texts += "text " + std::string(4000, 'a') + "\n";
+  for (int i = 0; i < 20000; ++i) paints += "paint\n";
+  const Case cases[] = {
+      {holds, 3, tooMany},
+      {texts, 26, tooMany},
+      {paints, 10001, "the script comes to more than 10000 paints"},
+      {"tick 99990\nhold Up 200ms\n", 2, tooMany},
+  };
+  for (const Case& bad : cases) {
+    ScriptError error;
+    EXPECT_FALSE(ParseScript(bad.Script, error)) << bad.Problem;
+    EXPECT_EQ(error.Line, bad.Line) << bad.Problem;
+    EXPECT_EQ(error.Problem, bad.Problem);
+  }
+  EXPECT_EQ(Parse("tick 99987\nhold Up 200ms\n").size(), 99988u);  // 1 + 12 keys
+}
+
+TEST(Script, AControlByteInALineIsNamed) {
+  ScriptError error;
+  EXPECT_FALSE(ParseScript(std::string("paint\nkey\0Left\n", 15), error));
+  EXPECT_EQ(error.Line, 2);
+  EXPECT_EQ(error.Problem, "holds the control byte 0x00");
+  EXPECT_TRUE(ParseScript("key\tLeft\r\n", error));  // a tab is a blank, CR LF a line end
+}

@@ -115,3 +115,29 @@ TEST(TextReceiver, CaretOffsetCountsCodePageBytesAndMovesAreReported) {
   EXPECT_EQ(changes, changesBefore + 1);
   EXPECT_EQ(edit.CaretOffset(), 0u);
 }
+
+// Like an edit control, the line holds a limited number of characters: what would pass it, typed,
+// committed or composed, is refused, raises no change, and leaves the line as it was.
+TEST(TextReceiver, ACharacterPastTheLimitIsRefusedHoweverItComes) {
+  TextReceiver edit;
+  const size_t most = TextReceiver::kMaxLength;
+  edit.Commit(std::u16string(most - 2, u'a'));
+  edit.Char(u'b');
+  edit.SetComposition(u"가");
+  EXPECT_EQ(edit.WideText().size(), most);
+  Recorder record(edit);
+  edit.Char(u'c');             // no room beside the syllable being composed
+  edit.Compose(u"", u"각");    // the syllable grows in place: still one character
+  edit.Compose(u"가", u"나");  // finishes it; the next has no room and is not shown
+  edit.Commit(u"xyz");
+  EXPECT_EQ(edit.WideText(), std::u16string(most - 2, u'a') + u"b가");
+  // The key press is raised (the game may still swallow it); only the typing is refused.
+  EXPECT_EQ(record.events,
+            (std::vector<std::string>{"press 99", "change " + std::string(most - 2, 'a') + "b각",
+                                      "change " + std::string(most - 2, 'a') + "b가"}));
+  edit.Char(8);  // Backspace makes room again
+  edit.Char(u'c');
+  EXPECT_EQ(edit.WideText(), std::u16string(most - 2, u'a') + u"bc");
+  edit.SetText(std::string(most + 5, 'z'));
+  EXPECT_EQ(edit.Text(), std::string(most, 'z'));
+}

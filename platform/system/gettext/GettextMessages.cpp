@@ -36,7 +36,9 @@ void UsePlayersLanguage() {
   const fs::path program = ProgramFolder();
   for (const fs::path& folder : {program / "locale", program / ".." / "share" / "locale",
                                  fs::path(VESK_INSTALL_LOCALE_DIR)}) {
-    if (!HoldsCatalogues(folder)) continue;
+    // A system that cannot say where the program is gives an empty folder: the catalogues are
+    // never looked for in the working directory, where anyone may have put one.
+    if (!folder.is_absolute() || !HoldsCatalogues(folder)) continue;
     bindtextdomain(kTextDomain, folder.string().c_str());
     break;
   }
@@ -44,6 +46,11 @@ void UsePlayersLanguage() {
   bind_textdomain_codeset(kTextDomain, "UTF-8");
 }
 
-const char* Translate(const char* message) { return dgettext(kTextDomain, message); }
+const char* Translate(const char* message) {
+  const char* translation = dgettext(kTextDomain, message);
+  // A catalogue is a file like any other: a translation that asks printf for other arguments
+  // than its message gives would read what was never passed.
+  return SameConversions(message, translation) ? translation : message;
+}
 
 }  // namespace platform
