@@ -75,7 +75,7 @@ void UsePlayersLanguage() {
 
 const char* Translate(const char* message) {
   const char* translation = catalogue ? catalogue->Find(message) : nullptr;
-  return translation != nullptr ? translation : message;
+  return translation != nullptr && SameConversions(message, translation) ? translation : message;
 }
 
 }  // namespace platform
