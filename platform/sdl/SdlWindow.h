@@ -45,6 +45,7 @@ class SdlWindow {
   // Handles one SDL event; false when it was none of the form's.
   bool Handle(const SDL_Event& event);
   void HandleKey(const SDL_KeyboardEvent& key);
+  void HandlePads(const SDL_Event& event);
   void ShowChanges();
   // The steps of Open: SDL's video (false when there is no display to show a window on), the
   // window where WhereToOpen puts it, with its icon, the screen that shows the picture in it, and
