@@ -430,6 +430,21 @@ bool SdlWindow::Handle(const SDL_Event& event) {
   }
 }
 
+bool SdlWindow::NextEvent(SDL_Event& event, int timeoutMs) {
+  // While a game controller is plugged in SDL reads it by polling, and its own wait then wakes
+  // every millisecond; looking every few milliseconds is quick enough for a thumb and leaves the
+  // processor idle.
+  constexpr uint64_t kPadPollMs = 8;
+  if (!sdl_->pads->Any()) return SDL_WaitEventTimeout(&event, timeoutMs) != 0;
+  const uint64_t until = SDL_GetTicks64() + static_cast<uint64_t>(timeoutMs);
+  for (;;) {
+    if (SDL_PollEvent(&event)) return true;
+    const uint64_t now = SDL_GetTicks64();
+    if (now >= until) return false;
+    SDL_Delay(static_cast<Uint32>(std::min(kPadPollMs, until - now)));
+  }
+}
+
 void SdlWindow::Run() {
   // One clock for everything that waits: the timer, a held arrow's next step, the caption.
   const uint64_t interval = std::max<uint64_t>(1, form_.MainTimer().Interval);
@@ -445,7 +460,7 @@ void SdlWindow::Run() {
     const uint64_t before = SDL_GetTicks64();
     SDL_Event event;
     bool handled = false;
-    if (SDL_WaitEventTimeout(&event, due > before ? static_cast<int>(due - before) : 0)) {
+    if (NextEvent(event, due > before ? static_cast<int>(due - before) : 0)) {
       handled = Handle(event);
       // Everything else already waiting goes first, so the picture never lags behind the input.
       while (!form_.CloseRequested() && SDL_PollEvent(&event)) handled |= Handle(event);

@@ -44,6 +44,8 @@ class SdlWindow {
  private:
   // Handles one SDL event; false when it was none of the form's.
   bool Handle(const SDL_Event& event);
+  // Waits up to `timeoutMs` for the next event.
+  bool NextEvent(SDL_Event& event, int timeoutMs);
   void HandleKey(const SDL_KeyboardEvent& key);
   void HandlePads(const SDL_Event& event);
   void ShowChanges();
