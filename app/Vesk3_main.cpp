@@ -36,6 +36,8 @@ platform::FormDescription MainWindowDescription() {
                                                layout::kViewColumns * sheet::kCellSize,
                                                layout::kViewRows * sheet::kCellSize),
                               sheet::kCellSize, layout::kCentreCell};
+  // Over the event log, the one area that no game object draws.
+  description.PadKeyboardArea = layout::kEventLog;
   return description;
 }
 

@@ -94,6 +94,7 @@ class TForm1 : public platform::Form {
   void DoCreate() override { FormCreate(); }
   void DoDestroy() override { FormDestroy(); }
   void DoPaint() override { FormPaint(); }
+  bool TakesText() const override { return Talking; }
 };
 
 extern TForm1* Form1;

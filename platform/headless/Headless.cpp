@@ -23,7 +23,8 @@ class ScriptRun {
   void Hold(const KeyStroke& stroke, uint64_t ms) {
     const uint64_t end = clockMs_ + ms;
     if (heldKeys_.Down(stroke, clockMs_)) Deliver(stroke);
-    uint64_t desktopRepeat = clockMs_ + kDesktopRepeatDelayMs;
+    // A game controller's button has no auto-repeat of the desktop's.
+    uint64_t desktopRepeat = stroke.FromPad ? end : clockMs_ + kDesktopRepeatDelayMs;
     while (!form_.CloseRequested()) {
       const uint64_t next = std::min(desktopRepeat, heldKeys_.NextDue().value_or(end));
       if (next >= end) break;

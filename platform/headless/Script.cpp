@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/input/HeldKeys.h"
+#include "platform/input/PadButtons.h"
 #include "platform/system/CodePage.h"
 #include "platform/system/FileAccess.h"
 #include "platform/system/Messages.h"
@@ -95,16 +96,39 @@ std::string Key(const Line& line, ScriptEvent event, Events& events) {
   return events.Repeat(press, static_cast<size_t>(*count));
 }
 
+bool IsTime(std::string_view word) {
+  return word.size() > 2 && word.substr(word.size() - 2) == "ms";
+}
+
+// A hold of `stroke` for the time `word` gives.
+std::string HoldFor(const KeyStroke& stroke, std::string_view time, ScriptEvent event,
+                    Events& events) {
+  const auto ms =
+      IsTime(time) ? WholeNumber(time.substr(0, time.size() - 2), 1, kMaxHoldMs) : std::nullopt;
+  if (!ms) return _("hold time is 1ms to 600000ms");
+  event.What = ScriptEvent::Kind::Hold;
+  event.Stroke = stroke;
+  event.HoldMs = static_cast<uint32_t>(*ms);
+  return events.Add(event);
+}
+
 std::string Hold(const Line& line, ScriptEvent event, Events& events) {
   const auto stroke = line.Words.size() == 2 ? StrokeForName(line.Words[0], false) : std::nullopt;
   if (!stroke) return _("hold takes a key name and a time such as 2000ms");
-  const std::string_view time = line.Words[1];
-  const bool inMs = time.size() > 2 && time.substr(time.size() - 2) == "ms";
-  const auto ms = inMs ? WholeNumber(time.substr(0, time.size() - 2), 1, kMaxHoldMs) : std::nullopt;
-  if (!ms) return _("hold time is 1ms to 600000ms");
+  return HoldFor(*stroke, line.Words[1], event, events);
+}
+
+std::string Button(const Line& line, ScriptEvent event, Events& events) {
+  if (line.Words.empty() || line.Words.size() > 2)
+    return _("button takes a button name and an optional xN or time such as 500ms");
+  const auto stroke = StrokeForButton(line.Words[0]);
+  if (!stroke) return Format(_("unknown button \"%s\""), line.Words[0].c_str());
+  if (line.Words.size() == 2 && IsTime(line.Words[1]))
+    return HoldFor(*stroke, line.Words[1], event, events);
+  const auto count = line.Words.size() == 2 ? CountOf(line.Words[1]) : 1;
+  if (!count) return _("bad repeat count");
   event.Stroke = *stroke;
-  event.HoldMs = static_cast<uint32_t>(*ms);
-  return events.Add(event);
+  return events.Repeat({event}, static_cast<size_t>(*count));
 }
 
 std::string Typed(const Line& line, ScriptEvent event, Events& events) {
@@ -130,10 +154,10 @@ struct Verb {
 };
 
 const Verb kVerbs[] = {
-    {"key", ScriptEvent::Kind::Key, Key},      {"hold", ScriptEvent::Kind::Hold, Hold},
-    {"text", ScriptEvent::Kind::Text, Typed},  {"compose", ScriptEvent::Kind::Compose, Typed},
-    {"tick", ScriptEvent::Kind::Tick, Tick},   {"paint", ScriptEvent::Kind::Paint, Bare},
-    {"close", ScriptEvent::Kind::Close, Bare},
+    {"key", ScriptEvent::Kind::Key, Key},           {"hold", ScriptEvent::Kind::Hold, Hold},
+    {"button", ScriptEvent::Kind::Key, Button},     {"text", ScriptEvent::Kind::Text, Typed},
+    {"compose", ScriptEvent::Kind::Compose, Typed}, {"tick", ScriptEvent::Kind::Tick, Tick},
+    {"paint", ScriptEvent::Kind::Paint, Bare},      {"close", ScriptEvent::Kind::Close, Bare},
 };
 
 }  // namespace

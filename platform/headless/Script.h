@@ -3,6 +3,10 @@
 //   hold NAME Tms     a key held down for T milliseconds, then let go: the desktop repeats it
 //                     (after 660 ms, 25 a second, X's defaults) and HeldKeys paces it as in a
 //                     window; the script's clock moves on by T (it has no other time)
+//   button NAME [xN]  a game controller's button pressed and let go (A B X Y Back Start, the
+//   d-pad's
+//                     Up Down Left Right, PadButtons.h)
+//   button NAME Tms   a button held for T milliseconds: HeldKeys paces a held d-pad as a key
 //   text STRING       text committed by an input method, each character one change of the edit
 //   compose STRING    the syllable an input method is composing
 //   tick [N]          timer ticks

@@ -57,6 +57,13 @@ HangulKeyboard::HangulKeyboard() : context_(hangul_ic_new(kTwoSetLayout)) {
 
 HangulKeyboard::~HangulKeyboard() = default;
 
+std::u16string HangulKeyboard::JamoOfKey(char letter) {
+  const std::unique_ptr<HangulInputContext, ContextDeleter> context(hangul_ic_new(kTwoSetLayout));
+  if (!context) return {};
+  hangul_ic_process(context.get(), static_cast<unsigned char>(letter));
+  return ToWide(hangul_ic_get_preedit_string(context.get()));
+}
+
 void HangulKeyboard::KeyDown(const KeyStroke& stroke, TextReceiver& receiver) {
   ForgetDropped(receiver);
   if (IsToggle(stroke)) {

@@ -31,6 +31,10 @@ class HangulKeyboard : public InputMethod {
   // Starts the keyboard in the mode the player left it in last time.
   void SetHangulMode(bool hangul) { hangulMode_ = hangul; }
 
+  // The jamo that the key typing `letter` (a..z, A..Z for Shift) puts down, as the 2-set layout
+  // has it; an on-screen keyboard labels its keys with it.
+  static std::u16string JamoOfKey(char letter);
+
  private:
   struct ContextDeleter {
     void operator()(HangulInputContext* context) const;

@@ -55,6 +55,8 @@ struct KeyStroke {
   bool RightAlt = false;
   // The key is held down and repeats.
   bool Repeat = false;
+  // A game controller's button (PadButtons.h), not a key of the keyboard.
+  bool FromPad = false;
 };
 
 // The stroke of a named key. These names are the one list of keys: the headless script names

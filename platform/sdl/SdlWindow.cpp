@@ -15,6 +15,7 @@
 #include "platform/input/WindowKeys.h"
 #include "platform/sdl/SdlHandles.h"
 #include "platform/sdl/SdlKeys.h"
+#include "platform/sdl/SdlPads.h"
 #include "platform/sdl/WindowPlacement.h"
 #include "platform/sdl/ibus/IbusForwardedKeys.h"
 #include "platform/system/Choices.h"
@@ -30,6 +31,7 @@ struct SdlWindow::Sdl {
   SdlVideo video;
   SdlWindowHandle window;
   std::unique_ptr<SdlScreen> screen;
+  std::unique_ptr<SdlPads> pads;
   uint32_t forwardedKeyEvent = 0;  // the event type of the keys IBus sends back
   // Last, so it stops before the window and SDL go.
   std::unique_ptr<IbusForwardedKeys> forwardedKeys;
@@ -118,6 +120,7 @@ bool SdlWindow::StartVideo(std::string& error) {
                    WhyNoDisplay().c_str());
     return false;
   }
+  sdl_->pads = std::make_unique<SdlPads>();
   return true;
 }
 
@@ -294,6 +297,21 @@ void SdlWindow::HandleKey(const SDL_KeyboardEvent& key) {
   if (heldKeys_.Down(*stroke, SDL_GetTicks64())) PressKey(*stroke);
 }
 
+void SdlWindow::HandlePads(const SDL_Event& event) {
+  std::vector<SdlPads::Change> changes;
+  sdl_->pads->Take(event, changes);
+  form_.PadFamilyInHand(sdl_->pads->Family());
+  // A button takes the keys' way: a held d-pad walks at the game's pace.
+  for (const SdlPads::Change& change : changes) {
+    if (!change.Down) {
+      heldKeys_.Up(change.Stroke.VirtualKey);
+    } else if (heldKeys_.Down(change.Stroke, SDL_GetTicks64())) {
+      form_.Key(change.Stroke);
+    }
+  }
+  if (!sdl_->pads->Any()) form_.PadsGone();
+}
+
 void SdlWindow::HandleForwardedKey(void* eventData) {
   const ForwardedKey key = IbusForwardedKeys::Take(eventData);
   if (!(SDL_GetWindowFlags(sdl_->window.get()) & SDL_WINDOW_INPUT_FOCUS)) return;
@@ -393,6 +411,13 @@ bool SdlWindow::Handle(const SDL_Event& event) {
     case SDL_KEYUP:
       HandleKey(event.key);
       return false;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+    case SDL_CONTROLLERAXISMOTION:
+      HandlePads(event);
+      return true;
     case SDL_TEXTEDITING:
     case SDL_TEXTINPUT:
       if (!options_.SystemInputMethod) return false;
@@ -402,6 +427,21 @@ bool SdlWindow::Handle(const SDL_Event& event) {
       if (event.type != sdl_->forwardedKeyEvent || event.type == 0) return false;
       HandleForwardedKey(event.user.data1);
       return true;
+  }
+}
+
+bool SdlWindow::NextEvent(SDL_Event& event, int timeoutMs) {
+  // While a game controller is plugged in SDL reads it by polling, and its own wait then wakes
+  // every millisecond; looking every few milliseconds is quick enough for a thumb and leaves the
+  // processor idle.
+  constexpr uint64_t kPadPollMs = 8;
+  if (!sdl_->pads->Any()) return SDL_WaitEventTimeout(&event, timeoutMs) != 0;
+  const uint64_t until = SDL_GetTicks64() + static_cast<uint64_t>(timeoutMs);
+  for (;;) {
+    if (SDL_PollEvent(&event)) return true;
+    const uint64_t now = SDL_GetTicks64();
+    if (now >= until) return false;
+    SDL_Delay(static_cast<Uint32>(std::min(kPadPollMs, until - now)));
   }
 }
 
@@ -420,7 +460,7 @@ void SdlWindow::Run() {
     const uint64_t before = SDL_GetTicks64();
     SDL_Event event;
     bool handled = false;
-    if (SDL_WaitEventTimeout(&event, due > before ? static_cast<int>(due - before) : 0)) {
+    if (NextEvent(event, due > before ? static_cast<int>(due - before) : 0)) {
       handled = Handle(event);
       // Everything else already waiting goes first, so the picture never lags behind the input.
       while (!form_.CloseRequested() && SDL_PollEvent(&event)) handled |= Handle(event);

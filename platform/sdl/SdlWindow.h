@@ -44,7 +44,10 @@ class SdlWindow {
  private:
   // Handles one SDL event; false when it was none of the form's.
   bool Handle(const SDL_Event& event);
+  // Waits up to `timeoutMs` for the next event.
+  bool NextEvent(SDL_Event& event, int timeoutMs);
   void HandleKey(const SDL_KeyboardEvent& key);
+  void HandlePads(const SDL_Event& event);
   void ShowChanges();
   // The steps of Open: SDL's video (false when there is no display to show a window on), the
   // window where WhereToOpen puts it, with its icon, the screen that shows the picture in it, and

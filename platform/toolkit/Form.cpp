@@ -1,5 +1,7 @@
 #include "platform/toolkit/Form.h"
 
+#include "platform/input/HangulKeyboard.h"
+
 namespace platform {
 
 Form::Form(FormDescription description)
@@ -11,6 +13,8 @@ Form::Form(FormDescription description)
   canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()), description_.Background);
   indicator_.SetBounds(description_.ModeField);
   indicator_.UseFont(font_);
+  padKeyboard_.SetBounds(description_.PadKeyboardArea);
+  padKeyboard_.UseFont(font_);
 }
 
 Form::~Form() = default;
@@ -30,13 +34,55 @@ void Form::Paint() {
   // As the toolkit does: erase the background, let the controls paint themselves, then the
   // window's own paint handler.
   canvas_.FillRect(RectAt(0, 0, canvas_.Width(), canvas_.Height()), description_.Background);
-  if (log_) log_->Paint(canvas_, true);
-  indicator_.Paint(canvas_, inputMethod_->Mode(), true);
+  PaintControls(true);
   DoPaint();
 }
 
 void Form::Key(const KeyStroke& stroke) {
-  if (focus_) inputMethod_->KeyDown(stroke, *focus_);
+  if (!focus_) return;
+  const auto button = ButtonOfStroke(stroke);
+  padInUse_ = button.has_value();
+  if (!button) {
+    inputMethod_->KeyDown(stroke, *focus_);
+  } else if (padKeyboard_.Shown()) {
+    for (const KeyStroke& typed : padKeyboard_.Press(*button)) PadTyping().KeyDown(typed, *focus_);
+  } else if (!TakesText() && (button == PadButton::A || stroke.VirtualKey < vk::GamepadA)) {
+    // Walking, the d-pad is the arrows and A a key that is no arrow; the other buttons do nothing.
+    // The press that brings the keyboard back into a talk does nothing more either.
+    inputMethod_->KeyDown(stroke, *focus_);
+  }
+  FollowTextTaking();
+}
+
+void Form::PadsGone() {
+  padInUse_ = false;
+  FollowTextTaking();
+}
+
+// The keys of the on-screen keyboard compose through the game's 2-set keyboard; where the desktop's
+// input method types instead, which no pad reaches, through a 2-set keyboard of their own.
+InputMethod& Form::PadTyping() {
+  const TypingMode mode = inputMethod_->Mode();
+  if (mode == TypingMode::Hangul || mode == TypingMode::Latin) return *inputMethod_;
+  if (!padTyping_) padTyping_ = std::make_unique<HangulKeyboard>();
+  return *padTyping_;
+}
+
+void Form::FollowTextTaking() {
+  const bool taking = TakesText();
+  if (taking && !takingText_) padKeyboard_.Reset();
+  takingText_ = taking;
+  padKeyboard_.SetShown(taking && padInUse_);
+}
+
+void Form::PaintControls(bool force) {
+  // The on-screen keyboard stands over the event log while it shows.
+  if (padKeyboard_.Shown()) {
+    padKeyboard_.Paint(canvas_, PadTyping().Mode() == TypingMode::Hangul, force);
+  } else if (log_) {
+    log_->Paint(canvas_, padKeyboard_.TakeHidden() || force);
+  }
+  indicator_.Paint(canvas_, inputMethod_->Mode(), force);
 }
 
 void Form::Tick() {
@@ -49,10 +95,7 @@ TextReceiver& Form::FocusedReceiver() { return *focus_; }
 
 Timer& Form::MainTimer() { return *timer_; }
 
-void Form::PrepareFrame() {
-  if (log_) log_->Paint(canvas_);
-  indicator_.Paint(canvas_, inputMethod_->Mode());
-}
+void Form::PrepareFrame() { PaintControls(false); }
 
 std::vector<Rect> Form::TakeChanges() {
   PrepareFrame();

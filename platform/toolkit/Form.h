@@ -19,6 +19,7 @@
 #include "platform/toolkit/ControlFont.h"
 #include "platform/toolkit/EventLog.h"
 #include "platform/toolkit/ModeIndicator.h"
+#include "platform/toolkit/OnScreenKeyboard.h"
 #include "platform/toolkit/Timer.h"
 
 namespace platform {
@@ -36,6 +37,9 @@ struct FormDescription {
   Rect TextInputArea;
   // Where a touch walks, on a screen without arrow keys; an empty view: nowhere.
   TouchWalk TouchWalking{};
+  // Where the on-screen keyboard of a player with a game controller stands while the form takes
+  // text; empty: the form has none.
+  Rect PadKeyboardArea;
 };
 
 // The system's button-face colour (the classic grey-beige of dialog windows).
@@ -60,19 +64,25 @@ class Form {
   void SetInputMethod(std::unique_ptr<InputMethod> method) { inputMethod_ = std::move(method); }
   InputMethod& Input() { return *inputMethod_; }
   ModeIndicator& Indicator() { return indicator_; }
+  OnScreenKeyboard& PadKeyboard() { return padKeyboard_; }
   // The one font of the window's controls.
   ControlFont& Font() { return font_; }
   // Where the controls find the system's face; without a finder they draw with the game's fonts.
   void UseControlFaces(const ControlFaceFinder& finder) { font_.SetFaceFinder(finder); }
 
   // Entry points for the backends, one per event.
-  void Create();                      // the window has just been made
-  void Destroy();                     // the window is going away
-  void Paint();                       // paint event
-  void Key(const KeyStroke& stroke);  // a key goes down (auto-repeat included)
-  void Tick();                        // one timer interval has passed
-  void CloseButton();                 // the window's close button
-  TextReceiver& FocusedReceiver();    // where input-method text goes
+  void Create();   // the window has just been made
+  void Destroy();  // the window is going away
+  void Paint();    // paint event
+  // A key goes down (auto-repeat included), or a game controller's button (PadButtons.h): while
+  // walking the d-pad and A are keys, while the form takes text the buttons work the on-screen
+  // keyboard. A key of the keyboard or a touch hides that keyboard; the pad brings it back.
+  void Key(const KeyStroke& stroke);
+  void PadFamilyInHand(PadFamily family) { padKeyboard_.SetFamily(family); }
+  void PadsGone();                  // the last game controller went away
+  void Tick();                      // one timer interval has passed
+  void CloseButton();               // the window's close button
+  TextReceiver& FocusedReceiver();  // where input-method text goes
   Timer& MainTimer();
   // Brings the surface up to date with the toolkit's own controls before a backend shows it.
   void PrepareFrame();
@@ -86,6 +96,8 @@ class Form {
   virtual void DoCreate() = 0;
   virtual void DoDestroy() = 0;
   virtual void DoPaint() = 0;
+  // Whether the form takes typed text now (a talk is open), rather than walking keys.
+  virtual bool TakesText() const { return false; }
 
  private:
   FormDescription description_;
@@ -98,6 +110,13 @@ class Form {
   std::unique_ptr<InputMethod> inputMethod_;
   ControlFont font_;
   ModeIndicator indicator_;
+  OnScreenKeyboard padKeyboard_;
+  InputMethod& PadTyping();
+  void FollowTextTaking();
+  void PaintControls(bool force);
+  std::unique_ptr<InputMethod> padTyping_;  // composes the pad's keys beside a desktop input method
+  bool padInUse_ = false;                   // the last input came from a game controller
+  bool takingText_ = false;
 };
 
 }  // namespace platform
