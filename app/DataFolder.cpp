@@ -18,38 +18,6 @@ bool HoldsMap(const fs::path& folder) {
   return fs::is_regular_file(folder / kWorldMapFile, ignored);
 }
 
-// The game opens its data files for reading and writing, so files a package installed read-only
-// would all count as absent. Such a folder is mirrored into the player's own data folder
-// ($XDG_DATA_HOME/vesk, else ~/.local/share/vesk), refreshing copies the package has updated;
-// a player's edited copy that is newer stays.
-bool UsableInPlace(const fs::path& folder) {
-  return platform::DataFile::Open(platform::Utf8FromPath(folder / kWorldMapFile)).has_value();
-}
-
-fs::path PlayerDataFolder() {
-  const fs::path shared = platform::UserDataFolder();
-  return shared.empty() ? fs::path() : shared / "vesk";
-}
-
-bool Mirror(const fs::path& from, const fs::path& to, std::string& problem) {
-  std::error_code failed;
-  fs::create_directories(to, failed);
-  for (const char* name : kDataFiles) {
-    if (failed) break;
-    if (!fs::is_regular_file(from / name)) continue;
-    fs::copy_file(from / name, to / name, fs::copy_options::update_existing, failed);
-    if (!failed) {
-      fs::permissions(to / name, fs::perms::owner_read | fs::perms::owner_write,
-                      fs::perm_options::add, failed);
-    }
-  }
-  if (failed) {
-    problem = platform::Format(_("cannot copy the game's data to %s: %s"),
-                               platform::Utf8FromPath(to).c_str(), failed.message().c_str());
-  }
-  return !failed;
-}
-
 // One line for each data file of the working directory the game will start without, naming it
 // and why; a folder where all of them are missing (a mistyped --data) gets one line. Without them
 // the game starts with a white map and "special event" on every step, so it says why.
@@ -102,15 +70,12 @@ bool EnterDataFolder(const std::string& requested, std::string& error,
 #endif
   for (const fs::path& folder : candidates) {
     if (!HoldsMap(folder)) continue;
-    fs::path use = folder;
-    const fs::path mirror = PlayerDataFolder();
-    std::string problem;
-    if (!UsableInPlace(folder) && !mirror.empty() && Mirror(folder, mirror, problem)) use = mirror;
-    if (!problem.empty()) notices.push_back(problem);
-    fs::current_path(use, failed);
+    fs::current_path(folder, failed);
     if (failed) continue;
-    const auto unusable = UnusableDataFiles(platform::Utf8FromPath(use));
-    notices.insert(notices.end(), unusable.begin(), unusable.end());
+    // The game's own data, which a package installs read-only, is read where it lies: the game
+    // never writes a data file, and a copy of it would be one more thing to go stale or break.
+    platform::DataFile::ReadInPlace();
+    notices = UnusableDataFiles(platform::Utf8FromPath(fs::current_path(failed)));
     return true;
   }
   notices.push_back(

@@ -1,6 +1,7 @@
 // DataFolder: where the game runs. It opens its data files by name in the working directory, so
 // it moves there: the --data folder, else the working directory when it holds the map, else the
-// installed data folder or the source tree's data/.
+// installed data folder or the source tree's data/. A read-only file counts as absent in the first
+// two, the player's own folders; the game's own installed data is read in place as it lies.
 #pragma once
 
 #include <string>

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <system_error>
 #include <vector>
 
 #include "app/DataFolder.h"
@@ -42,7 +43,12 @@ bool StartGame(TForm1& form, bool withDisplay) {
   form.UseControlFaces(platform::FindSystemFont);
   const auto failure = CreateGameObjects(form);
   if (!failure) return true;
-  const std::string message = platform::Format(_("cannot start: %s"), failure->what());
+  // The file is named where it lies: the game may have found its data far from where it started.
+  std::error_code ignored;
+  const std::string file = platform::Utf8FromPath(std::filesystem::current_path(ignored) /
+                                                  platform::PathFromUtf8(failure->FileName()));
+  const std::string message =
+      platform::Format(_("cannot start: %s"), (file + ": " + failure->Message()).c_str());
   std::cerr << "vesk: " << message << "\n";
   if (withDisplay) platform::ShowError(form.Description().Caption, message);
   return false;

@@ -2,7 +2,7 @@
 //   node tools/serve.js DIR [PORT]     serves DIR, prints its address (PORT 0: any free port)
 // The browser tests use serve() to serve the page and their own files beside it.
 //
-// It answers only GET and HEAD, only for a loopback Host (a page elsewhere cannot reach it by
+// It answers only GET and HEAD, only for one loopback Host (a page elsewhere cannot reach it by
 // pointing its own name at 127.0.0.1), and only with regular files whose real path, links
 // resolved, lies inside a served folder. Every file is revalidated on each use (no-cache with an
 // ETag), so a rebuilt page or service worker is seen at once. A file with a compressed copy beside
@@ -146,8 +146,16 @@ function mountOf(mounts, segments) {
   return {folder: best.folder, below: segments.slice(best.depth)};
 }
 
+// How many Host headers a request carries: Node keeps only the first in request.headers.
+function hostCount(request) {
+  return request.rawHeaders.filter((item, i) => i % 2 === 0 && item.toLowerCase() === 'host')
+      .length;
+}
+
 async function answer(mounts, port, request, response) {
   const {authority, pathPart} = targetOf(request.url);
+  // With two, a proxy in front may read the other one: the request names no one host.
+  if (hostCount(request) > 1) throw new Refusal(400, 'more than one Host');
   const host = authority ?? request.headers.host;
   if (!host) throw new Refusal(400, 'no Host');
   if (!isLoopback(host, port)) throw new Refusal(421, 'served only as 127.0.0.1 or localhost');

@@ -10,17 +10,28 @@ const char* const kReadBeyondEnd = "Read beyond end of file";
 InOutError::InOutError(const std::string& fileName, const std::string& message)
     : std::runtime_error(fileName + ": " + message), fileName_(fileName), message_(message) {}
 
+namespace {
+
+// Whether the data files lie in the game's own installed folder (set once, at start-up).
+bool readOnlyToo = false;
+
+}  // namespace
+
+void DataFile::ReadInPlace() { readOnlyToo = true; }
+
 std::optional<DataFile> DataFile::Open(const std::string& name) {
   // Read and write access is asked for, as the game always has: a read-only file counts as
-  // absent. Only regular files count; a directory, a pipe or a device is absent too.
-  const int fd = file_access::OpenReadWrite(name);
+  // absent, except in the installed data folder. Only regular files count; a directory, a pipe
+  // or a device is absent too.
+  const int fd =
+      readOnlyToo ? file_access::OpenRegularRead(name) : file_access::OpenReadWrite(name);
   if (fd < 0) return std::nullopt;
   return DataFile(name, fd);
 }
 
 std::string DataFile::WhyAbsent(const std::string& name) {
   if (Open(name)) return "";
-  return file_access::WhyNotReadWrite(name);
+  return file_access::WhyNotOpen(name, readOnlyToo);
 }
 
 DataFile::DataFile(DataFile&& other) noexcept : name_(std::move(other.name_)), fd_(other.fd_) {

@@ -1,8 +1,10 @@
 // DataFile: reading the game's data files in exact blocks.
 // A file is opened by name relative to the working directory, asking for read and write access to
 // an existing regular file; a missing, read-only (on POSIX systems: no write permission for anyone,
-// which binds the superuser too) or non-regular file counts as absent. A block read that comes up
-// short raises InOutError "Read beyond end of file", naming the file.
+// which binds the superuser too) or non-regular file counts as absent. In the game's own installed
+// data folder, which a package installs read-only and which the game never writes, read access is
+// enough (ReadInPlace). A block read that comes up short raises InOutError "Read beyond end of
+// file", naming the file.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +31,9 @@ extern const char* const kReadBeyondEnd;  // "Read beyond end of file"
 
 class DataFile {
  public:
+  // From now on a read-only file opens for reading: the working directory is the game's own
+  // installed data folder.
+  static void ReadInPlace();
   // The open file, or nothing when the file counts as absent.
   static std::optional<DataFile> Open(const std::string& name);
   // Why Open finds `name` absent, for a message: kMissing, "a link to nothing", "not a regular

@@ -13,11 +13,8 @@ std::filesystem::path ProgramFolder();
 // Where a packaged game's data files lie, found from the program's place: share/vesk beside the
 // program's bin/ folder (XDG), the program's own folder (Windows).
 std::filesystem::path PackagedDataFolder();
-// The folder for the user's own application data: $XDG_DATA_HOME, else ~/.local/share (XDG);
-// %LOCALAPPDATA% (Windows). An empty path when none is known.
-std::filesystem::path UserDataFolder();
-// The folder for the user's own settings: $XDG_CONFIG_HOME when it is an absolute path, else
-// ~/.config (XDG); %APPDATA% (Windows). An empty path when none is known.
+// The folder for the user's own settings: $XDG_CONFIG_HOME, else ~/.config (XDG), each only
+// from an absolute path; %APPDATA% (Windows). An empty path when none is known.
 std::filesystem::path UserConfigFolder();
 // The user's pictures folder: $XDG_PICTURES_DIR, else the one named in the desktop's
 // user-dirs.dirs (in the settings folder), else ~/Pictures (XDG); the Pictures known folder

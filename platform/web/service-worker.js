@@ -5,6 +5,7 @@
 'use strict';
 const cacheName = 'vesk-@VESK_SITE_VERSION@';
 const kept = [@VESK_KEPT_FILES@];
+const pageAddresses = ['./', './index.html'].map(file => new URL(file, self.location).pathname);
 
 self.addEventListener('install', function(event) {
   event.waitUntil(caches.open(cacheName)
@@ -22,9 +23,10 @@ self.addEventListener('activate', function(event) {
 self.addEventListener('fetch', function(event) {
   const request = event.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  // The page's address carries the game's options (?ime=system): the kept page serves them all.
-  const navigating = request.mode === 'navigate';
+  // The page's address carries the game's options (?ime=system): the kept page serves every
+  // visit to the page. Any other kept file (the licence a link on the page opens) is itself.
+  const toPage = request.mode === 'navigate' && pageAddresses.includes(new URL(request.url).pathname);
   event.respondWith(caches.open(cacheName)
-      .then(cache => cache.match(navigating ? './' : request, {ignoreSearch: navigating}))
+      .then(cache => cache.match(toPage ? './' : request, {ignoreSearch: toPage}))
       .then(found => found || fetch(request)));
 });

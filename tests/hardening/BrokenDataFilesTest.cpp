@@ -157,7 +157,8 @@ TEST(BrokenDataFiles, TheProgramStopsWithOneMessageOrStarts) {
         return;
       }
       EXPECT_NE(game.Status, 0) << file.Name << " " << what;
-      EXPECT_EQ(game.Errors, "vesk: cannot start: " + file.Name + ": Read beyond end of file\n")
+      EXPECT_EQ(game.Errors, "vesk: cannot start: " + fs::canonical(path).string() +
+                                 ": Read beyond end of file\n")
           << what;
     };
     for (const size_t length : {size_t{0}, real.size() / 2, real.size() - 1}) {

@@ -146,6 +146,15 @@ test('only a loopback Host with the server\'s port is served', async function() 
   // The address in an absolute target stands for the Host.
   assert.equal((await request(`http://evil.example.com:${port}/`)).status, 421);
   assert.equal((await raw('GET / HTTP/1.0\r\n\r\n')).status, 400);
+  // Two Host headers, in either order: whichever one a proxy in front of the server reads, the
+  // server must not serve the other.
+  const loopback = `127.0.0.1:${port}`;
+  for (const hosts of [[loopback, 'evil.example.com'], ['evil.example.com', loopback],
+                       [loopback, loopback]]) {
+    const lines = hosts.map(host => `Host: ${host}\r\n`).join('');
+    assert.equal((await raw(`GET / HTTP/1.1\r\n${lines}Connection: close\r\n\r\n`)).status, 400,
+                 hosts.join(', '));
+  }
   for (const host of [`localhost:${port}`, `LocalHost:${port}`, `[::1]:${port}`]) {
     assert.equal((await request('/', {Host: host})).status, 200, host);
   }

@@ -13,23 +13,32 @@
 namespace platform::file_access {
 namespace {
 
+// Never blocking on a pipe planted in a file's place, never taking a terminal.
 constexpr int kReadWrite = O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
+constexpr int kReadOnly = O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 
-}  // namespace
-
-int OpenReadWrite(const std::string& name) {
-  const int fd = ::open(name.c_str(), kReadWrite);
+// The descriptor of `name` opened with `flags` when it is a regular file (and, with `writable`,
+// one that somebody may write), else -1.
+int OpenRegular(const std::string& name, int flags, bool writable) {
+  const int fd = ::open(name.c_str(), flags);
   if (fd < 0) return -1;
   struct stat info {};
   // A file that nobody may write is read-only for every player, the superuser included, whom
-  // the open above would let through.
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (info.st_mode & kAnyWrite) == 0) {
+  // the open would let through.
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      (writable && (info.st_mode & kAnyWrite) == 0)) {
     ::close(fd);
     return -1;
   }
   return fd;
 }
+
+}  // namespace
+
+int OpenReadWrite(const std::string& name) { return OpenRegular(name, kReadWrite, true); }
+
+int OpenRegularRead(const std::string& name) { return OpenRegular(name, kReadOnly, false); }
 
 int OpenRead(const std::string& name, std::string& error) {
   const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
@@ -37,15 +46,16 @@ int OpenRead(const std::string& name, std::string& error) {
   return fd;
 }
 
-std::string WhyNotReadWrite(const std::string& name) {
+std::string WhyNotOpen(const std::string& name, bool readOnlyToo) {
   struct stat info {};
   if (::stat(name.c_str(), &info) != 0) {
     if (errno != ENOENT) return std::strerror(errno);
     return ::lstat(name.c_str(), &info) == 0 ? N_("a link to nothing") : DataFile::kMissing;
   }
   if (!S_ISREG(info.st_mode)) return N_("not a regular file");
-  if ((info.st_mode & kAnyWrite) == 0 || ::access(name.c_str(), W_OK) != 0) return N_("read-only");
-  const int fd = ::open(name.c_str(), kReadWrite);
+  if (!readOnlyToo && ((info.st_mode & kAnyWrite) == 0 || ::access(name.c_str(), W_OK) != 0))
+    return N_("read-only");
+  const int fd = ::open(name.c_str(), readOnlyToo ? kReadOnly : kReadWrite);
   if (fd >= 0) ::close(fd);
   return fd >= 0 ? "" : std::strerror(errno);
 }

@@ -1,7 +1,8 @@
 // Files through the C runtime's descriptors on Windows: opened by their wide name (the game's
-// UTF-8 name converted), in binary mode, and not handed on to other programs. A file the user may
-// not write (a folder under Program Files) does not open; one with the read-only attribute counts
-// as read-only for every user, as Windows treats it (Wine run by the superuser would open it).
+// UTF-8 name converted), in binary mode, and not handed on to other programs. Opened for reading
+// and writing, a file the user may not write does not open; one with the read-only attribute
+// counts as read-only for every user, as Windows treats it (Wine run by the superuser would open
+// it).
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -19,17 +20,27 @@
 
 namespace platform::file_access {
 
-int OpenReadWrite(const std::string& name) {
-  const int fd = _wopen(PathFromUtf8(name).c_str(), _O_RDWR | _O_BINARY | _O_NOINHERIT);
+namespace {
+
+// The descriptor of `name` opened with `flags` when it is a regular file (and, with `writable`,
+// one without the read-only attribute), else -1.
+int OpenRegular(const std::string& name, int flags, bool writable) {
+  const int fd = _wopen(PathFromUtf8(name).c_str(), flags | _O_BINARY | _O_NOINHERIT);
   if (fd < 0) return -1;
   struct _stat64 info {};
   if (_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG ||
-      (info.st_mode & _S_IWRITE) == 0) {
+      (writable && (info.st_mode & _S_IWRITE) == 0)) {
     _close(fd);
     return -1;
   }
   return fd;
 }
+
+}  // namespace
+
+int OpenReadWrite(const std::string& name) { return OpenRegular(name, _O_RDWR, true); }
+
+int OpenRegularRead(const std::string& name) { return OpenRegular(name, _O_RDONLY, false); }
 
 int OpenRead(const std::string& name, std::string& error) {
   const int fd = _wopen(PathFromUtf8(name).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
@@ -37,7 +48,7 @@ int OpenRead(const std::string& name, std::string& error) {
   return fd;
 }
 
-std::string WhyNotReadWrite(const std::string& name) {
+std::string WhyNotOpen(const std::string& name, bool readOnlyToo) {
   const std::filesystem::path path = PathFromUtf8(name);
   constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
   const auto missing = [](DWORD code) {
@@ -63,13 +74,13 @@ std::string WhyNotReadWrite(const std::string& name) {
   CloseHandle(named);
   if (!onDisk || !known || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
     return N_("not a regular file");
-  if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) return N_("read-only");
-  const HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                  nullptr, OPEN_EXISTING, 0, nullptr);
+  if (!readOnlyToo && (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)) return N_("read-only");
+  const DWORD access = readOnlyToo ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+  const HANDLE file = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
-    return code == ERROR_ACCESS_DENIED ? N_("read-only") : SystemReason(code);
+    return code == ERROR_ACCESS_DENIED && !readOnlyToo ? N_("read-only") : SystemReason(code);
   }
   CloseHandle(file);
   return "";

@@ -39,8 +39,6 @@ std::filesystem::path ProgramFolder() {
 
 std::filesystem::path PackagedDataFolder() { return ProgramFolder(); }
 
-std::filesystem::path UserDataFolder() { return KnownFolder(FOLDERID_LocalAppData); }
-
 std::filesystem::path UserConfigFolder() { return KnownFolder(FOLDERID_RoamingAppData); }
 
 std::filesystem::path PicturesFolder() { return KnownFolder(FOLDERID_Pictures); }

@@ -16,17 +16,20 @@ std::filesystem::path ProgramFolder() {
 
 std::filesystem::path PackagedDataFolder() { return ProgramFolder() / ".." / "share" / "vesk"; }
 
-std::filesystem::path UserDataFolder() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return xdg;
-  if (const char* home = std::getenv("HOME"); home && *home) {
-    return std::filesystem::path(home) / ".local" / "share";
-  }
-  return {};
+namespace {
+
+// The folder a variable names, or an empty text: the XDG rules ignore a relative value, which
+// would put the player's files wherever the game happens to be started.
+std::string AbsoluteFolder(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value && *value == '/' ? value : "";
 }
 
+}  // namespace
+
 std::filesystem::path UserConfigFolder() {
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') return xdg;
-  if (const char* home = std::getenv("HOME"); home && *home) {
+  if (const std::string xdg = AbsoluteFolder("XDG_CONFIG_HOME"); !xdg.empty()) return xdg;
+  if (const std::string home = AbsoluteFolder("HOME"); !home.empty()) {
     return std::filesystem::path(home) / ".config";
   }
   return {};
@@ -53,9 +56,8 @@ std::filesystem::path PicturesFromUserDirs(const std::string& home) {
 }  // namespace
 
 std::filesystem::path PicturesFolder() {
-  if (const char* xdg = std::getenv("XDG_PICTURES_DIR"); xdg && *xdg == '/') return xdg;
-  const char* home = std::getenv("HOME");
-  const std::string homeFolder = home && *home ? home : "";
+  if (const std::string xdg = AbsoluteFolder("XDG_PICTURES_DIR"); !xdg.empty()) return xdg;
+  const std::string homeFolder = AbsoluteFolder("HOME");
   if (auto folder = PicturesFromUserDirs(homeFolder); !folder.empty()) return folder;
   return homeFolder.empty() ? std::filesystem::path()
                             : std::filesystem::path(homeFolder) / "Pictures";
