@@ -14,11 +14,12 @@ cd "$(dirname "$0")"
 
 # What building and playing the game needs (gettext compiles its message catalogues).
 PLAY_PACKAGES="build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libpng-dev \
-libhangul-dev libfontconfig-dev libibus-1.0-dev libx11-dev fonts-nanum gettext"
+libhangul-dev libfontconfig-dev libibus-1.0-dev libx11-dev libspeechd-dev fonts-nanum gettext"
 # What the test suite, the benchmarks and the hardening checks need besides (locales: the Korean
 # locale the message tests make for themselves).
 TEST_PACKAGES="libgtest-dev libbenchmark-dev unifont xvfb xdotool clang libclang-rt-14-dev python3 \
-dbus ibus ibus-hangul fcitx5 fcitx5-hangul locales"
+dbus ibus ibus-hangul fcitx5 fcitx5-hangul locales speech-dispatcher \
+speech-dispatcher-audio-plugins libao4"
 # What making the Debian package and checking it with Debian's own tools need besides (the test
 # suite builds, installs and checks the package too).
 PACKAGE_PACKAGES="debhelper dpkg-dev go-md2man lintian desktop-file-utils appstream"

@@ -74,6 +74,8 @@ const Option kOptions[] = {
     Number("--walk-rate", &Options::WalkRate, 0, kMaxWalkRate),
     Switch("--fullscreen", [](Options& o) { o.Fullscreen = true; }),
     Switch("--windowed", [](Options& o) { o.Fullscreen = false; }),
+    Switch("--speech", [](Options& o) { o.Speech = true; }),
+    Switch("--no-speech", [](Options& o) { o.Speech = false; }),
     Word("--ime", &Options::Ime, platform::kInputMethods),
     Word("--renderer", &Options::Renderer, platform::kRenderers),
     Switch("--help", [](Options& o) { o.Help = true; }),
@@ -100,6 +102,8 @@ std::string MakeUsageText() {
         "                     desktop's key repeat)\n"
         "  --ime builtin      type Korean with the game's own 2-set keyboard (default)\n"
         "  --ime system       type through the desktop's input method (IBus, Fcitx)\n"
+        "  --speech           say the game's words aloud (Speech Dispatcher; F9 on or off)\n"
+        "  --no-speech        say nothing\n"
         "  --renderer software    scale the picture on the CPU (default; light without a GPU)\n"
         "  --renderer accelerated scale it on the GPU\n"
         "  --data DIR         run in DIR (where VESK.M and the other data files are)\n"
@@ -107,11 +111,12 @@ std::string MakeUsageText() {
         "                     run FILE's events with no window and write the results\n"
         "  --state OUT.json   also in a window: where the hero stands when the game ends\n"
         "  --help, --version\n"
-        "The game remembers the scale, fullscreen, the Hangul/Latin mode and --ime in\n"
+        "The game remembers the scale, fullscreen, speech, the Hangul/Latin mode and --ime in\n"
         "$XDG_CONFIG_HOME/vesk/vesk.conf; options given here win and are remembered.\n"
         "Keys: arrows walk; Escape closes; in a talk type and press Enter; an empty line ends\n"
         "the talk. Hangul/Latin input: the Hangul key, Right Alt or Shift+Space. F11 or\n"
-        "Alt+Enter: fullscreen or window. F12: a screenshot in the pictures folder.\n"),
+        "Alt+Enter: fullscreen or window. F12: a screenshot in the pictures folder. F9: speech\n"
+        "on or off. F10: say the last line again.\n"),
       platform::HeldKeys::kDefaultStepsPerSecond);
 }
 
@@ -161,6 +166,7 @@ platform::Settings WithCommandLine(const Options& options, platform::Settings sa
     saved.Window.reset();
   }
   if (options.Fullscreen) saved.Fullscreen = *options.Fullscreen;
+  if (options.Speech) saved.Speech = *options.Speech;
   if (!options.Ime.empty()) saved.InputMethod = options.Ime;
   return saved;
 }

@@ -16,6 +16,7 @@ struct Options {
   std::string DataDir;             // the working directory to run in
   int Scale = 0;                   // 0: not given
   std::optional<bool> Fullscreen;  // --fullscreen or --windowed
+  std::optional<bool> Speech;      // --speech or --no-speech
   int WalkRate = platform::HeldKeys::kDefaultStepsPerSecond;  // steps a second of a held arrow; 0:
                                                               // the desktop's auto-repeat
   std::string Ime;       // builtin (the game's Hangul keyboard), system, or empty: not given

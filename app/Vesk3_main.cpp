@@ -139,6 +139,7 @@ void TForm1::Edit1KeyPress(char& Key) {
     if (Talking) {
       InputWindow->WriteLine("");
       const std::u16string text = platform::CodePageToWide(Edit1.Text());
+      if (TypedLineListener) TypedLineListener(text);
       Converse(kUseDefaultTalkMode, text);
       Edit1.SetText("");
     }

@@ -11,6 +11,7 @@
 #include "app/InputMethodChoice.h"
 #include "app/Options.h"
 #include "app/RunReport.h"
+#include "app/SpeechFeed.h"
 #include "app/Vesk3_main.h"
 #include "platform/headless/Headless.h"
 #include "platform/headless/Script.h"
@@ -104,6 +105,11 @@ int RunWindowedGame(const Options& options) {
   display.WalkRate = options.WalkRate;
   display.SystemInputMethod = UsesSystemInputMethod(settings);
   display.Renderer = options.Renderer;
+  platform::Speech speech(
+      [](const std::string& message) { std::cerr << "vesk: " << message << "\n"; });
+  speech.SetOn(settings.Speech.value_or(false));
+  FeedSpeech(form, speech, keyboard);
+  display.ServiceKey = [&speech](platform::WindowKey key) { SpeechKey(speech, key); };
   bool started = false;
   const auto run =
       platform::RunWindowed(form, display, [&] { return started = StartGame(form, true); });
@@ -116,6 +122,7 @@ int RunWindowedGame(const Options& options) {
     return 1;
   // What the player changed while playing is kept for the next run.
   KeepHangulMode(settings, keyboard);
+  if (speech.On() != settings.Speech.value_or(false)) settings.Speech = speech.On();
   if (run.Fullscreen != settings.Fullscreen.value_or(false)) settings.Fullscreen = run.Fullscreen;
   // A window the player resized keeps its size; that choice replaces a scale asked for before.
   if (run.ResizedWidth > 0) {

@@ -14,6 +14,7 @@ platform::ColorWord ColorOr(platform::ColorWord color, platform::ColorWord paneD
 }  // namespace
 
 std::function<void(const std::u16string& Text, bool LineEnds)> ConsoleListener;
+std::function<void(const std::u16string& Text)> TypedLineListener;
 
 void SayLine(platform::ColorWord Color, const std::u16string& Text) {
   ConsoleWindow->TextColor = ColorOr(Color, kConsoleTextColor);

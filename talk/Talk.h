@@ -22,6 +22,9 @@ void SayPart(platform::ColorWord Color, const std::u16string& Text);
 // Hears every print on the console as text, as it is printed (`LineEnds` after SayLine): for a
 // player who cannot see the pane. Unset, nobody hears.
 extern std::function<void(const std::u16string& Text, bool LineEnds)> ConsoleListener;
+// Hears the line the player hands to the talk with Enter, before it is answered. Unset, nobody
+// hears.
+extern std::function<void(const std::u16string& Text)> TypedLineListener;
 // Shows Text as the input line being typed and presents the input pane.
 void EchoInput(platform::ColorWord Color, const std::u16string& Text);
 

@@ -6,8 +6,10 @@
 #
 # Game code (the browser's entry file too: its page work is its backend's) uses the shared rooms
 # only; the shared rooms use no window system, desktop or browser; each backend keeps to its own.
-set(window_systems "#include *<(SDL|X11/|ibus|fontconfig/|emscripten)" "__EMSCRIPTEN__")
-set(backends "#include \"platform/(sdl|web|headless)/")
+# The speech room's own files are shared too; each of its voices keeps to its own service. A folder
+# written as "folder/*" stands for its own files, without its subfolders.
+set(window_systems "#include *<(SDL|X11/|ibus|fontconfig/|emscripten|libspeechd)" "__EMSCRIPTEN__")
+set(backends "#include \"platform/(sdl|web|headless|speech/[a-z]+)/")
 set(system_calls "#include *<(hangul|png|iconv|unistd|windows)" "getenv" "/proc/" "SdlWindow")
 # The program entries pick their backends; nothing else in game code names one.
 set(entries app/main.cpp app/WebMain.cpp)
@@ -22,6 +24,9 @@ set(rules
   "platform/image|${window_systems}" "${backends}"
   "platform/input|${window_systems}" "${backends}"
   "platform/toolkit|${window_systems}" "${backends}"
+  "platform/speech/*|${window_systems}" "${backends}"
+  "platform/speech/speechd|#include *<(SDL|X11/|ibus|fontconfig/|emscripten)" "__EMSCRIPTEN__"
+  "platform/speech/silent|${window_systems}" "${backends}"
   "platform/headless|${window_systems}" "#include \"platform/(sdl|web)/"
   "platform/sdl|#include *<emscripten" "__EMSCRIPTEN__" "#include \"platform/(web|headless)/"
   "platform/web|#include *<(SDL|X11/|ibus|fontconfig/)" "#include \"platform/(sdl|headless)/")
@@ -29,13 +34,16 @@ set(rules
 set(problems "")
 set(folder "")
 foreach(rule ${rules})
-  if(rule MATCHES "^([a-z/]+)\\|(.*)$")
+  if(rule MATCHES "^([a-z/*.A-Z]+)\\|(.*)$")
     set(folder ${CMAKE_MATCH_1})
     set(pattern ${CMAKE_MATCH_2})
   else()
     set(pattern ${rule})
   endif()
-  if(folder MATCHES "\\.")
+  if(folder MATCHES "/\\*$")
+    string(REGEX REPLACE "/\\*$" "" own "${folder}")
+    file(GLOB files "${SOURCE}/${own}/*.cpp" "${SOURCE}/${own}/*.h")
+  elseif(folder MATCHES "\\.")
     set(files "${SOURCE}/${folder}")
   else()
     file(GLOB_RECURSE files "${SOURCE}/${folder}/*.cpp" "${SOURCE}/${folder}/*.h")

@@ -68,7 +68,10 @@ void HangulKeyboard::KeyDown(const KeyStroke& stroke, TextReceiver& receiver) {
   ForgetDropped(receiver);
   if (IsToggle(stroke)) {
     Flush(receiver);
-    if (!stroke.Repeat) hangulMode_ = !hangulMode_;  // holding the toggle flips it once
+    if (!stroke.Repeat) {  // holding the toggle flips it once
+      hangulMode_ = !hangulMode_;
+      if (OnModeSwitch) OnModeSwitch(hangulMode_);
+    }
     receiver.KeyDown(stroke.VirtualKey, stroke.Shift);
   } else if (hangulMode_ && IsJamoKey(stroke)) {
     receiver.KeyDown(stroke.VirtualKey, stroke.Shift);

@@ -5,6 +5,7 @@
 // switch between Hangul and Latin input; in Latin mode every key types its own character.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,6 +31,8 @@ class HangulKeyboard : public InputMethod {
   bool HangulMode() const { return hangulMode_; }
   // Starts the keyboard in the mode the player left it in last time.
   void SetHangulMode(bool hangul) { hangulMode_ = hangul; }
+  // Hears the player switch between Hangul and Latin (true: Hangul now). Unset, nobody hears.
+  std::function<void(bool hangul)> OnModeSwitch;
 
   // The jamo that the key typing `letter` (a..z, A..Z for Shift) puts down, as the 2-set layout
   // has it; an on-screen keyboard labels its keys with it.

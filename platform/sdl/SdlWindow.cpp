@@ -284,8 +284,13 @@ void SdlWindow::HandleKey(const SDL_KeyboardEvent& key) {
   if (const WindowKey own = WindowKeyOf(*stroke); own != WindowKey::None) {
     // The window's own keys never reach the game.
     if (key.type == SDL_KEYDOWN && !key.repeat) {
-      if (own == WindowKey::ToggleFullscreen) ToggleFullscreen();
-      if (own == WindowKey::Screenshot) TakeScreenshot();
+      if (own == WindowKey::ToggleFullscreen) {
+        ToggleFullscreen();
+      } else if (own == WindowKey::Screenshot) {
+        TakeScreenshot();
+      } else if (options_.ServiceKey) {
+        options_.ServiceKey(own);
+      }
     }
     return;
   }

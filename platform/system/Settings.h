@@ -4,6 +4,7 @@
 //   scale = 2            whole-pixel scale of the window, 1 to 16
 //   window = 1264x906    the window's size in screen pixels after the player resized it
 //   fullscreen = yes|no
+//   speech = yes|no      the game's words are said aloud
 //   hangul = yes|no      the built-in keyboard types Hangul (yes) or Latin letters
 //   ime = builtin|system
 // The text is the player's too: a line the game cannot use (an unknown name, a value the setting
@@ -35,6 +36,7 @@ struct Settings {
   std::optional<int32_t> Scale;
   std::optional<WindowSize> Window;
   std::optional<bool> Fullscreen;
+  std::optional<bool> Speech;
   std::optional<bool> HangulMode;
   std::optional<std::string> InputMethod;  // "builtin" or "system"
   bool operator==(const Settings&) const = default;

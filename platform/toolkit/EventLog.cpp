@@ -20,6 +20,7 @@ EventLog::~EventLog() = default;
 void EventLog::Add(const std::string& codePageLine) {
   lines_.push_back(codePageLine);
   dirty_ = true;
+  if (OnAdd) OnAdd(codePageLine);
 }
 
 void EventLog::Paint(Bitmap& surface, bool force) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/input/HeldKeys.h"
+#include "platform/input/WindowKeys.h"
 #include "platform/toolkit/Form.h"
 
 namespace platform {
@@ -20,6 +21,9 @@ struct DisplayOptions {
   int WalkRate = HeldKeys::kDefaultStepsPerSecond;  // steps a second of a held arrow
   // "software" or "accelerated"; empty: the VESK_RENDERER environment variable, else software.
   std::string Renderer;
+  // Hears the window's keys that belong to a service beside the window (speech); the window
+  // handles its own (fullscreen, screenshot) itself.
+  std::function<void(WindowKey key)> ServiceKey;
 };
 
 // How a run in a window went.

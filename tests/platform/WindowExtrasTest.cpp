@@ -26,7 +26,8 @@ TEST(WindowScale, TheLargestWholeScaleWhoseFramedWindowFitsTheUsableArea) {
   EXPECT_EQ(FittingScale(632, 453, 0, 0, 0, 0), 1);
 }
 
-TEST(WindowKeys, F11AndAltEnterSwitchFullscreenF12TakesAScreenshotAndNothingElseIsTheWindows) {
+TEST(WindowKeys,
+     F11AndAltEnterSwitchFullscreenF12TakesAScreenshotF9AndF10SpeakNothingElseIsTheWindows) {
   const auto key = [](const char* name, ShiftState shift = 0) {
     KeyStroke stroke = *StrokeForName(name, false);
     stroke.Shift |= shift;
@@ -36,7 +37,9 @@ TEST(WindowKeys, F11AndAltEnterSwitchFullscreenF12TakesAScreenshotAndNothingElse
   EXPECT_EQ(key("Enter", kAlt), WindowKey::ToggleFullscreen);
   EXPECT_EQ(key("F12"), WindowKey::Screenshot);
   EXPECT_EQ(key("Enter"), WindowKey::None);
-  EXPECT_EQ(key("F10"), WindowKey::None);
+  EXPECT_EQ(key("F9"), WindowKey::ToggleSpeech);
+  EXPECT_EQ(key("F10"), WindowKey::RepeatSpeech);
+  EXPECT_EQ(key("F8"), WindowKey::None);
   EXPECT_EQ(key("a", kAlt), WindowKey::None);
 }
 
