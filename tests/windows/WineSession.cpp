@@ -39,6 +39,17 @@ bool PrefixReady(std::string& problem) {
     ready = ExitStatus(status) == 0 && fs::exists(kPrefix / "system.reg");
     if (!ready) problem = "wineboot could not make the prefix " + kPrefix.string();
   }
+  // Wine's own user interface font has no Hangul, and the Korean font it falls back on, Gulim, is
+  // Microsoft's: Debian's Nanum Gothic stands in for it, so that message boxes show Hangul as on
+  // a Korean Windows.
+  if (ready &&
+      ReadFile(kPrefix / "user.reg").find("\"Gulim\"=\"NanumGothic\"") == std::string::npos) {
+    const int status = std::system(
+        "wine reg add 'HKCU\\Software\\Wine\\Fonts\\Replacements' /v Gulim /d NanumGothic /f "
+        ">/dev/null 2>&1 && wineserver -w");
+    ready = ExitStatus(status) == 0;
+    if (!ready) problem = "Wine's registry does not take the Hangul font";
+  }
   close(lock);
   return ready;
 }
