@@ -450,6 +450,52 @@ TEST_F(UnderWine, TheErrorBoxSaysWhyTheGameCannotStartInThePlayersLanguage) {
   }
 }
 
+// Korean typed through the Windows input method, as a Korean Windows player types: IBus with
+// ibus-hangul serving XIM, which Wine turns into the Windows input method's messages. The walk
+// to the king and the two words with Enter give the console of the headless run, every time.
+TEST_F(UnderWine, TheWindowsInputMethodTypesTheTalkFromTheFirstKey) {
+  const fs::path program = Unpack("내려받기 Downloads");
+  const std::vector<std::string> walk = [] {
+    std::vector<std::string> keys = WalkKeys({50, 50}, {50, 28});
+    keys.push_back("Up");
+    return keys;
+  }();
+  dir_.Write("talk.script", ScriptOf(walk) + "text 카르벤\nkey Enter\ntext 무라셴\nkey Enter\n");
+  const GameRun run = RunLinux({"--headless", "--script", "talk.script", "--screenshot",
+                                (dir_.Path() / "expected.png").string()});
+  ASSERT_EQ(run.Status, 0) << run.Errors;
+  const auto expected = platform::LoadPng((dir_.Path() / "expected.png").string());
+  ASSERT_TRUE(expected);
+  ASSERT_EQ(wine_.StartInputMethod(), "");
+
+  constexpr int kRuns = 3;
+  for (int attempt = 1; attempt <= kRuns; ++attempt) {
+    const unsigned long window =
+        wine_.StartWindow(program, {"--ime", "system", "--scale", "1"}, "/");
+    ASSERT_NE(window, 0u) << "no window: " << wine_.WindowErrors();
+    std::string command = "xdotool key --delay 40";
+    for (const std::string& key : walk) command += " " + key;
+    // Each window's input context starts in Latin mode: Shift+Space switches to Hangul, as a
+    // player does.
+    command += " shift+space z k f m q p s Return a n f k t shift+p s Return";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    bool same = false;
+    platform::Bitmap shown;
+    for (int tries = 0; tries < 50 && !same; ++tries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      shown = WindowPixels(wine_.Display(), window);
+      same = shown.Width() == expected->Width() && SamePixels(shown, *expected, 225, 0, 400, 336);
+    }
+    if (std::string unsaved; !same) {
+      platform::SavePng(shown, (fs::temp_directory_path() / "vesk-wine-ime.png").string(), unsaved);
+    }
+    EXPECT_TRUE(same) << "run " << attempt << ": the console differs from the headless run's";
+    ASSERT_EQ(std::system("xdotool key --delay 100 Return Escape"), 0);
+    EXPECT_EQ(wine_.WaitForEnd(20), 0) << wine_.WindowErrors();
+    if (!same) break;
+  }
+}
+
 // Each dump program converts the same sequences in both builds; the Windows build's must give
 // the Linux build's lines exactly.
 void ExpectSameDump(WineSession& wine, const fs::path& folder, const std::string& dump) {
