@@ -28,9 +28,10 @@ PACKAGE_PACKAGES="debhelper dpkg-dev go-md2man lintian desktop-file-utils appstr
 WEB_PACKAGES="emscripten chromium webkit2gtk-driver"
 command -v npm >/dev/null 2>&1 || WEB_PACKAGES="$WEB_PACKAGES nodejs npm"
 # What the Windows version needs: MinGW-w64, Debian's MinGW zlib, and dpkg-source to unpack the
-# source packages of SDL2 and libpng; its tests play it under Wine (and Xvfb), from its zip.
+# source packages of SDL2 and libpng; its tests play it under Wine (and Xvfb), from its zip
+# (xprop, of x11-utils: whether the input method serves the screen yet).
 WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev dpkg-dev"
-WINDOWS_TEST_PACKAGES="wine wine64 unzip"
+WINDOWS_TEST_PACKAGES="wine wine64 unzip x11-utils"
 
 # Installs (as root) or names (otherwise) the packages of the list given that are missing.
 need_packages() {

@@ -1,5 +1,6 @@
 # The Windows version's programs: vesk.exe (a Windows GUI program with its icon, version
-# information and manifest) and the text conversion dumps its tests run under Wine.
+# information and manifest), and the text conversion dumps and the message box reader its tests
+# run under Wine.
 string(REPLACE "." "," VESK_VERSION_COMMAS "${PROJECT_VERSION}.0")
 set(VESK_VERSION_QUAD "${PROJECT_VERSION}.0")
 file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE VESK_COPYRIGHT REGEX "^Copyright ")
@@ -26,6 +27,7 @@ foreach(dump cp949dump utf8dump)
   add_executable(${dump} tools/${dump}_main.cpp)
   target_link_libraries(${dump} PRIVATE vesk_system)
 endforeach()
+add_executable(dialogtext tests/windows/programs/dialogtext_main.cpp)
 
 # The zip (cpack -G ZIP): one folder, vesk-VERSION-win64, with the program, the data files, a
 # README.txt for Notepad (UTF-8 with a byte order mark, CRLF) and the licences of everything in

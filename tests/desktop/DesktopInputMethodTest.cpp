@@ -12,6 +12,7 @@
 #include "DesktopSession.h"
 #include "RealWorld.h"
 #include "TestSupport.h"
+#include "XWindowPixels.h"
 #include "platform/image/Png.h"
 
 using namespace testing_support;
@@ -55,14 +56,6 @@ std::vector<TypedLine> TalkLines() {
       // An arrow while composing commits the syllable, then moves the caret.
       {Joined(Typed("qlal"), Joined({"Left"}, Typed("ek"))), "text 비미\nkey Left\ntext 다\n", 5},
   };
-}
-
-bool SamePixels(const platform::Bitmap& a, const platform::Bitmap& b, int left, int top, int width,
-                int height) {
-  for (int y = top; y < top + height; ++y)
-    for (int x = left; x < left + width; ++x)
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-  return true;
 }
 
 // Whether the input pane's pixels differ at most inside one character cell: the caret's, which

@@ -59,4 +59,12 @@ bool PressCloseButton(const std::string& display, unsigned long window) {
   return sent;
 }
 
+bool SamePixels(const platform::Bitmap& a, const platform::Bitmap& b, int left, int top, int width,
+                int height) {
+  for (int y = top; y < top + height; ++y)
+    for (int x = left; x < left + width; ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+  return true;
+}
+
 }  // namespace testing_support

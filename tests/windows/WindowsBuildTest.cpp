@@ -17,6 +17,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "RealWorld.h"
@@ -391,6 +392,108 @@ TEST_F(UnderWine, AKoreanConsoleShowsTheMessagesWhole) {
   ASSERT_NE(firstLine, "Usage: vesk [options]");
   EXPECT_NE(shown.find(firstLine), std::string::npos) << firstLine << "\n" << shown;
   EXPECT_NE(shown.find("--no-such-option"), std::string::npos) << shown;
+}
+
+// A data file the game cannot use stops the start with a message box that says why in the
+// player's language, the Linux build's words: Windows reads the box's texts to the player (as
+// dialogtext reads them), and Enter closes it and ends the program with a failure.
+TEST_F(UnderWine, TheErrorBoxSaysWhyTheGameCannotStartInThePlayersLanguage) {
+  const fs::path program = Unpack("게임 Game");
+  const fs::path data = dir_.Path() / "data";
+  fs::create_directories(data);
+  for (const char* name : kDataFiles) fs::copy_file(SourcePath("data") / name, data / name);
+  dir_.Write(fs::relative(data / kWorldMapFile, dir_.Path()),
+             ReadFile(SourcePath("data") / kWorldMapFile).substr(0, 100));
+  const ScopedEnvironment all("LC_ALL", std::nullopt), messages("LC_MESSAGES", std::nullopt);
+  const ScopedEnvironment characters("LC_CTYPE", "C.UTF-8"), language("LANGUAGE", std::nullopt);
+  dir_.Write("script.txt", "paint\n");
+  std::string korean;
+  {
+    const ScopedEnvironment lang("LANG", "C.UTF-8"), onLinux("LANGUAGE", "ko");
+    const GameRun run = RunLinux(
+        {"--headless", "--script", (dir_.Path() / "script.txt").string(), "--data", data.string()});
+    ASSERT_EQ(run.Errors.rfind("vesk: ", 0), 0u) << run.Errors;
+    korean = run.Errors.substr(6, run.Errors.size() - 7);
+  }
+  const std::string english =
+      "cannot start: " + std::string(kWorldMapFile) + ": Read beyond end of file";
+  ASSERT_NE(korean, english);
+  for (const auto& [lang, message] :
+       {std::pair<std::string, std::string>{"ko_KR.UTF-8", korean}, {"C", english}}) {
+    const ScopedEnvironment setting("LANG", lang);
+    const unsigned long box =
+        wine_.StartWindow(program, {"--data", WineSession::WindowsPath(data)}, dir_.Path());
+    ASSERT_NE(box, 0u) << "no box: " << wine_.WindowErrors();
+    const fs::path texts = dir_.Path() / ("box." + lang + ".txt");
+    std::string errors;
+    ASSERT_EQ(wine_.Run(fs::path(VESK_WINDOWS_GAME_DIR) / "dialogtext.exe",
+                        {WineSession::WindowsPath(texts)}, dir_.Path(), errors),
+              0)
+        << errors;
+    std::vector<std::string> lines;
+    std::istringstream read(ReadFile(texts));
+    for (std::string line; std::getline(read, line);) lines.push_back(line);
+    ASSERT_FALSE(lines.empty()) << lang;
+    EXPECT_EQ(lines.front(), "베스크 10주년 기념") << lang;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), message), lines.end()) << lang << ":\n"
+                                                                           << ReadFile(texts);
+    // The box as the player sees it, kept beside the texts when they are wrong.
+    if (::testing::Test::HasFailure()) {
+      std::string unsaved;
+      platform::SavePng(WindowPixels(wine_.Display(), box),
+                        (fs::temp_directory_path() / ("vesk-wine-box." + lang + ".png")).string(),
+                        unsaved);
+    }
+    ASSERT_EQ(std::system("xdotool key Return"), 0);
+    EXPECT_EQ(wine_.WaitForEnd(20), 1) << lang << ": " << wine_.WindowErrors();
+    EXPECT_EQ(LinuxLines(wine_.WindowErrors()), "vesk: " + message + "\n") << lang;
+  }
+}
+
+// Korean typed through the Windows input method, as a Korean Windows player types: IBus with
+// ibus-hangul serving XIM, which Wine turns into the Windows input method's messages. The walk
+// to the king and the two words with Enter give the console of the headless run, every time.
+TEST_F(UnderWine, TheWindowsInputMethodTypesTheTalkFromTheFirstKey) {
+  const fs::path program = Unpack("내려받기 Downloads");
+  const std::vector<std::string> walk = [] {
+    std::vector<std::string> keys = WalkKeys({50, 50}, {50, 28});
+    keys.push_back("Up");
+    return keys;
+  }();
+  dir_.Write("talk.script", ScriptOf(walk) + "text 카르벤\nkey Enter\ntext 무라셴\nkey Enter\n");
+  const GameRun run = RunLinux({"--headless", "--script", "talk.script", "--screenshot",
+                                (dir_.Path() / "expected.png").string()});
+  ASSERT_EQ(run.Status, 0) << run.Errors;
+  const auto expected = platform::LoadPng((dir_.Path() / "expected.png").string());
+  ASSERT_TRUE(expected);
+  ASSERT_EQ(wine_.StartInputMethod(), "");
+
+  constexpr int kRuns = 3;
+  for (int attempt = 1; attempt <= kRuns; ++attempt) {
+    const unsigned long window =
+        wine_.StartWindow(program, {"--ime", "system", "--scale", "1"}, "/");
+    ASSERT_NE(window, 0u) << "no window: " << wine_.WindowErrors();
+    std::string command = "xdotool key --delay 40";
+    for (const std::string& key : walk) command += " " + key;
+    // Each window's input context starts in Latin mode: Shift+Space switches to Hangul, as a
+    // player does.
+    command += " shift+space z k f m q p s Return a n f k t shift+p s Return";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    bool same = false;
+    platform::Bitmap shown;
+    for (int tries = 0; tries < 50 && !same; ++tries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      shown = WindowPixels(wine_.Display(), window);
+      same = shown.Width() == expected->Width() && SamePixels(shown, *expected, 225, 0, 400, 336);
+    }
+    if (std::string unsaved; !same) {
+      platform::SavePng(shown, (fs::temp_directory_path() / "vesk-wine-ime.png").string(), unsaved);
+    }
+    EXPECT_TRUE(same) << "run " << attempt << ": the console differs from the headless run's";
+    ASSERT_EQ(std::system("xdotool key --delay 100 Return Escape"), 0);
+    EXPECT_EQ(wine_.WaitForEnd(20), 0) << wine_.WindowErrors();
+    if (!same) break;
+  }
 }
 
 // Each dump program converts the same sequences in both builds; the Windows build's must give

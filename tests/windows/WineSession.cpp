@@ -39,6 +39,17 @@ bool PrefixReady(std::string& problem) {
     ready = ExitStatus(status) == 0 && fs::exists(kPrefix / "system.reg");
     if (!ready) problem = "wineboot could not make the prefix " + kPrefix.string();
   }
+  // Wine's own user interface font has no Hangul, and the Korean font it falls back on, Gulim, is
+  // Microsoft's: Debian's Nanum Gothic stands in for it, so that message boxes show Hangul as on
+  // a Korean Windows.
+  if (ready &&
+      ReadFile(kPrefix / "user.reg").find("\"Gulim\"=\"NanumGothic\"") == std::string::npos) {
+    const int status = std::system(
+        "wine reg add 'HKCU\\Software\\Wine\\Fonts\\Replacements' /v Gulim /d NanumGothic /f "
+        ">/dev/null 2>&1 && wineserver -w");
+    ready = ExitStatus(status) == 0;
+    if (!ready) problem = "Wine's registry does not take the Hangul font";
+  }
   close(lock);
   return ready;
 }
@@ -68,6 +79,7 @@ WineSession::WineSession(const std::string& user) : user_(user) {
   setenv("USER", user.c_str(), 1);
   setenv("LOGNAME", user.c_str(), 1);
   unsetenv("SDL_VIDEODRIVER");
+  unsetenv("XMODIFIERS");  // no input method until the session starts one
   if (!PrefixReady(problem_)) return;
   RemoveGameTraces();
   // Wine's server and its background programs, started here and kept until the session ends, so
@@ -81,6 +93,8 @@ WineSession::WineSession(const std::string& user) : user_(user) {
 
 WineSession::~WineSession() {
   window_.reset();
+  inputMethod_.reset();
+  bus_.reset();
   if (started_) std::system("wineserver -k >/dev/null 2>&1; wineserver -w");
   if (!scratch_.empty()) {
     if (problem_.empty()) RemoveGameTraces();
@@ -144,6 +158,46 @@ int WineSession::WaitForEnd(int seconds) {
 std::string WineSession::WindowErrors() const {
   const fs::path file = scratch_ / "window-stderr.txt";
   return fs::exists(file) ? ReadFile(file) : "";
+}
+
+std::string WineSession::StartInputMethod() {
+  if (std::system("command -v dbus-daemon >/dev/null && command -v ibus-daemon >/dev/null && "
+                  "command -v xprop >/dev/null") != 0) {
+    return "the input method test needs dbus, ibus, ibus-hangul and x11-utils (./build.sh "
+           "installs them)";
+  }
+  const std::string bus = "unix:path=" + (scratch_ / "bus").string();
+  bus_ = std::make_unique<Process>(
+      std::vector<std::string>{"dbus-daemon", "--session", "--nofork", "--address=" + bus},
+      "/dev/null");
+  for (int tries = 0; tries < 100 && !fs::exists(scratch_ / "bus"); ++tries) usleep(100000);
+  if (!fs::exists(scratch_ / "bus")) return "the D-Bus session did not start";
+  setenv("DBUS_SESSION_BUS_ADDRESS", bus.c_str(), 1);
+  // IBus keeps its address and settings under the configuration folder: the session's own; and
+  // no accessibility bus for its helpers.
+  const std::string config =
+      "XDG_CONFIG_HOME=" + (scratch_ / "config").string() + " NO_AT_BRIDGE=1";
+  inputMethod_ = std::make_unique<Process>(
+      std::vector<std::string>{"sh", "-c",
+                               "exec env " + config + " ibus-daemon --xim --panel=disable"},
+      "/dev/null");
+  bool engine = false;
+  for (int tries = 0; tries < 60 && !engine; ++tries) {
+    engine = std::system(("env " + config + " ibus engine hangul >/dev/null 2>&1").c_str()) == 0;
+    if (!engine) usleep(250000);
+  }
+  if (!engine) return "IBus did not take the hangul engine";
+  // The XIM server announces itself on the screen's root window; a program started before that
+  // would type without it.
+  bool serving = false;
+  for (int tries = 0; tries < 100 && !serving; ++tries) {
+    serving =
+        Output("xprop -root XIM_SERVERS 2>/dev/null").find("@server=ibus") != std::string::npos;
+    if (!serving) usleep(100000);
+  }
+  if (!serving) return "IBus does not serve XIM on " + display_;
+  setenv("XMODIFIERS", "@im=ibus", 1);
+  return "";
 }
 
 }  // namespace testing_support

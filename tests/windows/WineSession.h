@@ -46,6 +46,11 @@ class WineSession {
   // What the started window's program wrote on stderr so far.
   std::string WindowErrors() const;
 
+  // Serves the screen an input method as a Windows player's reaches Wine's programs: IBus with
+  // ibus-hangul over XIM, on a D-Bus session of its own. Programs started from now on type
+  // through it; it starts in Latin mode. Empty when it serves the screen; otherwise what failed.
+  std::string StartInputMethod();
+
  private:
   void RemoveGameTraces() const;
   std::string Command(const std::filesystem::path& program,
@@ -55,7 +60,7 @@ class WineSession {
   std::filesystem::path scratch_;
   std::string user_;
   bool started_ = false;  // Wine's server runs for this session
-  std::unique_ptr<Process> server_, window_;
+  std::unique_ptr<Process> server_, window_, bus_, inputMethod_;
   std::string display_, problem_;
 };
 
