@@ -2,7 +2,7 @@
 // A file is opened by name relative to the working directory, asking for read and write access to
 // an existing regular file; a missing, read-only (on POSIX systems: no write permission for anyone,
 // which binds the superuser too) or non-regular file counts as absent. A block read that comes up
-// short raises InOutError "Read beyond end of file", naming the file.
+// short raises InOutError "Read beyond end of file" (in the player's language), naming the file.
 #pragma once
 
 #include <cstddef>
@@ -25,7 +25,7 @@ class InOutError : public std::runtime_error {
   std::string message_;
 };
 
-extern const char* const kReadBeyondEnd;  // "Read beyond end of file"
+extern const char* const kReadBeyondEnd;  // "Read beyond end of file", in English
 
 class DataFile {
  public:

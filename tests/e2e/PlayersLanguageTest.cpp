@@ -80,4 +80,25 @@ TEST(PlayersLanguage, TheCLocaleKeepsTheEnglishOfTheSourcesByteForByte) {
   EXPECT_EQ(RunGame({"--help"}).Output, UsageText());
 }
 
+TEST(PlayersLanguage, AKoreanStartStoppedByAShortFileGivesItsReasonInKoreanToo) {
+  ScratchDir dir;
+  const std::filesystem::path data = dir.Path() / "data";
+  std::filesystem::create_directory(data);
+  for (const auto& entry : std::filesystem::directory_iterator(SourcePath("data"))) {
+    if (entry.is_regular_file())
+      std::filesystem::copy_file(entry.path(), data / entry.path().filename());
+  }
+  dir.Write("data/VESK.M", ReadFile(SourcePath("data/VESK.M")).substr(0, 100));
+  dir.Write("script.txt", "key Up\n");
+  const Locale korean("C.UTF-8", "ko");
+  const GameRun game = RunGame({"--headless", "--script", "script.txt", "--data", data.string()});
+  EXPECT_EQ(game.Status, 1);
+  EXPECT_EQ(game.Errors.rfind("vesk: ", 0), 0u) << game.Errors;
+  EXPECT_NE(game.Errors.find("VESK.M: "), std::string::npos) << game.Errors;
+  // The reason after the file's name is Korean as well, not the English one inside Korean.
+  const std::string reason = game.Errors.substr(game.Errors.find("VESK.M: ") + 8);
+  EXPECT_TRUE(HasHangul(reason)) << game.Errors;
+  EXPECT_EQ(game.Errors.find("Read beyond"), std::string::npos) << game.Errors;
+}
+
 }  // namespace
