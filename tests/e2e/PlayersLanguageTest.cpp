@@ -101,4 +101,42 @@ TEST(PlayersLanguage, AKoreanStartStoppedByAShortFileGivesItsReasonInKoreanToo) 
   EXPECT_EQ(game.Errors.find("Read beyond"), std::string::npos) << game.Errors;
 }
 
+TEST(PlayersLanguage, ACatalogueInTheWorkingDirectoryIsNeverUsedEvenWhereTheProgramCannotBeFound) {
+  // Without /proc the program cannot say where it is; a catalogue planted where it is started,
+  // asking printf for far more arguments than its message gives, must play no part.
+  ScratchDir dir;
+  const std::filesystem::path messages = dir.Path() / "locale" / "ko" / "LC_MESSAGES";
+  std::filesystem::create_directories(messages);
+  std::string planted = "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
+  for (const char* message : {"unknown option %s", "%s takes %s", "a file name"}) {
+    std::string many;
+    for (int i = 0; i < 40; ++i) many += " %s";
+    planted += "msgid \"" + std::string(message) + "\"\nmsgstr \"PLANTED" + many + "\"\n\n";
+  }
+  dir.Write("planted.po", planted);
+  const std::string compile = "msgfmt -o '" + (messages / "vesk.mo").string() + "' '" +
+                              (dir.Path() / "planted.po").string() + "'";
+  ASSERT_EQ(std::system(compile.c_str()), 0);
+  // A mount namespace of its own, where /proc is taken away from the game alone.
+  const std::vector<std::string> withoutProc = {
+      "unshare",
+      "--mount",
+      "--propagation",
+      "private",
+      "sh",
+      "-c",
+      "umount -l /proc && test ! -e /proc/self/exe && exec \"$0\" \"$@\""};
+  if (std::system("unshare --mount --propagation private sh -c 'umount -l /proc' 2>/dev/null") != 0)
+    GTEST_SKIP() << "no mount namespace here (unshare needs root)";
+  const Locale korean("C.UTF-8", "ko");
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"--no-such-option"}, {"--log", ""}}) {
+    const GameRun run = RunGame(arguments, withoutProc);
+    EXPECT_EQ(run.Status, 2) << arguments[0] << ": " << run.Errors;
+    EXPECT_EQ(run.Errors.rfind("vesk: ", 0), 0u) << run.Errors;
+    EXPECT_NE(run.Errors.find(arguments[0]), std::string::npos) << run.Errors;
+    EXPECT_EQ(run.Errors.find("PLANTED"), std::string::npos) << run.Errors;
+  }
+}
+
 }  // namespace
