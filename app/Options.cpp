@@ -1,6 +1,8 @@
 #include "app/Options.h"
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "platform/system/Choices.h"
 #include "platform/system/Messages.h"
@@ -27,13 +29,22 @@ Option Switch(const char* name, void (*set)(Options&)) {
           }};
 }
 
-// An option whose value is any word, such as a file's path.
-Option Text(const char* name, std::string Options::*field) {
-  return {name, true, [field](Options& options, const std::string& value, std::string&) {
+// An option whose value names a file or a folder: any word but the empty one, which names none
+// (an empty result name would otherwise write nothing and say nothing).
+Option Path(const char* name, std::string Options::*field, const char* takes) {
+  return {name, true,
+          [field, takes](Options& options, const std::string& value, std::string& problem) {
+            if (value.empty()) {
+              problem = _(takes);
+              return false;
+            }
             options.*field = value;
             return true;
           }};
 }
+
+constexpr char kFileName[] = N_("a file name");
+constexpr char kFolderName[] = N_("a folder name");
 
 // An option whose value is a whole number from `low` to `high`.
 Option Number(const char* name, int Options::*field, int low, int high) {
@@ -65,11 +76,11 @@ Option Word(const char* name, std::string Options::*field, const platform::WordC
 
 const Option kOptions[] = {
     Switch("--headless", [](Options& o) { o.Headless = true; }),
-    Text("--script", &Options::Script),
-    Text("--screenshot", &Options::Screenshot),
-    Text("--log", &Options::Log),
-    Text("--state", &Options::State),
-    Text("--data", &Options::DataDir),
+    Path("--script", &Options::Script, kFileName),
+    Path("--screenshot", &Options::Screenshot, kFileName),
+    Path("--log", &Options::Log, kFileName),
+    Path("--state", &Options::State, kFileName),
+    Path("--data", &Options::DataDir, kFolderName),
     Number("--scale", &Options::Scale, 1, platform::kMaxScale),
     Number("--walk-rate", &Options::WalkRate, 0, kMaxWalkRate),
     Switch("--fullscreen", [](Options& o) { o.Fullscreen = true; }),
@@ -129,6 +140,9 @@ const char* UsageText() {
 
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
   Options options;
+  // An option given twice is refused: a second value would silently drop the first (a result
+  // asked for and never written).
+  std::vector<const Option*> given;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const Option* option = OptionNamed(arg);
@@ -136,6 +150,11 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       error = platform::Format(_("unknown option %s"), arg.c_str());
       return std::nullopt;
     }
+    if (std::find(given.begin(), given.end(), option) != given.end()) {
+      error = platform::Format(_("option %s is given twice"), arg.c_str());
+      return std::nullopt;
+    }
+    given.push_back(option);
     std::string value;
     if (option->TakesValue) {
       if (i + 1 >= argc) {

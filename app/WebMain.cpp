@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/GameObjects.h"
@@ -55,17 +56,17 @@ void AnnounceWords() {
 }
 
 // The options of the page's address, which the page passes as `--name value` pairs. An address
-// is typed by hand: a pair the game cannot use is named on the page and left out, and the game
-// starts without it.
+// is typed by hand: a pair the game cannot use (a second one of the same name among them) is
+// named on the page and left out, and the game starts without it.
 Options AddressOptions(int argc, char** argv) {
   std::vector<char*> usable = {argv[0]};
   for (int i = 1; i < argc; i += 2) {
     char** const end = argv + std::min(i + 2, argc);
-    std::vector<char*> pair = {argv[0]};
-    pair.insert(pair.end(), argv + i, end);
+    std::vector<char*> tried = usable;
+    tried.insert(tried.end(), argv + i, end);
     std::string error;
-    if (ParseOptions(static_cast<int>(pair.size()), pair.data(), error)) {
-      usable.insert(usable.end(), argv + i, end);
+    if (ParseOptions(static_cast<int>(tried.size()), tried.data(), error)) {
+      usable = std::move(tried);
     } else {
       platform::ShowNotice(platform::Format(_("Left out of the address: %s"), error.c_str()));
     }

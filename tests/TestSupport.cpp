@@ -75,11 +75,14 @@ ScopedEnvironment::~ScopedEnvironment() {
   }
 }
 
-GameRun RunGame(const std::vector<std::string>& arguments) {
+GameRun RunGame(const std::vector<std::string>& arguments,
+                const std::vector<std::string>& launcher) {
   const auto captured = std::filesystem::temp_directory_path() /
                         ("vesk-run-" + std::to_string(std::random_device()()));
   const auto output = captured.string() + ".out", errors = captured.string() + ".err";
-  std::string command = ShellQuoted(VESK_BINARY);
+  std::string command;
+  for (const std::string& word : launcher) command += ShellQuoted(word) + " ";
+  command += ShellQuoted(VESK_BINARY);
   for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
   command += " 2>" + ShellQuoted(errors) + " >" + ShellQuoted(output);
   GameRun run;

@@ -55,8 +55,10 @@ struct GameRun {
   std::string Output;
   std::string Errors;
 };
-// Runs the game with `arguments` (each passed as one word) in the current directory.
-GameRun RunGame(const std::vector<std::string>& arguments);
+// Runs the game with `arguments` (each passed as one word) in the current directory, through
+// `launcher` when one is given (a command that runs the words after it, such as `env -u HOME`).
+GameRun RunGame(const std::vector<std::string>& arguments,
+                const std::vector<std::string>& launcher = {});
 std::filesystem::path SourcePath(const std::string& relative);  // below the project root
 // Plays `script` headless on the shipped data in `dir` and returns the client area it ends with
 // (an empty 632 x 453 picture, and a failed test, when the run or its screenshot fails).

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <set>
 
 #include "platform/system/DataFile.h"
 #include "platform/system/Messages.h"
@@ -79,6 +80,14 @@ bool Inked(const THangul::TGlyphBuffer& g, size_t row, size_t column) {
   return (half >> (7 - column % 8)) & 1;
 }
 
+// Says what is wrong with a font file once a run: the talk panes and the controls each load the
+// fonts, and a player reading the terminal needs to hear of a short file only once.
+void TellOnce(const std::string& fileName, const std::string& message) {
+  static std::set<std::string> told;
+  if (!told.insert(fileName).second) return;
+  std::fprintf(stderr, "vesk: %s\n", message.c_str());
+}
+
 // Opens Name, attaches a zeroed buffer of Size bytes to Font and reads what the file holds into
 // it. A missing file leaves Font none; a failure while reading keeps the buffer attached.
 void LoadFont(const char* Name, size_t Size, std::unique_ptr<std::vector<uint8_t>>& Font) {
@@ -93,14 +102,12 @@ void LoadFont(const char* Name, size_t Size, std::unique_ptr<std::vector<uint8_t
   try {
     const size_t got = file->ReadUpTo(Font->data(), Size);
     if (got < Size) {
-      std::fprintf(stderr, "%s\n",
-                   platform::Format(_("%s: only %zu of %zu font bytes; the rest is blank"),
-                                    fileName.c_str(), got, Size)
-                       .c_str());
+      TellOnce(fileName, platform::Format(_("%s: only %zu of %zu font bytes; the rest is blank"),
+                                          fileName.c_str(), got, Size));
     }
     file->Close();
   } catch (const platform::InOutError& error) {
-    std::fprintf(stderr, "%s: %s\n", error.FileName().c_str(), error.Message().c_str());
+    TellOnce(fileName, error.what());
   }
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -55,6 +56,35 @@ bool ShowsNothingUnasked(const char* driver) {
   const char* asked = SDL_getenv("SDL_VIDEODRIVER");
   if (asked && *asked) return false;
   return driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+}
+
+// Whether a Wayland compositor can be reached at all: through a socket handed over, a display
+// named by its full path, or one in the user's runtime folder, which must be an absolute path.
+bool WaylandReachable() {
+  if (const char* socket = std::getenv("WAYLAND_SOCKET"); socket && *socket) return true;
+  if (const char* display = std::getenv("WAYLAND_DISPLAY"); display && display[0] == '/')
+    return true;
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  return runtime && runtime[0] == '/';
+}
+
+// SDL tries the Wayland driver whenever X11 does not open, and without a runtime folder
+// libwayland answers that try with a line of its own on stderr ("XDG_RUNTIME_DIR is invalid or
+// not set"). When no compositor can be reached the driver is left out of SDL's search, which
+// otherwise keeps SDL's order; drivers the player names in SDL_VIDEODRIVER still win.
+void LeaveOutUnreachableWayland() {
+  if (WaylandReachable()) return;
+  std::string drivers;
+  bool hasWayland = false;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const char* driver = SDL_GetVideoDriver(i);
+    if (SDL_strcmp(driver, "wayland") == 0) {
+      hasWayland = true;
+      continue;
+    }
+    drivers += (drivers.empty() ? "" : ",") + std::string(driver);
+  }
+  if (hasWayland) SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
 }
 
 // Whether the desktop is set up to type through IBus.
@@ -110,6 +140,7 @@ bool SdlWindow::Open(std::string& error) {
 bool SdlWindow::StartVideo(std::string& error) {
   SDL_SetHint(SDL_HINT_APP_NAME, form_.Description().Title.c_str());
   SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
+  LeaveOutUnreachableWayland();
   sdl_ = std::make_unique<Sdl>();
   if (!sdl_->video.Started()) {
     error = Format(_("cannot open a window: %s"), SDL_GetError());

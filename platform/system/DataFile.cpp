@@ -5,7 +5,7 @@
 
 namespace platform {
 
-const char* const kReadBeyondEnd = "Read beyond end of file";
+const char* const kReadBeyondEnd = N_("Read beyond end of file");
 
 InOutError::InOutError(const std::string& fileName, const std::string& message)
     : std::runtime_error(fileName + ": " + message), fileName_(fileName), message_(message) {}
@@ -66,7 +66,7 @@ size_t DataFile::ReadUpTo(void* buffer, size_t size) {
 }
 
 void DataFile::ReadBlock(void* buffer, size_t size) {
-  if (ReadUpTo(buffer, size) != size) throw InOutError(name_, kReadBeyondEnd);
+  if (ReadUpTo(buffer, size) != size) throw InOutError(name_, _(kReadBeyondEnd));
 }
 
 void DataFile::Close() {

@@ -4,7 +4,7 @@
 // which binds the superuser too) or non-regular file counts as absent. In the game's own installed
 // data folder, which a package installs read-only and which the game never writes, read access is
 // enough (ReadInPlace). A block read that comes up short raises InOutError "Read beyond end of
-// file", naming the file.
+// file" (in the player's language), naming the file.
 #pragma once
 
 #include <cstddef>
@@ -27,7 +27,7 @@ class InOutError : public std::runtime_error {
   std::string message_;
 };
 
-extern const char* const kReadBeyondEnd;  // "Read beyond end of file"
+extern const char* const kReadBeyondEnd;  // "Read beyond end of file", in English
 
 class DataFile {
  public:

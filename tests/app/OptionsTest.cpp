@@ -44,4 +44,27 @@ TEST(Options, TheCommandLineWinsOverSavedSettingsAndLeavesTheRest) {
   }
 }
 
+TEST(Options, AnEmptyNameOrAnOptionGivenTwiceIsRefusedNotDropped) {
+  std::string error;
+  // An empty result name would write nothing and end as if all were written.
+  for (const char* option : {"--log", "--state", "--screenshot", "--script"}) {
+    EXPECT_FALSE(Parse({option, ""}, error)) << option;
+    EXPECT_EQ(error, std::string(option) + " takes a file name");
+  }
+  EXPECT_FALSE(Parse({"--data", ""}, error));
+  EXPECT_EQ(error, "--data takes a folder name");
+  // A second value would silently drop the first: a.json asked for and never written.
+  EXPECT_FALSE(
+      Parse({"--headless", "--script", "s.txt", "--state", "a.json", "--state", "b.json"}, error));
+  EXPECT_EQ(error, "option --state is given twice");
+  EXPECT_FALSE(Parse({"--scale", "2", "--scale", "3"}, error));
+  EXPECT_EQ(error, "option --scale is given twice");
+  EXPECT_FALSE(Parse({"--fullscreen", "--fullscreen"}, error));
+  const auto both =
+      Parse({"--headless", "--script", "s.txt", "--state", "a.json", "--log", "b.txt"}, error);
+  ASSERT_TRUE(both) << error;
+  EXPECT_EQ(both->State, "a.json");
+  EXPECT_EQ(both->Log, "b.txt");
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "TestSupport.h"
@@ -41,4 +42,17 @@ TEST(NoDisplay, ADisplayNamedButNotThereIsSaidToBeTheOneThatCouldNotBeOpened) {
                         "(DISPLAY=:7791)"),
             std::string::npos)
       << errors;
+}
+
+TEST(NoDisplay, WithoutARuntimeFolderOnlyTheGameSpeaksOnStderr) {
+  // Without XDG_RUNTIME_DIR no Wayland compositor can be reached; a try at one would add
+  // libwayland's own complaint to the game's message.
+  const ScopedEnvironment runtime("XDG_RUNTIME_DIR", std::nullopt);
+  for (const std::optional<std::string>& display : {std::optional<std::string>(), {":7791"}}) {
+    const std::string errors = ErrorsOfAStartWithDisplay(display);
+    EXPECT_NE(errors.find("vesk: cannot open a window: "), std::string::npos) << errors;
+    std::istringstream lines(errors);
+    for (std::string line; std::getline(lines, line);)
+      EXPECT_EQ(line.rfind("vesk: ", 0), 0u) << line;
+  }
 }

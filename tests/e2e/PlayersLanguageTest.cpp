@@ -80,4 +80,63 @@ TEST(PlayersLanguage, TheCLocaleKeepsTheEnglishOfTheSourcesByteForByte) {
   EXPECT_EQ(RunGame({"--help"}).Output, UsageText());
 }
 
+TEST(PlayersLanguage, AKoreanStartStoppedByAShortFileGivesItsReasonInKoreanToo) {
+  ScratchDir dir;
+  const std::filesystem::path data = dir.Path() / "data";
+  std::filesystem::create_directory(data);
+  for (const auto& entry : std::filesystem::directory_iterator(SourcePath("data"))) {
+    if (entry.is_regular_file())
+      std::filesystem::copy_file(entry.path(), data / entry.path().filename());
+  }
+  dir.Write("data/VESK.M", ReadFile(SourcePath("data/VESK.M")).substr(0, 100));
+  dir.Write("script.txt", "key Up\n");
+  const Locale korean("C.UTF-8", "ko");
+  const GameRun game = RunGame({"--headless", "--script", "script.txt", "--data", data.string()});
+  EXPECT_EQ(game.Status, 1);
+  EXPECT_EQ(game.Errors.rfind("vesk: ", 0), 0u) << game.Errors;
+  EXPECT_NE(game.Errors.find("VESK.M: "), std::string::npos) << game.Errors;
+  // The reason after the file's name is Korean as well, not the English one inside Korean.
+  const std::string reason = game.Errors.substr(game.Errors.find("VESK.M: ") + 8);
+  EXPECT_TRUE(HasHangul(reason)) << game.Errors;
+  EXPECT_EQ(game.Errors.find("Read beyond"), std::string::npos) << game.Errors;
+}
+
+TEST(PlayersLanguage, ACatalogueInTheWorkingDirectoryIsNeverUsedEvenWhereTheProgramCannotBeFound) {
+  // Without /proc the program cannot say where it is; a catalogue planted where it is started,
+  // asking printf for far more arguments than its message gives, must play no part.
+  ScratchDir dir;
+  const std::filesystem::path messages = dir.Path() / "locale" / "ko" / "LC_MESSAGES";
+  std::filesystem::create_directories(messages);
+  std::string planted = "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
+  for (const char* message : {"unknown option %s", "%s takes %s", "a file name"}) {
+    std::string many;
+    for (int i = 0; i < 40; ++i) many += " %s";
+    planted += "msgid \"" + std::string(message) + "\"\nmsgstr \"PLANTED" + many + "\"\n\n";
+  }
+  dir.Write("planted.po", planted);
+  const std::string compile = "msgfmt -o '" + (messages / "vesk.mo").string() + "' '" +
+                              (dir.Path() / "planted.po").string() + "'";
+  ASSERT_EQ(std::system(compile.c_str()), 0);
+  // A mount namespace of its own, where /proc is taken away from the game alone.
+  const std::vector<std::string> withoutProc = {
+      "unshare",
+      "--mount",
+      "--propagation",
+      "private",
+      "sh",
+      "-c",
+      "umount -l /proc && test ! -e /proc/self/exe && exec \"$0\" \"$@\""};
+  if (std::system("unshare --mount --propagation private sh -c 'umount -l /proc' 2>/dev/null") != 0)
+    GTEST_SKIP() << "no mount namespace here (unshare needs root)";
+  const Locale korean("C.UTF-8", "ko");
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"--no-such-option"}, {"--log", ""}}) {
+    const GameRun run = RunGame(arguments, withoutProc);
+    EXPECT_EQ(run.Status, 2) << arguments[0] << ": " << run.Errors;
+    EXPECT_EQ(run.Errors.rfind("vesk: ", 0), 0u) << run.Errors;
+    EXPECT_NE(run.Errors.find(arguments[0]), std::string::npos) << run.Errors;
+    EXPECT_EQ(run.Errors.find("PLANTED"), std::string::npos) << run.Errors;
+  }
+}
+
 }  // namespace

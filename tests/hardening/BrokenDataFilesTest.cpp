@@ -71,6 +71,15 @@ platform::Bitmap FirstFrame() {
   return frame;
 }
 
+// Copies the seven data files into the folder `name` of the current directory.
+void CopyAllDataInto(const std::string& name) {
+  const fs::path here = fs::current_path();
+  fs::create_directory(name);
+  fs::current_path(name);
+  CopyAllData();
+  fs::current_path(here);
+}
+
 bool SameFrame(const platform::Bitmap& a, const platform::Bitmap& b) {
   return a.Width() == b.Width() && a.Height() == b.Height() && ChangedPixelsOutside(a, b, {}) == 0;
 }
@@ -139,10 +148,7 @@ TEST(BrokenDataFiles, ReadOnlyFoldersAndDanglingLinksCountAsAbsent) {
 
 TEST(BrokenDataFiles, TheProgramStopsWithOneMessageOrStarts) {
   ScratchDir dir;
-  fs::create_directory("data");
-  fs::current_path("data");
-  CopyAllData();
-  fs::current_path(dir.Path());
+  CopyAllDataInto("data");
   dir.Write("script.txt", "key Up\nkey Left\npaint\n");
   int runs = 0;
   for (const DataFileInfo& file : GameDataFiles()) {
@@ -177,4 +183,24 @@ TEST(BrokenDataFiles, TheProgramStopsWithOneMessageOrStarts) {
     Replace(path.string(), real);
   }
   std::fprintf(stdout, "%d program runs\n", runs);
+}
+
+TEST(BrokenDataFiles, AShortFontIsSaidOnceAsTheGamesOwnMessage) {
+  // The talk panes and the controls each load the fonts; the player hears of a short one once.
+  ScratchDir dir;
+  CopyAllDataInto("data");
+  dir.Write("script.txt", "key Up\npaint\n");
+  for (const DataFileInfo& file : GameDataFiles()) {
+    if (!file.MayBeShort) continue;
+    const fs::path path = dir.Path() / "data" / file.Name;
+    const std::string real = ReadFile(SourcePath("data/" + file.Name));
+    const size_t half = real.size() / 2;
+    Replace(path.string(), real.substr(0, half));
+    const GameRun game =
+        RunGame({"--headless", "--script", "script.txt", "--data", (dir.Path() / "data").string()});
+    EXPECT_EQ(game.Status, 0) << game.Errors;
+    EXPECT_EQ(game.Errors, "vesk: " + file.Name + ": only " + std::to_string(half) + " of " +
+                               std::to_string(real.size()) + " font bytes; the rest is blank\n");
+    Replace(path.string(), real);
+  }
 }
