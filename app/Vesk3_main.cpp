@@ -153,6 +153,12 @@ void TForm1::Edit1CaretMove() {
   if (Talking) InputWindow->MoveCaret(Edit1.CaretOffset());
 }
 
+// The desktop's input method opens its windows at the input line's cursor, walking or talking.
+std::optional<platform::Rect> TForm1::CaretCell() const {
+  if (!InputWindow) return std::nullopt;
+  return InputWindow->CaretCell();
+}
+
 void TForm1::Timer1Timer() {
   if (Talking) InputWindow->Blink();
 }

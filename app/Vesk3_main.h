@@ -36,6 +36,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "platform/input/TextReceiver.h"
 #include "platform/toolkit/EventLog.h"
@@ -95,6 +96,7 @@ class TForm1 : public platform::Form {
   void DoDestroy() override { FormDestroy(); }
   void DoPaint() override { FormPaint(); }
   bool TakesText() const override { return Talking; }
+  std::optional<platform::Rect> CaretCell() const override;
 };
 
 extern TForm1* Form1;

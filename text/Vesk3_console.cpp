@@ -116,6 +116,13 @@ platform::Rect TInputWindow::CursorCell() const {
   return platform::RectAt(column * kCellWidth, Cursor.Y * kCellHeight, kCellWidth, kCellHeight);
 }
 
+platform::Rect TInputWindow::CaretCell() const {
+  const platform::Rect cell = CursorCell();
+  const int32_t past = std::max(0, cell.Right - Bitmap.Width());
+  return platform::RectAt(Origin.X + cell.Left - past, Origin.Y + cell.Top, cell.Width(),
+                          cell.Height());
+}
+
 void TInputWindow::CopyCursorCell() {
   // A long InputText can push the cell past the pane's right edge; copying it anyway would
   // paint over whatever lies beside the pane, so only the part inside the pane is copied.

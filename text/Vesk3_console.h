@@ -58,6 +58,9 @@ class TInputWindow : public TConsoleWindow {
   // Moves the block to byte offset Offset of InputText (where the editor's caret stands) and
   // shows it there.
   void MoveCaret(size_t Offset);
+  // The cursor cell on the target, kept inside the pane when the text runs past its right edge:
+  // where a desktop input method opens its windows.
+  platform::Rect CaretCell() const;
 
   bool CursorShown = false;
   std::string InputText;

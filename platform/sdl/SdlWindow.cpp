@@ -232,7 +232,7 @@ void SdlWindow::StartTyping() {
     SDL_StopTextInput();
     return;
   }
-  PlaceTextInput();
+  FollowCaret();
   SDL_StartTextInput();
   sdl_->forwardedKeyEvent = SDL_RegisterEvents(1);
   if (sdl_->forwardedKeyEvent != static_cast<uint32_t>(-1)) {
@@ -254,14 +254,11 @@ std::optional<std::pair<int, int>> SdlWindow::ResizedTo() const {
   return now;
 }
 
-void SdlWindow::PlaceTextInput() {
-  // The desktop's input method shows its candidate window where the form shows typed text,
-  // wherever the picture stands in the window now.
-  const Placement place = sdl_->screen->Place();
-  const Rect area = form_.Description().TextInputArea;
-  SDL_Rect pane{place.Left + area.Left * place.Scale, place.Top + area.Top * place.Scale,
-                area.Width() * place.Scale, area.Height() * place.Scale};
-  SDL_SetTextInputRect(&pane);
+void SdlWindow::FollowCaret() {
+  const auto spot = inputMethodSpot_.Moved(form_.TextCaret(), sdl_->screen->Place());
+  if (!spot) return;
+  SDL_Rect rect{spot->Left, spot->Top, spot->Width(), spot->Height()};
+  SDL_SetTextInputRect(&rect);
 }
 
 void SdlWindow::ToggleFullscreen() {
@@ -307,7 +304,12 @@ void SdlWindow::Show() {
   SDL_RaiseWindow(sdl_->window.get());
 }
 
-void SdlWindow::ShowChanges() { sdl_->screen->Show(form_.Canvas(), form_.TakeChanges()); }
+void SdlWindow::ShowChanges() {
+  sdl_->screen->Show(form_.Canvas(), form_.TakeChanges());
+  // After every batch of events, the one place where the caret or the window's size can have
+  // changed.
+  if (options_.SystemInputMethod) FollowCaret();
+}
 
 void SdlWindow::HandleKey(const SDL_KeyboardEvent& key) {
   auto stroke = StrokeOfSdlKey(key.keysym);
@@ -434,7 +436,6 @@ bool SdlWindow::Handle(const SDL_Event& event) {
           return true;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
           sdl_->screen->Invalidate();
-          if (options_.SystemInputMethod) PlaceTextInput();
           if (!options_.Fullscreen)
             SDL_GetWindowSize(sdl_->window.get(), &windowed_.Width, &windowed_.Height);
           return true;

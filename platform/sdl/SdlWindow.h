@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/input/HeldKeys.h"
+#include "platform/input/InputMethodSpot.h"
 #include "platform/sdl/SdlScreen.h"
 #include "platform/sdl/WindowPlacement.h"
 #include "platform/toolkit/Form.h"
@@ -58,7 +59,9 @@ class SdlWindow {
   void StartTyping();
   // Where the window opens on this screen; a scale lowered to fit says so on stderr.
   WindowPlace WhereToOpen() const;
-  void PlaceTextInput();
+  // Tells the desktop's input method where the form's caret stands in the window, when that
+  // moved since it was last told (the caret, or the picture's scale and place in the window).
+  void FollowCaret();
   void ToggleFullscreen();
   void TakeScreenshot();
   void HandleForwardedKey(void* eventData);
@@ -70,6 +73,7 @@ class SdlWindow {
   Form& form_;
   DisplayOptions options_;
   HeldKeys heldKeys_;
+  InputMethodSpot inputMethodSpot_;
   // The window's place and size when it is not fullscreen.
   struct Place {
     int X = 0, Y = 0, Width = 0, Height = 0;

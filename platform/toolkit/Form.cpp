@@ -93,6 +93,8 @@ void Form::CloseButton() { Close(); }
 
 TextReceiver& Form::FocusedReceiver() { return *focus_; }
 
+Rect Form::TextCaret() const { return CaretCell().value_or(description_.TextInputArea); }
+
 Timer& Form::MainTimer() { return *timer_; }
 
 void Form::PrepareFrame() { PaintControls(false); }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,8 @@ struct FormDescription {
   ColorWord Background;
   Bitmap Icon;     // the window's icon, 32 x 32; pixels of value 0 are transparent
   Rect ModeField;  // where the typing mode shows; empty: nowhere
-  // Where the form shows the text being typed; a desktop input method puts its candidate window
-  // there.
+  // Where the form shows the text being typed; a desktop input method opens its windows there
+  // until the form tells where its caret stands.
   Rect TextInputArea;
   // Where a touch walks, on a screen without arrow keys; an empty view: nowhere.
   TouchWalk TouchWalking{};
@@ -83,6 +84,9 @@ class Form {
   void Tick();                      // one timer interval has passed
   void CloseButton();               // the window's close button
   TextReceiver& FocusedReceiver();  // where input-method text goes
+  // Where the caret of the typed text stands now, in client pixels: a desktop input method opens
+  // its candidate and composition windows there. The TextInputArea while the form tells none.
+  Rect TextCaret() const;
   Timer& MainTimer();
   // Brings the surface up to date with the toolkit's own controls before a backend shows it.
   void PrepareFrame();
@@ -98,6 +102,9 @@ class Form {
   virtual void DoPaint() = 0;
   // Whether the form takes typed text now (a talk is open), rather than walking keys.
   virtual bool TakesText() const { return false; }
+  // The cell the caret of the typed text is drawn in, in client pixels; nothing when the form
+  // draws none.
+  virtual std::optional<Rect> CaretCell() const { return std::nullopt; }
 
  private:
   FormDescription description_;
