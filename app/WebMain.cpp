@@ -1,12 +1,12 @@
 // The program entry of the browser version: the page passes its address's options (?ime=system,
-// ?walk-rate=N) as the command line, the data files are built into the program under /data, the
-// settings live in the page's storage, and the game runs on the page's canvas. main returns once
-// the game has started; the browser then calls the game back for every event, so the window and
-// the game live on past it.
-#include <algorithm>
+// ?walk-rate=N, ?speech=1) as the command line, the data files are built into the program under
+// /data, the settings live in the page's storage, and the game runs on the page's canvas. main
+// returns once the game has started; the browser then calls the game back for every event, so the
+// window and the game live on past it.
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,6 +14,7 @@
 #include "app/InputMethodChoice.h"
 #include "app/Options.h"
 #include "app/RunReport.h"
+#include "app/SpeechFeed.h"
 #include "app/Vesk3_main.h"
 #include "platform/system/Choices.h"
 #include "platform/system/CodePage.h"
@@ -32,6 +33,12 @@ platform::WebSettings storage;
 platform::SettingsKeeper store(storage);
 platform::Settings settings;
 platform::HangulKeyboard* keyboard = nullptr;
+// Speech is for a player with no screen reader; one who has one hears the live region instead,
+// which goes quiet while speech is on, so that no line is said twice.
+platform::Speech speech([](const std::string& message) {
+  std::cerr << "vesk: " << message << "\n";
+  platform::ShowNotice(message);
+});
 std::u16string saying;         // the console's line being printed, for the live region
 size_t logLinesAnnounced = 0;  // the event log's lines the live region has had
 
@@ -55,13 +62,24 @@ void AnnounceWords() {
   logLinesAnnounced = form->Memo1.Lines().size();
 }
 
-// The options of the page's address, which the page passes as `--name value` pairs. An address
-// is typed by hand: a pair the game cannot use (a second one of the same name among them) is
-// named on the page and left out, and the game starts without it.
+// The page never sees the game end the way the desktop does, so what the player switches while
+// playing (the keyboard's mode, speech) is kept as it happens.
+void KeepChoices() {
+  KeepHangulMode(settings, keyboard);
+  if (speech.On() != settings.Speech.value_or(false)) settings.Speech = speech.On();
+  std::string unkept;
+  store.Keep(settings, unkept);
+}
+
+// The options of the page's address, which the page passes as `--name value` pairs or, for a
+// switch (?speech=1 is --speech), `--name` alone. An address is typed by hand: an option the game
+// cannot use (a second one of the same name among them) is named on the page and left out, and
+// the game starts without it.
 Options AddressOptions(int argc, char** argv) {
   std::vector<char*> usable = {argv[0]};
-  for (int i = 1; i < argc; i += 2) {
-    char** const end = argv + std::min(i + 2, argc);
+  for (int i = 1, next = 2; i < argc; i = next++) {
+    while (next < argc && std::string_view(argv[next]).substr(0, 2) != "--") ++next;
+    char** const end = argv + next;
     std::vector<char*> tried = usable;
     tried.insert(tried.end(), argv + i, end);
     std::string error;
@@ -111,13 +129,17 @@ int main(int argc, char** argv) {
   }
   canvas =
       std::make_unique<platform::WebCanvas>(*form, UsesSystemInputMethod(typing), options.WalkRate);
-  // The page never sees the game end the way the desktop does, so a switch of the keyboard's mode
-  // is kept as it happens.
   AnnounceWords();
+  speech.SetOn(settings.Speech.value_or(false));
+  FeedSpeech(*form, speech, keyboard);
+  platform::QuietLiveRegion(speech.On());
+  canvas->WhenServiceKey([](platform::WindowKey key) {
+    SpeechKey(speech, key);
+    platform::QuietLiveRegion(speech.On());
+    KeepChoices();
+  });
   canvas->WhenHandled([] {
-    KeepHangulMode(settings, keyboard);
-    std::string unkept;
-    store.Keep(settings, unkept);
+    KeepChoices();
     AnnounceNewLogLines();
   });
   canvas->WhenTyping([] { return form->Talking; });

@@ -1,6 +1,6 @@
 // Voice: one speech service as the game's speech sees it. Each folder of this room (speechd/,
-// browser/, silent/) defines OpenVoice for its service; the build compiles exactly one of them.
-// A voice never keeps the caller waiting: Speak hands the line over and returns at once.
+// speechSynthesis/, silent/) defines OpenVoice for its service; the build compiles exactly one of
+// them. A voice never keeps the caller waiting: Speak hands the line over and returns at once.
 #pragma once
 
 #include <functional>

@@ -224,6 +224,11 @@ bool WebCanvas::KeyDown(const void* keyEvent) {
   if (!running_ || key.keyCode == 229) return false;
   const auto stroke = StrokeOf(key);
   if (!stroke) return false;
+  if (const WindowKey own = WindowKeyOf(*stroke);
+      own == WindowKey::ToggleSpeech || own == WindowKey::RepeatSpeech) {
+    if (!key.repeat && serviceKey_) serviceKey_(own);
+    return true;
+  }
   Press(*stroke);
   return KeepFromBrowser(key, *stroke, systemInputMethod_);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/input/HeldKeys.h"
+#include "platform/input/WindowKeys.h"
 #include "platform/toolkit/Form.h"
 #include "platform/web/WebTextField.h"
 #include "platform/web/WebTouch.h"
@@ -50,6 +51,10 @@ class WebCanvas {
   void Tick();
   // `handled` runs after every event the page handed over, once the form has handled it.
   void WhenHandled(std::function<void()> handled) { handled_ = std::move(handled); }
+  // `serviceKey` takes the window's speech keys (F9, F10), which the game never sees.
+  void WhenServiceKey(std::function<void(WindowKey)> serviceKey) {
+    serviceKey_ = std::move(serviceKey);
+  }
   // `typing` says whether the game waits for typed text; a phone's keyboard opens for it.
   void WhenTyping(std::function<bool()> typing) { typing_ = std::move(typing); }
   // While the page is hidden the game's timers stop, so it does no work; shown again, it goes on
@@ -75,6 +80,7 @@ class WebCanvas {
   std::vector<uint32_t> rgba_;  // the surface in the page's byte order
   std::function<void()> handled_;
   std::function<bool()> typing_;
+  std::function<void(WindowKey)> serviceKey_;
   WebTouch touch_;
   WebTextField textField_;
 };

@@ -8,5 +8,7 @@ namespace platform {
 
 // One line of UTF-8 text.
 void Announce(const std::string& line);
+// A quiet region still keeps the lines but no screen reader says them: the game speaks them.
+void QuietLiveRegion(bool quiet);
 
 }  // namespace platform

@@ -443,7 +443,8 @@ async function measure(browser, base) {
   return lines;
 }
 
-async function main(checks, measuring) {
+// `launch` adds to the browser's start: more `args` and an `env` of its own.
+async function main(checks, measuring, launch = {}) {
   fs.mkdirSync(args.work, {recursive: true});
   const server = await serve({'/': args.site, '/native/': args.work}, 0);
   const base = `http://127.0.0.1:${server.address().port}/`;
@@ -453,7 +454,8 @@ async function main(checks, measuring) {
     headless: true,
     args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
            '--disable-background-networking', '--disable-component-update', '--disable-sync',
-           `--user-data-dir=${profile}`],
+           `--user-data-dir=${profile}`, ...(launch.args || [])],
+    env: launch.env || process.env,
   });
   let passed = 0, failed = 0;
   try {
@@ -479,8 +481,8 @@ async function main(checks, measuring) {
 }
 
 // tests/web/phone.js runs its own checks with this file's tools.
-function run(checks, measuring) {
-  main(checks, measuring).catch(function(error) {
+function run(checks, measuring, launch) {
+  main(checks, measuring, launch).catch(function(error) {
     console.log(`FAILED: ${error.stack}`);
     console.log('0 passed, 1 failed');
     process.exit(1);
