@@ -12,6 +12,7 @@
 
 #include "platform/input/HeldKeys.h"
 #include "platform/toolkit/Form.h"
+#include "platform/web/WebPads.h"
 #include "platform/web/WebTextField.h"
 #include "platform/web/WebTouch.h"
 
@@ -76,6 +77,7 @@ class WebCanvas {
   std::function<void()> handled_;
   std::function<bool()> typing_;
   WebTouch touch_;
+  WebPads pads_;
   WebTextField textField_;
 };
 
