@@ -182,7 +182,8 @@ WebCanvas::WebCanvas(Form& form, bool systemInputMethod, int walkRate)
       systemInputMethod_(systemInputMethod),
       heldKeys_(walkRate),
       touch_(*this, form.Description().TouchWalking, form.Description().TextInputArea,
-             form.Description().ClientWidth, systemInputMethod) {}
+             form.Description().ClientWidth, systemInputMethod),
+      pads_(*this, form) {}
 
 void WebCanvas::Start() {
   const FormDescription& description = form_.Description();
@@ -210,6 +211,7 @@ void WebCanvas::Start() {
   emscripten_set_blur_callback(target, this, true, OnBlur);
   emscripten_set_visibilitychange_callback(this, true, OnVisibility);
   touch_.Start();
+  pads_.Start();
   if (systemInputMethod_) textField_.Start();
   EmscriptenVisibilityChangeEvent visibility{};
   emscripten_get_visibility_status(&visibility);
@@ -336,6 +338,7 @@ void WebCanvas::Stop() {
   emscripten_set_blur_callback(KeyTarget(systemInputMethod_), nullptr, true, nullptr);
   emscripten_set_visibilitychange_callback(nullptr, true, nullptr);
   touch_.Stop();
+  pads_.Stop();
   emscripten_clear_interval(interval_);
   interval_ = 0;
   ScheduleHeldStep();

@@ -13,6 +13,7 @@
 #include "platform/input/HeldKeys.h"
 #include "platform/input/WindowKeys.h"
 #include "platform/toolkit/Form.h"
+#include "platform/web/WebPads.h"
 #include "platform/web/WebTextField.h"
 #include "platform/web/WebTouch.h"
 
@@ -82,6 +83,7 @@ class WebCanvas {
   std::function<bool()> typing_;
   std::function<void(WindowKey)> serviceKey_;
   WebTouch touch_;
+  WebPads pads_;
   WebTextField textField_;
 };
 
