@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <thread>
 
 #include "TestSupport.h"
 #include "platform/system/WholeFile.h"
@@ -62,6 +63,36 @@ TEST(WholeFile, AFailedWriteLeavesTheOldFileAsItWasAndNothingBesideIt) {
   EXPECT_TRUE(ReplaceFile(dir.Path() / "log.txt", "new\n", error)) << error;
   EXPECT_EQ(ReadFile(dir.Path() / "log.txt"), "new\n");
   EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"log.txt"});
+}
+
+TEST(WholeFile, ANameAsLongAsTheFileSystemAllowsIsReplacedWhole) {
+  // 255 bytes is the most a name may have: the file written first beside it must still fit.
+  ScratchDir dir;
+  const std::string name(255, 'n');
+  std::string error;
+  ASSERT_TRUE(ReplaceFile(dir.Path() / name, "first\n", error)) << error;
+  ASSERT_TRUE(ReplaceFile(dir.Path() / name, "second\n", error)) << error;
+  EXPECT_EQ(ReadFile(dir.Path() / name), "second\n");
+  EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{name});
+}
+
+TEST(WholeFile, TwoWritersOfOneFileAtOnceEachWriteItWhole) {
+  // Two games saving the same settings: neither meets the other's file beside it.
+  ScratchDir dir;
+  const std::string a(4096, 'a'), b(8192, 'b');
+  auto writer = [&](const std::string& bytes, int& failed) {
+    std::string error;
+    for (int i = 0; i < 200; ++i) failed += !ReplaceFile(dir.Path() / "vesk.conf", bytes, error);
+  };
+  int failedA = 0, failedB = 0;
+  std::thread first(writer, std::cref(a), std::ref(failedA));
+  std::thread second(writer, std::cref(b), std::ref(failedB));
+  first.join();
+  second.join();
+  EXPECT_EQ(failedA + failedB, 0);
+  const std::string last = ReadFile(dir.Path() / "vesk.conf");
+  EXPECT_TRUE(last == a || last == b) << last.size() << " bytes";
+  EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"vesk.conf"});
 }
 
 TEST(WholeFile, ADeviceThatTakesNothingIsAnErrorNamingIt) {

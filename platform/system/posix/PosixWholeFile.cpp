@@ -5,9 +5,9 @@
 
 #include <cerrno>
 #include <cstring>
-#include <random>
 
 #include "platform/system/Messages.h"
+#include "platform/system/TemporaryName.h"
 #include "platform/system/WholeFile.h"
 
 namespace platform {
@@ -48,14 +48,12 @@ fs::path ThroughLinks(fs::path path) {
   return path;
 }
 
-// A name beside `path` that nothing has yet: ".NAME.XXXXXX", created empty and open for writing.
+// A short name beside `path` that nothing has yet, created empty and open for writing.
 int CreateBeside(const fs::path& path, fs::path& temporary) {
-  std::random_device seed;
-  std::mt19937 random(seed());
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  for (int tries = 0; tries < 100; ++tries) {
-    temporary =
-        folder / ("." + path.filename().string() + "." + std::to_string(random() % 1000000));
+  TemporaryNames names;
+  for (int tries = 0; tries < TemporaryNames::kTries; ++tries) {
+    temporary = folder / names.Next();
     const int fd = ::open(temporary.c_str(), kCreateNew, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }

@@ -6,10 +6,9 @@
 // windows.h names its own ReplaceFile (ReplaceFileW) as a macro; this file defines the game's.
 #undef ReplaceFile
 
-#include <random>
-
 #include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
+#include "platform/system/TemporaryName.h"
 #include "platform/system/WholeFile.h"
 #include "platform/system/windows/SystemReason.h"
 
@@ -73,14 +72,12 @@ fs::path ThroughLinks(const fs::path& path, HANDLE existing) {
   }
 }
 
-// A name beside `path` that nothing has yet: ".NAME.XXXXXX", created empty and open for writing.
+// A short name beside `path` that nothing has yet, created empty and open for writing.
 HANDLE CreateBeside(const fs::path& path, fs::path& temporary) {
-  std::random_device seed;
-  std::mt19937 random(seed());
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(L".");
-  for (int tries = 0; tries < 100; ++tries) {
-    temporary =
-        folder / (L"." + path.filename().wstring() + L"." + std::to_wstring(random() % 1000000));
+  TemporaryNames names;
+  for (int tries = 0; tries < TemporaryNames::kTries; ++tries) {
+    temporary = folder / fs::path(names.Next());
     const HANDLE file = CreateNew(temporary);
     if (file != INVALID_HANDLE_VALUE || !NameTaken(GetLastError())) return file;
   }
