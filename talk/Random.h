@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
+// The generator's state: 0 at the start of a run; each draw steps it once.
+extern uint32_t RandomState;
+
 // The next draw: a value 0 to Range - 1 (0 for a Range of 0).
 uint32_t RandomBelow(uint32_t Range);
-// Puts the generator back to its start-of-run state.
-void ResetRandom();

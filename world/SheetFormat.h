@@ -31,7 +31,8 @@ constexpr size_t kImageFileSize = kRecordSize * kImagesPerSheet;           // 16
 
 enum class SheetKind { Tiles, Sprites };
 
-// The sprite sheet is the one named "CHARA"; every other name is a tile sheet.
+// The sprite sheet is the one named kSpriteSheet (app/DataFiles.h); every other name is a tile
+// sheet.
 SheetKind KindForName(const std::string& name);
 
 // The W or H field of a record (the size minus 1), as stored.

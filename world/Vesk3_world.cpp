@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/DataFiles.h"
 #include "platform/system/DataFile.h"
 #include "world/MapFormat.h"
 
@@ -80,8 +81,8 @@ TWorldView::TWorldView(int32_t X, int32_t Y, int32_t Columns, int32_t Rows,
                        platform::Bitmap& Target)
     : Target(Target), Left(X), Top(Y), Columns(Columns), Rows(Rows) {
   ViewBitmap.SetSize(Columns * kCellSize, Rows * kCellSize);  // painted whole in the clear colour
-  LoadTiles("TOWN");
-  LoadSprites("CHARA");
+  LoadTiles(kTileSheet);
+  LoadSprites(kSpriteSheet);
 }
 
 void TWorldView::LoadPalette(const std::string& Name, TPalette& Palette) {

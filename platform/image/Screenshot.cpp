@@ -6,6 +6,7 @@
 #include "platform/image/Png.h"
 #include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
+#include "platform/system/ProgramName.h"
 #include "platform/system/WholeFile.h"
 
 namespace platform {
@@ -32,7 +33,8 @@ std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesyste
   std::tm local{};
   localtime_r(&now, &local);
   char stem[32];
-  std::strftime(stem, sizeof stem, "vesk-%Y-%m-%d-%H%M%S", &local);
+  const std::string pattern = std::string(kProgramName) + "-%Y-%m-%d-%H%M%S";
+  std::strftime(stem, sizeof stem, pattern.c_str(), &local);
   const auto encoded = EncodePng(picture);
   if (!encoded) {
     error = _("no picture to save");

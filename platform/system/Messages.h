@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "platform/system/ProgramName.h"
+
 // The printf that Format's patterns are checked against: MinGW's C++ library uses its own C99
 // printf, not the system's.
 #ifdef __MINGW32__
@@ -19,7 +21,7 @@
 namespace platform {
 
 // The text domain of the game's catalogues (vesk.mo).
-inline constexpr char kTextDomain[] = "vesk";
+inline constexpr const char* kTextDomain = kProgramName;
 
 // Takes the player's language from the system (the locale and LANGUAGE on Linux) and finds the
 // game's catalogues: beside the program (a build tree, a Windows folder), in the installed

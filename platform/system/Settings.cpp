@@ -182,7 +182,7 @@ std::string FormatSettings(const Settings& settings) { return SettingsLines().Wi
 
 fs::path SettingsFile::DefaultPath() {
   const fs::path folder = UserConfigFolder();
-  return folder.empty() ? fs::path() : folder / "vesk" / "vesk.conf";
+  return folder.empty() ? fs::path() : folder / kProgramName / SettingsFileName();
 }
 
 std::string SettingsFile::Name() const {

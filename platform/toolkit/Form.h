@@ -2,7 +2,7 @@
 // objects draw on at any time, the controls registered by the derived window (event log, hidden
 // text receiver, timer) and the entry points through which a backend delivers events. Every
 // backend (a real window, a scripted headless run, the browser's canvas) drives a form through
-// these entry points only, so a scripted run draws exactly the pixels a player sees.
+// these entry points only, so a scripted run draws the game's panes pixel for pixel as players see.
 #pragma once
 
 #include <cstdint>

@@ -7,7 +7,7 @@
 namespace platform {
 
 struct Timer {
-  uint32_t Interval = 500;  // milliseconds
+  uint32_t Interval = 1000;  // milliseconds, until the window that owns the timer sets its own
   bool Enabled = true;
   std::function<void()> OnTimer;
 };

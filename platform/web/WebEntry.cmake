@@ -3,14 +3,16 @@ target_compile_definitions(vesk_game PUBLIC VESK_INSTALL_DATA_DIR="/data")
 
 add_executable(vesk app/WebMain.cpp)
 target_link_libraries(vesk PRIVATE vesk_game vesk_web)
-# The data files are built into the program, under /data; their sources stay out.
-file(GLOB DATA_FILES LIST_DIRECTORIES false CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
-target_link_options(vesk PRIVATE -O2 -fexceptions
-  "SHELL:--embed-file ${PROJECT_SOURCE_DIR}/data@/data"
-  "SHELL:--exclude-file ${PROJECT_SOURCE_DIR}/data/src"
+# The data files are built into the program, under /data.
+list(TRANSFORM DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/ OUTPUT_VARIABLE data_paths)
+set(embedded "")
+foreach(name ${VESK_DATA_FILE_NAMES})
+  list(APPEND embedded "SHELL:--embed-file ${PROJECT_SOURCE_DIR}/data/${name}@/data/${name}")
+endforeach()
+target_link_options(vesk PRIVATE -O2 -fexceptions ${embedded}
   -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_RUNTIME_METHODS=ccall,UTF8ToString)
 set_target_properties(vesk PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${VESK_WEB_DIR}
-  LINK_DEPENDS "${DATA_FILES}")
+  LINK_DEPENDS "${data_paths}")
 
 # The page's translations, from the game's catalogues.
 find_program(NODE node REQUIRED)

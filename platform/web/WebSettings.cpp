@@ -2,12 +2,19 @@
 
 #include <emscripten/emscripten.h>
 
+#include <string>
+
 #include "platform/system/Messages.h"
+#include "platform/system/ProgramName.h"
 
 namespace platform {
 namespace {
 
-constexpr char kStorageKey[] = "vesk.conf";
+// The key the page keeps the settings under: the settings file's own name.
+const char* StorageKey() {
+  static const std::string key = SettingsFileName();
+  return key.c_str();
+}
 
 // clang-format off
 // The kept text's length in UTF-8 bytes, or -1 when nothing is kept or storage is closed to the
@@ -40,24 +47,24 @@ EM_JS(void, WebStore, (const char* key, const char* text), {
 }  // namespace
 
 std::string WebSettings::Name() const {
-  return Format(_("settings kept by the page (%s)"), kStorageKey);
+  return Format(_("settings kept by the page (%s)"), StorageKey());
 }
 
 SettingsStore::Found WebSettings::Read(size_t most, std::string& text, std::string& problem) {
-  const int length = WebStoredLength(kStorageKey);
+  const int length = WebStoredLength(StorageKey());
   if (length < 0) return Found::Nothing;
   if (static_cast<size_t>(length) > most) {
     problem = _("larger than a settings file can be");
     return Found::Unreadable;
   }
   text.assign(static_cast<size_t>(length) + 1, '\0');
-  WebCopyStored(kStorageKey, text.data(), length + 1);
+  WebCopyStored(StorageKey(), text.data(), length + 1);
   text.resize(static_cast<size_t>(length));
   return Found::Text;
 }
 
 bool WebSettings::Write(const std::string& text, std::string&) {
-  WebStore(kStorageKey, text.c_str());
+  WebStore(StorageKey(), text.c_str());
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "app/DataFiles.h"
 #include "app/GameObjects.h"
 #include "app/Vesk3_main.h"
 #include "platform/image/Scaling.h"
@@ -18,7 +19,7 @@ namespace {
 class Caret : public ::testing::Test {
  protected:
   Caret() {
-    for (const char* name : {"ascii.fnt", "H01.fnt", "VESK.M"}) dir_.CopyData(name);
+    for (const char* name : {kAsciiFontFile, kHangulFontFile, kWorldMapFile}) dir_.CopyData(name);
     EXPECT_FALSE(CreateGameObjects(form_));
     StartTalk(50, 27);
   }

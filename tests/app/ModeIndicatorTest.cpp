@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "app/DataFiles.h"
 #include "app/GameObjects.h"
 #include "app/Vesk3_main.h"
 #include "platform/input/HangulKeyboard.h"
@@ -40,10 +41,7 @@ Difference Compare(const platform::Bitmap& a, const platform::Bitmap& b) {
 class ModeField : public ::testing::Test {
  protected:
   void Start(std::unique_ptr<platform::InputMethod> method) {
-    for (const char* name :
-         {"ascii.fnt", "H01.fnt", "VESK.M", "TOWN.PAL", "TOWN.FNT", "CHARA.PAL", "CHARA.FNT"}) {
-      dir_.CopyData(name);
-    }
+    for (const char* name : kDataFiles) dir_.CopyData(name);
     form_.SetInputMethod(std::move(method));
     ASSERT_FALSE(CreateGameObjects(form_));
     form_.Paint();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "app/DataFiles.h"
 #include "app/GameObjects.h"
 #include "app/Vesk3_main.h"
 #include "platform/input/Keys.h"
@@ -43,10 +44,7 @@ const Rect kInputPane = RectAt(225, 350, 400, 96);
 class Presenting : public ::testing::Test {
  protected:
   Presenting() {
-    for (const char* name :
-         {"VESK.M", "TOWN.PAL", "TOWN.FNT", "CHARA.PAL", "CHARA.FNT", "ascii.fnt", "H01.fnt"}) {
-      dir_.CopyData(name);
-    }
+    for (const char* name : kDataFiles) dir_.CopyData(name);
     form_ = std::make_unique<TForm1>();
     EXPECT_FALSE(CreateGameObjects(*form_));
     form_->Paint();

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/system/Paths.h"
+#include "platform/system/ProgramName.h"
 
 namespace platform {
 
@@ -14,7 +15,9 @@ std::filesystem::path ProgramFolder() {
   return std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path();
 }
 
-std::filesystem::path PackagedDataFolder() { return ProgramFolder() / ".." / "share" / "vesk"; }
+std::filesystem::path PackagedDataFolder() {
+  return ProgramFolder() / ".." / "share" / kProgramName;
+}
 
 namespace {
 
