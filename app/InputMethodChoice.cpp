@@ -21,8 +21,7 @@ std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& 
     keyboard = hangul.get();
     return hangul;
   } catch (const std::exception& missing) {
-    std::cerr << "vesk: " << platform::Format(_("%s; typing Latin letters only"), missing.what())
-              << "\n";
+    platform::WriteMessage(platform::Format(_("%s; typing Latin letters only"), missing.what()));
     return std::make_unique<platform::DirectInput>();
   }
 }

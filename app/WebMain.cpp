@@ -36,7 +36,7 @@ platform::HangulKeyboard* keyboard = nullptr;
 // Speech is for a player with no screen reader; one who has one hears the live region instead,
 // which goes quiet while speech is on, so that no line is said twice.
 platform::Speech speech([](const std::string& message) {
-  std::cerr << "vesk: " << message << "\n";
+  platform::WriteMessage(message);
   platform::ShowNotice(message);
 });
 std::u16string saying;         // the console's line being printed, for the live region
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
   settings = WithCommandLine(options, store.Load(notices));
   // A kept text the game cannot use is said under the game, as the address's leftovers are.
   for (const std::string& notice : notices) {
-    std::cerr << "vesk: " << notice << "\n";
+    platform::WriteMessage(notice);
     platform::ShowNotice(notice);
   }
   std::string unkept;
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
   }
   if (const auto failure = CreateGameObjects(*form)) {
     const std::string message = platform::Format(_("cannot start: %s"), failure->what());
-    std::cerr << "vesk: " << message << "\n";
+    platform::WriteMessage(message);
     platform::ShowError(form->Description().Caption, message);
     return 1;
   }

@@ -28,14 +28,14 @@ namespace {
 bool WriteText(const std::string& path, const std::string& text) {
   std::string error;
   if (platform::ReplaceFile(platform::PathFromUtf8(path), text, error)) return true;
-  std::cerr << "vesk: " << error << "\n";
+  platform::WriteMessage(error);
   return false;
 }
 
 bool WritePicture(const platform::Bitmap& picture, const std::string& path) {
   std::string error;
   if (platform::SavePng(picture, path, error)) return true;
-  std::cerr << "vesk: " << error << "\n";
+  platform::WriteMessage(error);
   return false;
 }
 
@@ -50,7 +50,7 @@ bool StartGame(TForm1& form, bool withDisplay) {
                                                   platform::PathFromUtf8(failure->FileName()));
   const std::string message =
       platform::Format(_("cannot start: %s"), (file + ": " + failure->Message()).c_str());
-  std::cerr << "vesk: " << message << "\n";
+  platform::WriteMessage(message);
   if (withDisplay) platform::ShowError(form.Description().Caption, message);
   return false;
 }
@@ -59,16 +59,14 @@ int RunHeadlessGame(const Options& options) {
   std::string problem;
   const auto script = platform::ReadScript(options.Script, problem);
   if (!script) {
-    std::cerr << "vesk: "
-              << platform::Format(_("cannot read script %s: %s"), options.Script.c_str(),
-                                  problem.c_str())
-              << "\n";
+    platform::WriteMessage(
+        platform::Format(_("cannot read script %s: %s"), options.Script.c_str(), problem.c_str()));
     return 1;
   }
   platform::ScriptError error;
   const auto events = platform::ParseScript(*script, error);
   if (!events) {
-    std::cerr << "vesk: " << options.Script << ":" << error.Line << ": " << error.Problem << "\n";
+    platform::WriteMessage(options.Script + ":" + std::to_string(error.Line) + ": " + error.Problem);
     return 2;
   }
   // A script starts like a fresh install: the player's saved settings play no part in it.
@@ -91,7 +89,7 @@ int RunWindowedGame(const Options& options) {
   platform::SettingsKeeper keeper(file);
   std::vector<std::string> messages;
   platform::Settings settings = WithCommandLine(options, keeper.Load(messages));
-  for (const std::string& message : messages) std::cerr << "vesk: " << message << "\n";
+  for (const std::string& message : messages) platform::WriteMessage(message);
   TForm1 form;
   platform::HangulKeyboard* keyboard = nullptr;
   form.SetInputMethod(InputMethodFor(settings, keyboard));
@@ -105,8 +103,7 @@ int RunWindowedGame(const Options& options) {
   display.WalkRate = options.WalkRate;
   display.SystemInputMethod = UsesSystemInputMethod(settings);
   display.Renderer = options.Renderer;
-  platform::Speech speech(
-      [](const std::string& message) { std::cerr << "vesk: " << message << "\n"; });
+  platform::Speech speech([](const std::string& message) { platform::WriteMessage(message); });
   speech.SetOn(settings.Speech.value_or(false));
   FeedSpeech(form, speech, keyboard);
   display.ServiceKey = [&speech](platform::WindowKey key) { SpeechKey(speech, key); };
@@ -114,7 +111,7 @@ int RunWindowedGame(const Options& options) {
   const auto run =
       platform::RunWindowed(form, display, [&] { return started = StartGame(form, true); });
   if (!run.Opened) {
-    std::cerr << "vesk: " << run.Error << "\n";
+    platform::WriteMessage(run.Error);
     return 1;
   }
   if (!started) return 1;
@@ -130,7 +127,7 @@ int RunWindowedGame(const Options& options) {
     settings.Scale.reset();
   }
   std::string message;
-  if (!keeper.Keep(settings, message)) std::cerr << "vesk: " << message << "\n";
+  if (!keeper.Keep(settings, message)) platform::WriteMessage(message);
   return 0;
 }
 
@@ -141,7 +138,8 @@ int main(int argc, char** argv) {
   std::string error;
   const auto options = ParseOptions(argc, argv, error);
   if (!options) {
-    std::cerr << "vesk: " << error << "\n" << UsageText();
+    platform::WriteMessage(error);
+    std::cerr << UsageText();
     return 2;
   }
   if (options->Help) {
@@ -162,9 +160,9 @@ int main(int argc, char** argv) {
   }
   std::vector<std::string> notices;
   if (!EnterDataFolder(resolved.DataDir, error, notices)) {
-    std::cerr << "vesk: " << error << "\n";
+    platform::WriteMessage(error);
     return 1;
   }
-  for (const std::string& notice : notices) std::cerr << "vesk: " << notice << "\n";
+  for (const std::string& notice : notices) platform::WriteMessage(notice);
   return resolved.Headless ? RunHeadlessGame(resolved) : RunWindowedGame(resolved);
 }

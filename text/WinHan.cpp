@@ -85,7 +85,7 @@ bool Inked(const THangul::TGlyphBuffer& g, size_t row, size_t column) {
 void TellOnce(const std::string& fileName, const std::string& message) {
   static std::set<std::string> told;
   if (!told.insert(fileName).second) return;
-  std::fprintf(stderr, "vesk: %s\n", message.c_str());
+  platform::WriteMessage(message);
 }
 
 // Opens Name, attaches a zeroed buffer of Size bytes to Font and reads what the file holds into

@@ -51,10 +51,9 @@ void SystemInputMethod::Heard(const std::u16string& text) {
     answered_ = true;
   } else if (!answered_ && !toldSilent_) {
     toldSilent_ = true;
-    std::cerr << "vesk: "
-              << _("--ime system: no input method has composed anything yet, so keys type "
-                   "Latin letters as they are (is IBus or Fcitx running?)")
-              << "\n";
+    WriteMessage(
+        _("--ime system: no input method has composed anything yet, so keys type "
+          "Latin letters as they are (is IBus or Fcitx running?)"));
   }
 }
 

@@ -169,10 +169,8 @@ WindowPlace SdlWindow::WhereToOpen() const {
   }
   const WindowPlace place = PlaceWindow(request);
   if (place.ScaleLowered) {
-    std::cerr << "vesk: "
-              << Format(_("scale %d does not fit the screen (%d x %d usable); using %d"),
-                        options_.Scale, usable.w, usable.h, place.Scale)
-              << "\n";
+    WriteMessage(Format(_("scale %d does not fit the screen (%d x %d usable); using %d"),
+                        options_.Scale, usable.w, usable.h, place.Scale));
   }
   return place;
 }
@@ -238,12 +236,10 @@ void SdlWindow::StartTyping() {
   if (sdl_->forwardedKeyEvent != static_cast<uint32_t>(-1)) {
     sdl_->forwardedKeys = std::make_unique<IbusForwardedKeys>(sdl_->forwardedKeyEvent);
     if (!sdl_->forwardedKeys->Problem().empty() && DesktopUsesIbus()) {
-      std::cerr << "vesk: "
-                << Format(_("%s; if Enter and the arrows do nothing in Hangul mode, turn off "
+      WriteMessage(Format(_("%s; if Enter and the arrows do nothing in Hangul mode, turn off "
                             "ibus-hangul's forwarding: gsettings set "
                             "org.freedesktop.ibus.engine.hangul use-event-forwarding false"),
-                          sdl_->forwardedKeys->Problem().c_str())
-                << "\n";
+                          sdl_->forwardedKeys->Problem().c_str()));
     }
   }
 }
@@ -287,10 +283,10 @@ void SdlWindow::TakeScreenshot() {
   std::string error;
   const auto path = SaveScreenshot(form_.Canvas(), PicturesFolder(), error);
   if (path.empty()) {
-    std::cerr << "vesk: " << Format(_("no screenshot: %s"), error.c_str()) << "\n";
+    WriteMessage(Format(_("no screenshot: %s"), error.c_str()));
     return;
   }
-  std::cerr << "vesk: " << Format(_("screenshot %s"), Utf8FromPath(path).c_str()) << "\n";
+  WriteMessage(Format(_("screenshot %s"), Utf8FromPath(path).c_str()));
   // TRANSLATORS: the window's caption for a few seconds after F12: the game's caption, then the
   // path of the screenshot just saved.
   const std::string caption =

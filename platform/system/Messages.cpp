@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <iostream>
 #include <string_view>
 #include <vector>
 
@@ -41,6 +42,10 @@ std::string Format(const char* pattern, ...) {
   if (length > 0) std::vsnprintf(text.data(), text.size() + 1, pattern, arguments);
   va_end(arguments);
   return text;
+}
+
+void WriteMessage(std::string_view message) {
+  std::cerr << kProgramName << ": " << message << "\n";
 }
 
 }  // namespace platform

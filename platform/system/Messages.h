@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/system/ProgramName.h"
 
@@ -34,6 +35,9 @@ bool SameConversions(const char* message, const char* translation);
 // printf's patterns, %s, %d and %zu; a translation keeps its message's order, as every C library's
 // printf can follow that.
 std::string Format(const char* pattern, ...) __attribute__((format(VESK_PRINTF, 1, 2)));
+// Writes one of the program's messages on its error stream as a line after the program's name
+// ("vesk: cannot write a.png: ..."), the way command-line programs name themselves.
+void WriteMessage(std::string_view message);
 
 }  // namespace platform
 
