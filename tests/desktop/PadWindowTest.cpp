@@ -11,6 +11,7 @@
 #include <memory>
 #include <thread>
 
+#include "GameWindowTest.h"
 #include "RealWorld.h"
 #include "TestSupport.h"
 #include "VirtualScreen.h"
@@ -43,13 +44,11 @@ const std::vector<std::string> kKarben = {
     "Down",  "Left",  "Left",  "Left",  "Left",  "Left",  "Left",  "Left",  "A",           // ㄴ
     "Start"};
 
-class PadWindow : public ::testing::Test {
+class PadWindow : public GameWindowTest<> {
  protected:
+  PadWindow() : GameWindowTest("1280x1024x24") {}
   void SetUp() override {
-    std::string why;
-    display_ = OpenGameScreen(server_, "1280x1024x24", why);
-    ASSERT_FALSE(display_.empty()) << why;
-    setenv("XDG_CONFIG_HOME", dir_.Path().c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(GameWindowTest::SetUp());
     // The test's pad is read also while another window may hold the focus for a moment.
     setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
     fifo_ = (dir_.Path() / "pad").string();
@@ -58,12 +57,9 @@ class PadWindow : public ::testing::Test {
   }
   void TearDown() override {
     pad_.close();
-    game_.reset();
-    server_.reset();
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
     unsetenv("VESK_VIRTUAL_PAD");
     unsetenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS");
-    unsetenv("XDG_CONFIG_HOME");
+    GameWindowTest::TearDown();
   }
 
   unsigned long Start() {
@@ -108,9 +104,7 @@ class PadWindow : public ::testing::Test {
     }
   }
 
-  ScratchDir dir_;
-  std::string display_, fifo_;
-  std::unique_ptr<Process> server_, game_;
+  std::string fifo_;
   std::ofstream pad_;
 };
 

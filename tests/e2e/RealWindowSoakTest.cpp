@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "GameWindowTest.h"
 #include "RealWorld.h"
 #include "TestSupport.h"
 #include "VirtualScreen.h"
@@ -79,21 +80,10 @@ EndState ReadState(const std::filesystem::path& path) {
   return state;
 }
 
-class RealWindowSoak : public ::testing::Test {
+// The runs remember their settings from one to the next in the test's folder.
+class RealWindowSoak : public GameWindowTest<> {
  protected:
-  void SetUp() override {
-    std::string why;
-    display_ = OpenGameScreen(server_, "1920x1200x24", why);
-    ASSERT_FALSE(display_.empty()) << why;
-    // The runs remember their settings from one to the next in a folder of their own.
-    setenv("XDG_CONFIG_HOME", dir_.Path().c_str(), 1);
-  }
-  void TearDown() override {
-    game_.reset();
-    server_.reset();
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    unsetenv("XDG_CONFIG_HOME");
-  }
+  RealWindowSoak() : GameWindowTest("1920x1200x24") {}
 
   void Start() {
     ++runs_;
@@ -160,9 +150,6 @@ class RealWindowSoak : public ::testing::Test {
     return state;
   }
 
-  ScratchDir dir_;
-  std::string display_;
-  std::unique_ptr<Process> server_, game_;
   unsigned long window_ = 0;
   int runs_ = 0;
 };

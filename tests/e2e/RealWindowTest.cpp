@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "GameWindowTest.h"
 #include "TestSupport.h"
 #include "VirtualScreen.h"
 #include "XWindowPixels.h"
@@ -56,23 +57,9 @@ void Pause(int milliseconds) {
   std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-class RealWindow : public ::testing::TestWithParam<int> {
+class RealWindow : public GameWindowTest<::testing::TestWithParam<int>> {
  protected:
-  void SetUp() override {
-    std::string why;
-    display_ = OpenGameScreen(server_, "2560x1600x24", why);
-    ASSERT_FALSE(display_.empty()) << why;
-    // The player's own settings neither steer these runs nor learn from them.
-    config_ = std::make_unique<ScratchDir>();
-    setenv("XDG_CONFIG_HOME", config_->Path().c_str(), 1);
-  }
-  void TearDown() override {
-    game_.reset();
-    server_.reset();
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    unsetenv("XDG_CONFIG_HOME");
-    config_.reset();
-  }
+  RealWindow() : GameWindowTest("2560x1600x24") {}
 
   // Starts the game and waits until its window is shown and has the keyboard.
   unsigned long StartGame(const std::vector<std::string>& options, const std::string& errors = "") {
@@ -105,14 +92,10 @@ class RealWindow : public ::testing::TestWithParam<int> {
     EXPECT_EQ(mismatch.Pixels, 0) << name << ": first at " << mismatch.FirstX << ", "
                                   << mismatch.FirstY;
     std::string unsaved;
-    platform::SavePng(
-        shown, (std::filesystem::temp_directory_path() / ("vesk-" + name + ".png")).string(),
-        unsaved);
+    platform::SavePng(shown,
+                      (std::filesystem::temp_directory_path() / ("vesk-" + name + ".png")).string(),
+                      unsaved);
   }
-
-  std::string display_;
-  std::unique_ptr<ScratchDir> config_;
-  std::unique_ptr<Process> server_, game_;
 };
 
 std::vector<std::string> AllKeys() {
@@ -168,7 +151,7 @@ TEST_F(RealWindowSize, FitsTheScreenFollowsResizingAndSwitchesToFullscreenAndBac
 }
 
 TEST_F(RealWindowSize, AScaleTooLargeForTheScreenIsLoweredWithOneLine) {
-  const auto errors = (config_->Path() / "stderr.txt").string();
+  const auto errors = (dir_.Path() / "stderr.txt").string();
   const unsigned long window = StartGame({"--scale", "9"}, errors);
   ASSERT_NE(window, 0u) << "the game showed no window";
   // Escape closes it (again if a key sent while the window was still settling went astray).

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "GameWindowTest.h"
 #include "RealWorld.h"
 #include "TestSupport.h"
 #include "VirtualScreen.h"
@@ -95,20 +96,12 @@ class SpeechService {
   bool ready_ = false;
 };
 
-class Speech : public ::testing::Test {
+class Speech : public GameWindowTest<> {
  protected:
+  Speech() : GameWindowTest("1280x1024x24") {}
   void SetUp() override {
     if (Output("command -v speech-dispatcher").empty()) GTEST_SKIP() << "no speech-dispatcher";
-    std::string why;
-    display_ = OpenGameScreen(server_, "1280x1024x24", why);
-    ASSERT_FALSE(display_.empty()) << why;
-    setenv("XDG_CONFIG_HOME", dir_.Path().c_str(), 1);
-  }
-  void TearDown() override {
-    game_.reset();
-    server_.reset();
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    unsetenv("XDG_CONFIG_HOME");
+    GameWindowTest::SetUp();
   }
   void Keys(const std::vector<std::string>& keys) {
     std::string command = "xdotool key --delay 40";
@@ -123,10 +116,6 @@ class Speech : public ::testing::Test {
     }
     return false;
   }
-
-  ScratchDir dir_;
-  std::string display_;
-  std::unique_ptr<Process> server_, game_;
 };
 
 std::string Korean(const std::string& text) { return text + "\tko"; }
