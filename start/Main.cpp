@@ -1,0 +1,29 @@
+// The program: runs the one of its ports that a start asks for. A program of one port (the page)
+// runs it; otherwise --headless picks the script run and any other start the port with a display.
+#include <iterator>
+
+#include "platform/system/Messages.h"
+#include "start/Options.h"
+#include "start/Ports.h"
+
+platform::ControlFaceFinder ProgramControlFaces() {
+  for (const Port* port : kPorts) {
+    if (port->ControlFaces) return port->ControlFaces;
+  }
+  return nullptr;
+}
+
+int main(int argc, char** argv) {
+  platform::UsePlayersLanguage();
+  if (std::size(kPorts) == 1) return kPorts[0]->Run(argc, argv);
+  // Options the program cannot read are any port's to report: they all read them the same way.
+  const auto options = ParseOptions(argc, argv);
+  const bool headless = options && options->Headless;
+  for (const Port* port : kPorts) {
+    if (port->Headless == headless) return port->Run(argc, argv);
+  }
+  platform::WriteMessage(headless ? _("this program has no run without a display (--headless)")
+                                  : _("this program has only a run without a display: use "
+                                      "--headless --script FILE"));
+  return 2;
+}
