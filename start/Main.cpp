@@ -16,14 +16,16 @@ platform::ControlFaceFinder ProgramControlFaces() {
 int main(int argc, char** argv) {
   platform::UsePlayersLanguage();
   if (std::size(kPorts) == 1) return kPorts[0]->Run(argc, argv);
-  // Options the program cannot read are any port's to report: they all read them the same way.
+  // Options the program cannot read, --help and --version are any port's to answer: they all read
+  // the command line the same way.
   const auto options = ParseOptions(argc, argv);
-  const bool headless = options && options->Headless;
+  if (!options || options->Help || options->Version) return kPorts[0]->Run(argc, argv);
   for (const Port* port : kPorts) {
-    if (port->Headless == headless) return port->Run(argc, argv);
+    if (port->Headless == options->Headless) return port->Run(argc, argv);
   }
-  platform::WriteMessage(headless ? _("this program has no run without a display (--headless)")
-                                  : _("this program has only a run without a display: use "
-                                      "--headless --script FILE"));
+  platform::WriteMessage(options->Headless
+                             ? _("this program has no run without a display (--headless)")
+                             : _("this program has only a run without a display: use "
+                                 "--headless --script FILE"));
   return 2;
 }

@@ -16,7 +16,7 @@ function(check_tree file text expect_refused)
   execute_process(COMMAND "${CMAKE_COMMAND}" -DSOURCE=${WORK} -P "${check}"
                   RESULT_VARIABLE result ERROR_VARIABLE said)
   if(expect_refused)
-    string(FIND "${said}" "${WORK}/${file}: " named)
+    string(FIND "${said}" "${WORK}/${file}:" named)
     if(result EQUAL 0 OR named EQUAL -1)
       string(APPEND failures "not refused: ${file}: ${text}\n${said}\n")
     endif()

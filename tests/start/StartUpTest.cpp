@@ -31,8 +31,9 @@ void CopyAllData(const ScratchDir& dir) {
 TEST(StartUp, ABrokenDataFileStopsTheStartWithOneLineNamingItWhereItLies) {
   ScratchDir dir;
   CopyAllData(dir);
-  const std::string whole = ReadFile(dir.Path() / kHangulFontFile);
-  dir.Write(kHangulFontFile, whole.substr(0, whole.size() / 2));
+  const std::string sheet = std::string(kSpriteSheet) + ".FNT";
+  const std::string whole = ReadFile(dir.Path() / sheet);
+  dir.Write(sheet, whole.substr(0, whole.size() / 2));
   std::vector<std::string> notices;
   StartWays ways;
   ways.Notify = [&](const std::string& notice) { notices.push_back(notice); };
@@ -43,7 +44,7 @@ TEST(StartUp, ABrokenDataFileStopsTheStartWithOneLineNamingItWhereItLies) {
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_FALSE(stop);
   EXPECT_FALSE(created);
-  EXPECT_EQ(said, "vesk: cannot start: " + fs::canonical(dir.Path() / kHangulFontFile).string() +
+  EXPECT_EQ(said, "vesk: cannot start: " + fs::canonical(dir.Path() / sheet).string() +
                       ": Read beyond end of file\n");
   // A failed start is not a notice of a start that goes on.
   EXPECT_TRUE(notices.empty());
@@ -123,12 +124,14 @@ TEST(StartUp, ThePortsWayOfTypingIsUsedButNotKept) {
     return typing;
   };
   StartUp start(std::move(ways));
-  ASSERT_FALSE(Begin(start, {}));
+  ASSERT_FALSE(Begin(start, {"--fullscreen"}));
   EXPECT_TRUE(start.SystemInputMethod());
   EXPECT_FALSE(start.Settings().InputMethod);
   ASSERT_TRUE(start.CreateGame());
   ASSERT_TRUE(start.KeepSettings());
-  EXPECT_EQ(ReadFile(dir.Path() / "vesk.conf").find("ime"), std::string::npos);
+  const std::string kept = ReadFile(dir.Path() / "vesk.conf");
+  EXPECT_NE(kept.find("fullscreen"), std::string::npos) << kept;
+  EXPECT_EQ(kept.find("ime"), std::string::npos) << kept;
 }
 
 }  // namespace
