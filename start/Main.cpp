@@ -1,5 +1,5 @@
-// The program: runs the one of its ports that a start asks for. A program of one port (the page)
-// runs it; otherwise --headless picks the script run and any other start the port with a display.
+// The program: runs the one of its ports that a start asks for: --headless picks the script run,
+// any other start the port with a display. The page, a program of one port, always runs it.
 #include <iterator>
 
 #include "platform/system/Messages.h"
@@ -15,7 +15,8 @@ platform::ControlFaceFinder ProgramControlFaces() {
 
 int main(int argc, char** argv) {
   platform::UsePlayersLanguage();
-  if (std::size(kPorts) == 1) return kPorts[0]->Run(argc, argv);
+  // The page's address is no command line: its one port takes whatever the page hands it.
+  if (std::size(kPorts) == 1 && !kPorts[0]->Headless) return kPorts[0]->Run(argc, argv);
   // Options the program cannot read, --help and --version are any port's to answer: they all read
   // the command line the same way.
   const auto options = ParseOptions(argc, argv);

@@ -7,7 +7,6 @@
 #include "app/GameObjects.h"
 #include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
-#include "platform/toolkit/Window.h"
 #include "start/DataFolder.h"
 #include "start/InputMethodChoice.h"
 #include "start/SpeechFeed.h"
@@ -89,7 +88,7 @@ platform::Result<void> StartUp::KeepSettings() {
 
 void StartUp::Fail(const std::string& message) {
   platform::WriteMessage(message);
-  if (display_) platform::ShowError(form_.Description().Caption, message);
+  if (display_ && ways_.ShowError) ways_.ShowError(form_.Description().Caption, message);
 }
 
 void StartUp::Notify(const std::string& message) {

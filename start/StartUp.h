@@ -38,7 +38,9 @@ struct StartWays {
   std::function<void(const std::string& message)> Notify;
   // Where the window's controls find the system's face; none draws them with the game's fonts.
   platform::ControlFaceFinder ControlFaces;
-  // Whether a display shows the player a failed start from the beginning (the page's).
+  // Shows the player a failed start in an error box (caption, message), where the port has a
+  // display; the window's opens with the window, the page's is there from the beginning.
+  std::function<void(const std::string& caption, const std::string& message)> ShowError;
   bool Display = false;
 };
 

@@ -18,6 +18,7 @@ int RunWindowedGame(int argc, char** argv) {
   StartWays ways;
   ways.Store = &file;
   ways.ControlFaces = platform::FindSystemFont;
+  ways.ShowError = platform::ShowError;
   StartUp start(std::move(ways));
   if (const auto stop = start.Begin(argc, argv)) return *stop;
   const Options& options = start.GivenOptions();

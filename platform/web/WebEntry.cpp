@@ -13,6 +13,7 @@
 #include "platform/system/Choices.h"
 #include "platform/system/CodePage.h"
 #include "platform/system/Messages.h"
+#include "platform/toolkit/Window.h"
 #include "platform/web/WebCanvas.h"
 #include "platform/web/WebLiveRegion.h"
 #include "platform/web/WebSettings.h"
@@ -105,6 +106,7 @@ int RunPage(int argc, char** argv) {
   ways.Store = &storage;
   ways.Typing = PhoneTyping;
   ways.Notify = platform::ShowNotice;
+  ways.ShowError = platform::ShowError;
   ways.Display = true;
   start = std::make_unique<StartUp>(std::move(ways));
   if (const auto stop = start->Begin(argc, argv)) return *stop;
