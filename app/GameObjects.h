@@ -3,10 +3,9 @@
 // or walks with objects that do not exist.
 #pragma once
 
-#include <optional>
-
 #include "app/Vesk3_main.h"
-#include "platform/system/DataFile.h"
+#include "platform/system/Result.h"
 
-// Nothing when all five objects exist; otherwise the error naming the broken file, with none left.
-std::optional<platform::InOutError> CreateGameObjects(TForm1& form);
+// Done when all five objects exist; otherwise, with none left, the problem naming the broken file
+// where it lies (the game may have found its data far from where it started) and what is wrong.
+platform::Result<void> CreateGameObjects(TForm1& form);

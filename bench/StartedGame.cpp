@@ -1,6 +1,7 @@
 #include "bench/StartedGame.h"
 
 #include <memory>
+#include <stdexcept>
 
 #include "app/GameObjects.h"
 #include "platform/input/HangulKeyboard.h"
@@ -17,7 +18,9 @@ size_t BitmapBytes(const platform::Bitmap& bitmap) {
 
 StartedGame::StartedGame() {
   form_.SetInputMethod(std::make_unique<platform::HangulKeyboard>());
-  if (auto failure = CreateGameObjects(form_)) throw *failure;
+  if (const auto started = CreateGameObjects(form_); !started) {
+    throw std::runtime_error(started.Error().Message);
+  }
   form_.Paint();
   form_.PrepareFrame();
 }

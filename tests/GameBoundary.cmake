@@ -2,63 +2,98 @@
 # (only the backend rooms see their include folders); this catches the ones that sit in the
 # compiler's default path, such as <SDL2/SDL.h> or <X11/Xlib.h>, and what no include folder tells:
 # the environment, /proc, a backend named in game code, a browser-only branch outside the browser's
-# room. SOURCE is the source tree.
+# room, the game reached from the platform, the start-up reached from the game. SOURCE is the
+# source tree.
 #
-# Game code (the browser's entry file too: its page work is its backend's) uses the shared rooms
-# only; the shared rooms use no window system, desktop or browser; each backend keeps to its own.
-# The speech room's own files are shared too; each of its voices keeps to its own service. A folder
-# written as "folder/*" stands for its own files, without its subfolders.
-set(window_systems "#include *<(SDL|X11/|ibus|fontconfig/|emscripten|libspeechd)" "__EMSCRIPTEN__")
-set(backends "#include \"platform/(sdl|web|headless|speech/[a-z]+)/")
+# A backend room is a folder of platform/ holding Reaches.cmake, which says what its own files
+# reach that no other folder may (its system's headers). A room's entry, <Name>Entry.cpp in its
+# folder, is the program's glue between the start-up and the room: it may include start/ and the
+# game, and keeps to its room like the rest. The game (app/, world/, text/, talk/) and the
+# start-up (start/) use the shared rooms only; the shared rooms use no window system and know no
+# game. The speech room's own files are shared too; each of its voices keeps to its own service.
+file(GLOB room_files "${SOURCE}/platform/*/Reaches.cmake")
+set(rooms "")
+set(window_systems "#include *<libspeechd")
+foreach(room_file ${room_files})
+  get_filename_component(folder "${room_file}" DIRECTORY)
+  get_filename_component(room "${folder}" NAME)
+  set(room_reaches "")
+  include("${room_file}")
+  list(APPEND rooms ${room})
+  set(reaches_${room} ${room_reaches})
+  list(APPEND window_systems ${room_reaches})
+endforeach()
+list(JOIN rooms "|" room_names)
+set(backends "#include \"platform/(${room_names}|speech/[a-z]+)/")
 set(system_calls "#include *<(hangul|png|iconv|unistd|windows)" "getenv" "/proc/" "SdlWindow")
-# The program entries pick their backends; nothing else in game code names one.
-set(entries app/main.cpp app/WebMain.cpp)
-set(rules
-  "app|${window_systems}" "${backends}" "${system_calls}"
-  "world|${window_systems}" "${backends}" "${system_calls}"
-  "text|${window_systems}" "${backends}" "${system_calls}"
-  "talk|${window_systems}" "${backends}" "${system_calls}"
-  "app/main.cpp|${window_systems}" "${system_calls}"
-  "app/WebMain.cpp|${window_systems}" "${system_calls}"
-  "platform/system|${window_systems}" "${backends}"
-  "platform/image|${window_systems}" "${backends}"
-  "platform/input|${window_systems}" "${backends}"
-  "platform/toolkit|${window_systems}" "${backends}"
-  "platform/speech/*|${window_systems}" "${backends}"
-  "platform/speech/speechd|#include *<(SDL|X11/|ibus|fontconfig/|emscripten)" "__EMSCRIPTEN__"
-  "platform/speech/silent|${window_systems}" "${backends}"
-  "platform/headless|${window_systems}" "#include \"platform/(sdl|web)/"
-  "platform/sdl|#include *<emscripten" "__EMSCRIPTEN__" "#include \"platform/(web|headless)/"
-  "platform/web|#include *<(SDL|X11/|ibus|fontconfig/)" "#include \"platform/(sdl|headless)/")
+set(game "#include \"(app|world|text|talk|start)/")
 
 set(problems "")
-set(folder "")
-foreach(rule ${rules})
-  if(rule MATCHES "^([a-z/*.A-Z]+)\\|(.*)$")
-    set(folder ${CMAKE_MATCH_1})
-    set(pattern ${CMAKE_MATCH_2})
-  else()
-    set(pattern ${rule})
-  endif()
-  if(folder MATCHES "/\\*$")
-    string(REGEX REPLACE "/\\*$" "" own "${folder}")
-    file(GLOB files "${SOURCE}/${own}/*.cpp" "${SOURCE}/${own}/*.h")
-  elseif(folder MATCHES "\\.")
-    set(files "${SOURCE}/${folder}")
-  else()
-    file(GLOB_RECURSE files "${SOURCE}/${folder}/*.cpp" "${SOURCE}/${folder}/*.h")
-    if(folder STREQUAL "app")
-      list(TRANSFORM entries PREPEND "${SOURCE}/" OUTPUT_VARIABLE entry_files)
-      list(REMOVE_ITEM files ${entry_files})
-    endif()
-  endif()
+# Appends to `problems` each line of `files` that matches one of the patterns that follow.
+function(reject files)
   foreach(file ${files})
-    file(STRINGS "${file}" lines REGEX "${pattern}")
-    foreach(line ${lines})
-      string(APPEND problems "${file}: ${line}\n")
+    foreach(pattern ${ARGN})
+      file(STRINGS "${file}" lines REGEX "${pattern}")
+      foreach(line ${lines})
+        string(APPEND problems "${file}: ${line}\n")
+      endforeach()
     endforeach()
   endforeach()
+  set(problems "${problems}" PARENT_SCOPE)
+endfunction()
+
+# The C++ files of a folder and its subfolders; with OWN, of the folder alone.
+function(sources variable folder)
+  if(ARGN STREQUAL "OWN")
+    file(GLOB found "${SOURCE}/${folder}/*.cpp" "${SOURCE}/${folder}/*.h")
+  else()
+    file(GLOB_RECURSE found "${SOURCE}/${folder}/*.cpp" "${SOURCE}/${folder}/*.h")
+  endif()
+  set(${variable} "${found}" PARENT_SCOPE)
+endfunction()
+
+foreach(folder app world text talk)
+  sources(files ${folder})
+  reject("${files}" ${window_systems} ${backends} ${system_calls} "#include \"start/")
 endforeach()
+sources(files start)
+reject("${files}" ${window_systems} ${backends} ${system_calls})
+
+foreach(folder platform/system platform/image platform/input platform/toolkit)
+  sources(files ${folder})
+  reject("${files}" ${window_systems} ${backends} ${game})
+endforeach()
+sources(files platform/speech OWN)
+reject("${files}" ${window_systems} ${backends} ${game})
+sources(files platform/speech/speechd)
+list(REMOVE_ITEM window_systems "#include *<libspeechd")
+reject("${files}" ${window_systems} ${backends} ${game})
+list(APPEND window_systems "#include *<libspeechd")
+sources(files platform/speech/silent)
+reject("${files}" ${window_systems} ${backends} ${game})
+
+foreach(room ${rooms})
+  # What the other rooms reach, and the other rooms themselves.
+  set(others ${window_systems})
+  if(reaches_${room})
+    list(REMOVE_ITEM others ${reaches_${room}})
+  endif()
+  set(other_names ${rooms})
+  list(REMOVE_ITEM other_names ${room})
+  set(other_rooms "")
+  if(other_names)
+    list(JOIN other_names "|" other_names)
+    set(other_rooms "#include \"platform/(${other_names})/")
+  endif()
+  sources(files platform/${room})
+  file(GLOB entries "${SOURCE}/platform/${room}/*Entry.cpp")
+  if(entries)
+    list(REMOVE_ITEM files ${entries})
+  endif()
+  reject("${files}" ${others} ${other_rooms} ${game})
+  reject("${entries}" ${others} ${other_rooms} ${system_calls})
+endforeach()
+
 if(problems)
   message(FATAL_ERROR "code reaches past its room:\n${problems}")
 endif()

@@ -9,9 +9,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/vesk.exe.manifest ${VESK_MANIFEST_FILE}
 
 # The program writes its messages to the command prompt it was started from
 # (ParentConsole.cpp, linked into the program itself so its start-up step is kept).
-add_executable(vesk WIN32 app/main.cpp platform/system/windows/ParentConsole.cpp
-                          ${PROJECT_BINARY_DIR}/vesk.rc)
-target_link_libraries(vesk PRIVATE vesk_game vesk_sdl vesk_headless)
+add_vesk_program(vesk WIN32 platform/system/windows/ParentConsole.cpp ${PROJECT_BINARY_DIR}/vesk.rc)
 # The program's messages in other languages: msgfmt's catalogues of po/, built into the
 # program's resources, one a language, named after it.
 add_subdirectory(po)

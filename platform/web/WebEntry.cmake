@@ -1,8 +1,7 @@
 # The browser version's program, its page and the code page dump its test runs under Node.
 target_compile_definitions(vesk_game PUBLIC VESK_INSTALL_DATA_DIR="/data")
 
-add_executable(vesk app/WebMain.cpp)
-target_link_libraries(vesk PRIVATE vesk_game vesk_web)
+add_vesk_program(vesk)
 # The data files are built into the program, under /data.
 list(TRANSFORM DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/ OUTPUT_VARIABLE data_paths)
 set(embedded "")

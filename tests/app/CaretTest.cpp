@@ -20,7 +20,7 @@ class Caret : public ::testing::Test {
  protected:
   Caret() {
     for (const char* name : {kAsciiFontFile, kHangulFontFile, kWorldMapFile}) dir_.CopyData(name);
-    EXPECT_FALSE(CreateGameObjects(form_));
+    EXPECT_TRUE(CreateGameObjects(form_));
     StartTalk(50, 27);
   }
   void Press(const std::string& keys) {

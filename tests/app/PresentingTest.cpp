@@ -46,7 +46,7 @@ class Presenting : public ::testing::Test {
   Presenting() {
     for (const char* name : kDataFiles) dir_.CopyData(name);
     form_ = std::make_unique<TForm1>();
-    EXPECT_FALSE(CreateGameObjects(*form_));
+    EXPECT_TRUE(CreateGameObjects(*form_));
     form_->Paint();
   }
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "app/Options.h"
+#include "start/Options.h"
 
 using namespace testing_support;
 

@@ -53,9 +53,10 @@ void ExpectStartOrCleanStop(TForm1& form, const DataFileInfo& file, bool mayStop
     return;
   }
   ++tally.Stopped;
-  EXPECT_TRUE(mayStop) << file.Name << " " << what << " stopped the start: " << failure->Message;
-  EXPECT_EQ(failure->FileName, file.Name) << what;
-  EXPECT_EQ(failure->Message, platform::kReadBeyondEnd) << file.Name << " " << what;
+  EXPECT_TRUE(mayStop) << file.Name << " " << what << " stopped the start: " << *failure;
+  EXPECT_EQ(*failure, (std::filesystem::current_path() / file.Name).string() + ": " +
+                          platform::kReadBeyondEnd)
+      << what;
   EXPECT_TRUE(NoGameObjects()) << file.Name << " " << what;
 }
 

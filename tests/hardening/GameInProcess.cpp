@@ -30,10 +30,10 @@ void CopyAllData() {
   }
 }
 
-std::optional<StartFailure> StartGameObjects(TForm1& form) {
-  const auto failure = CreateGameObjects(form);
-  if (!failure) return std::nullopt;
-  return StartFailure{failure->FileName(), failure->Message()};
+std::optional<std::string> StartGameObjects(TForm1& form) {
+  const auto started = CreateGameObjects(form);
+  if (started) return std::nullopt;
+  return started.Error().Message;
 }
 
 bool AllGameObjects() { return WorldView && ConsoleWindow && InputWindow && WorldMap && Hero; }

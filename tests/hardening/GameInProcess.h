@@ -21,15 +21,10 @@ const std::vector<DataFileInfo>& GameDataFiles();
 // Copies all seven files of data/ into the current directory.
 void CopyAllData();
 
-// Why a start stopped: the file and the problem, as the loader's error names them.
-struct StartFailure {
-  std::string FileName;
-  std::string Message;
-};
-
 // Runs FormCreate on `form`; on a data-file error releases what was made (FormDestroy) and
-// returns the error. On success every game object exists.
-std::optional<StartFailure> StartGameObjects(TForm1& form);
+// returns why the start stopped: the file where it lies, then the problem. On success every game
+// object exists.
+std::optional<std::string> StartGameObjects(TForm1& form);
 
 // Whether all five game objects exist, or none does.
 bool AllGameObjects();

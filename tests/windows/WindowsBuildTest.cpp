@@ -25,8 +25,8 @@
 #include "WineSession.h"
 #include "XWindowPixels.h"
 #include "app/DataFiles.h"
-#include "app/Options.h"
 #include "platform/image/Png.h"
+#include "start/Options.h"
 
 using namespace testing_support;
 namespace fs = std::filesystem;

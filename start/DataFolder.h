@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-// Changes into the data folder; false with `error` set when --data names a folder that cannot be
-// entered. `notices` gets a line when no folder with the game's data was found, and one for each
-// data file of the folder the game will start without (missing, not a regular file, read-only).
-bool EnterDataFolder(const std::string& requested, std::string& error,
-                     std::vector<std::string>& notices);
+#include "platform/system/Result.h"
+
+// Changes into the data folder; a problem when --data names a folder that cannot be entered.
+// Its notices are a line when no folder with the game's data was found, and one for each data
+// file of the folder the game will start without (missing, not a regular file, read-only).
+platform::Result<std::vector<std::string>> EnterDataFolder(const std::string& requested);

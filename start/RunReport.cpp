@@ -1,4 +1,4 @@
-#include "app/RunReport.h"
+#include "start/RunReport.h"
 
 #include <cstdio>
 

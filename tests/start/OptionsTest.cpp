@@ -3,13 +3,18 @@
 
 #include <vector>
 
-#include "app/Options.h"
+#include "start/Options.h"
 
 namespace {
 
 std::optional<Options> Parse(std::vector<const char*> words, std::string& error) {
   words.insert(words.begin(), "vesk");
-  return ParseOptions(static_cast<int>(words.size()), const_cast<char**>(words.data()), error);
+  auto options = ParseOptions(static_cast<int>(words.size()), const_cast<char**>(words.data()));
+  if (!options) {
+    error = options.Error().Message;
+    return std::nullopt;
+  }
+  return *options;
 }
 
 TEST(Options, TheCommandLineWinsOverSavedSettingsAndLeavesTheRest) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/input/HeldKeys.h"
+#include "platform/system/Result.h"
 #include "platform/system/Settings.h"
 
 struct Options {
@@ -25,8 +26,8 @@ struct Options {
   bool Version = false;
 };
 
-// The options of argv, or nothing with `error` set.
-std::optional<Options> ParseOptions(int argc, char** argv, std::string& error);
+// The options of argv, or the problem with them.
+platform::Result<Options> ParseOptions(int argc, char** argv);
 const char* UsageText();
 // The settings of a run: the player's saved choices with the command line's on top; a choice
 // made on the command line is kept for the runs after it.

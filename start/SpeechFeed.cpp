@@ -1,4 +1,4 @@
-#include "app/SpeechFeed.h"
+#include "start/SpeechFeed.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "app/InputMethodChoice.h"
+#include "start/InputMethodChoice.h"
 
 #include <exception>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "app/Options.h"
+#include "start/Options.h"
 
 #include <algorithm>
 #include <functional>
@@ -138,7 +138,7 @@ const char* UsageText() {
   return text.c_str();
 }
 
-std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
+platform::Result<Options> ParseOptions(int argc, char** argv) {
   Options options;
   // An option given twice is refused: a second value would silently drop the first (a result
   // asked for and never written).
@@ -147,19 +147,16 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
     const std::string arg = argv[i];
     const Option* option = OptionNamed(arg);
     if (!option) {
-      error = platform::Format(_("unknown option %s"), arg.c_str());
-      return std::nullopt;
+      return platform::Problem{platform::Format(_("unknown option %s"), arg.c_str())};
     }
     if (std::find(given.begin(), given.end(), option) != given.end()) {
-      error = platform::Format(_("option %s is given twice"), arg.c_str());
-      return std::nullopt;
+      return platform::Problem{platform::Format(_("option %s is given twice"), arg.c_str())};
     }
     given.push_back(option);
     std::string value;
     if (option->TakesValue) {
       if (i + 1 >= argc) {
-        error = platform::Format(_("option %s needs a value"), arg.c_str());
-        return std::nullopt;
+        return platform::Problem{platform::Format(_("option %s needs a value"), arg.c_str())};
       }
       value = argv[++i];
     }
@@ -167,13 +164,11 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
     if (!option->Set(options, value, takes)) {
       // TRANSLATORS: an option or a setting, then what it takes: "--scale takes a whole number
       // from 1 to 16".
-      error = platform::Format(_("%s takes %s"), arg.c_str(), takes.c_str());
-      return std::nullopt;
+      return platform::Problem{platform::Format(_("%s takes %s"), arg.c_str(), takes.c_str())};
     }
   }
   if (options.Headless && options.Script.empty() && !options.Help && !options.Version) {
-    error = _("--headless needs --script FILE");
-    return std::nullopt;
+    return platform::Problem{_("--headless needs --script FILE")};
   }
   return options;
 }

@@ -1,4 +1,4 @@
-#include "app/DataFolder.h"
+#include "start/DataFolder.h"
 
 #include <filesystem>
 #include <system_error>
@@ -42,22 +42,18 @@ std::vector<std::string> UnusableDataFiles(const std::string& folder) {
 
 }  // namespace
 
-bool EnterDataFolder(const std::string& requested, std::string& error,
-                     std::vector<std::string>& notices) {
+platform::Result<std::vector<std::string>> EnterDataFolder(const std::string& requested) {
   std::error_code failed;
   if (!requested.empty()) {
     fs::current_path(platform::PathFromUtf8(requested), failed);
     if (failed) {
-      error = platform::Format(_("cannot use data folder %s: %s"), requested.c_str(),
-                               failed.message().c_str());
-      return false;
+      return platform::Problem{platform::Format(_("cannot use data folder %s: %s"),
+                                                requested.c_str(), failed.message().c_str())};
     }
-    notices = UnusableDataFiles(requested);
-    return true;
+    return UnusableDataFiles(requested);
   }
   if (HoldsMap(fs::current_path(failed))) {
-    notices = UnusableDataFiles(platform::Utf8FromPath(fs::current_path(failed)));
-    return true;
+    return UnusableDataFiles(platform::Utf8FromPath(fs::current_path(failed)));
   }
   // An installed game finds its data beside its program, or where it was installed to (a build
   // for a system with install folders); a build tree uses the sources' data/.
@@ -75,11 +71,9 @@ bool EnterDataFolder(const std::string& requested, std::string& error,
     // The game's own data, which a package installs read-only, is read where it lies: the game
     // never writes a data file, and a copy of it would be one more thing to go stale or break.
     platform::DataFile::ReadInPlace();
-    notices = UnusableDataFiles(platform::Utf8FromPath(fs::current_path(failed)));
-    return true;
+    return UnusableDataFiles(platform::Utf8FromPath(fs::current_path(failed)));
   }
-  notices.push_back(
+  return std::vector<std::string>{
       platform::Format(_("no folder with the game's data found; starting without it in %s"),
-                       platform::Utf8FromPath(fs::current_path(failed)).c_str()));
-  return true;
+                       platform::Utf8FromPath(fs::current_path(failed)).c_str())};
 }
