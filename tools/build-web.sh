@@ -14,7 +14,7 @@ export NODE_PATH=/usr/share/nodejs
 launcher=""
 command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
 # shellcheck disable=SC2086
-emcmake cmake -S "$source" -B "$native/wasm" -DCMAKE_BUILD_TYPE=Release $launcher \
+emcmake cmake -S "$source" -B "$native/wasm" -DVESK_TARGET=web -DCMAKE_BUILD_TYPE=Release $launcher \
   -DVESK_CP949_TABLE="$native/Cp949Table.inc" -DVESK_WEB_ICONS="$native/icons/web" \
   -DVESK_WEB_DIR="$out" >/dev/null
 cmake --build "$native/wasm" -j"$(nproc)"

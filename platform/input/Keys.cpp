@@ -8,90 +8,100 @@ namespace {
 
 struct NamedKey {
   const char* Name;
-  uint16_t VirtualKey;
-  char Ascii;
+  uint16_t Key;
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"Up", vk::Up, 0},          {"Down", vk::Down, 0},      {"Left", vk::Left, 0},
-    {"Right", vk::Right, 0},    {"Escape", vk::Escape, 27}, {"Enter", vk::Return, 13},
-    {"Backspace", vk::Back, 8}, {"Delete", vk::Delete, 0},  {"Home", vk::Home, 0},
-    {"End", vk::End, 0},        {"Space", vk::Space, ' '},  {"Tab", vk::Tab, 0},
-    {"Shift", vk::Shift, 0},    {"Ctrl", vk::Control, 0},   {"Alt", vk::Menu, 0},
-    {"RAlt", vk::Menu, 0},      {"Hangul", vk::Hangul, 0},  {"Insert", vk::Insert, 0},
-    {"PageUp", vk::Prior, 0},   {"PageDown", vk::Next, 0},  {"CapsLock", vk::Capital, 0},
-    {"Pause", vk::Pause, 0},    {"Win", vk::LWin, 0},       {"RWin", vk::RWin, 0},
-    {"Apps", vk::Apps, 0},      {"Hanja", vk::Hanja, 0},
+    {"Up", vk::Up},          {"Down", vk::Down},     {"Left", vk::Left},
+    {"Right", vk::Right},    {"Escape", vk::Escape}, {"Enter", vk::Return},
+    {"Backspace", vk::Back}, {"Delete", vk::Delete}, {"Home", vk::Home},
+    {"End", vk::End},        {"Space", vk::Space},   {"Tab", vk::Tab},
+    {"Shift", vk::Shift},    {"Ctrl", vk::Control},  {"Alt", vk::Menu},
+    {"RAlt", vk::RMenu},     {"Hangul", vk::Hangul}, {"Insert", vk::Insert},
+    {"PageUp", vk::Prior},   {"PageDown", vk::Next}, {"CapsLock", vk::Capital},
+    {"Pause", vk::Pause},    {"Win", vk::LWin},      {"RWin", vk::RWin},
+    {"Apps", vk::Apps},      {"Hanja", vk::Hanja},
 };
 
 // US layout: the unshifted and shifted character of each punctuation key, and its key code.
 struct PunctuationKey {
   char Plain;
   char Shifted;
-  uint16_t VirtualKey;
+  uint16_t Key;
 };
 constexpr PunctuationKey kPunctuation[] = {
-    {';', ':', 186},  {'=', '+', 187}, {',', '<', 188},  {'-', '_', 189},
-    {'.', '>', 190},  {'/', '?', 191}, {'`', '~', 192},  {'[', '{', 219},
-    {'\\', '|', 220}, {']', '}', 221}, {'\'', '"', 222},
+    {';', ':', vk::Oem1},     {'=', '+', vk::OemPlus},   {',', '<', vk::OemComma},
+    {'-', '_', vk::OemMinus}, {'.', '>', vk::OemPeriod}, {'/', '?', vk::Oem2},
+    {'`', '~', vk::Oem3},     {'[', '{', vk::Oem4},      {'\\', '|', vk::Oem5},
+    {']', '}', vk::Oem6},     {'\'', '"', vk::Oem7},
 };
 constexpr char kShiftedDigits[] = ")!@#$%^&*(";
 
+// The character `key` types on the US layout, 0 for a key that types none. Enter, Escape and
+// Backspace type their control characters, Tab none (a line takes no tab).
+char TypedBy(uint16_t key, bool shift) {
+  if (key >= 'A' && key <= 'Z') return static_cast<char>(shift ? key : key - 'A' + 'a');
+  if (key >= '0' && key <= '9') return shift ? kShiftedDigits[key - '0'] : static_cast<char>(key);
+  switch (key) {
+    case vk::Space:
+      return ' ';
+    case vk::Return:
+      return 13;
+    case vk::Escape:
+      return 27;
+    case vk::Back:
+      return 8;
+  }
+  for (const PunctuationKey& each : kPunctuation) {
+    if (key == each.Key) return shift ? each.Shifted : each.Plain;
+  }
+  return 0;
+}
+
 }  // namespace
 
-std::optional<KeyStroke> StrokeForName(const std::string& name, bool shift) {
+KeyStroke StrokeOfKey(uint16_t key, ShiftState shift) {
   KeyStroke stroke;
-  stroke.Shift = shift ? kShift : 0;
-  for (const NamedKey& key : kNamedKeys) {
-    if (name == key.Name) {
-      stroke.VirtualKey = key.VirtualKey;
-      stroke.Ascii = key.Ascii;
-      stroke.RightAlt = (name == "RAlt");
-      return stroke;
-    }
+  stroke.RightAlt = key == vk::RMenu;
+  stroke.VirtualKey = stroke.RightAlt ? vk::Menu : key;
+  stroke.Shift = shift;
+  stroke.Ascii = TypedBy(key, (shift & kShift) != 0);
+  return stroke;
+}
+
+std::optional<KeyStroke> StrokeForName(const std::string& name, bool shift) {
+  const ShiftState held = shift ? kShift : 0;
+  for (const NamedKey& each : kNamedKeys) {
+    if (name == each.Name) return StrokeOfKey(each.Key, held);
   }
   if (name.size() >= 2 && name[0] == 'F') {
     const int number = std::atoi(name.c_str() + 1);
     if (number >= 1 && number <= 12 && name.substr(1) == std::to_string(number)) {
-      stroke.VirtualKey = static_cast<uint16_t>(vk::F1 + number - 1);
-      return stroke;
+      return StrokeOfKey(static_cast<uint16_t>(vk::F1 + number - 1), held);
     }
   }
   if (name.size() == 1) {
     const char c = name[0];
-    if (c >= 'a' && c <= 'z') {
-      stroke.VirtualKey = static_cast<uint16_t>(c - 'a' + 'A');
-      stroke.Ascii = shift ? static_cast<char>(c - 'a' + 'A') : c;
-      return stroke;
-    }
-    if (c >= '0' && c <= '9') {
-      stroke.VirtualKey = static_cast<uint16_t>(c);
-      stroke.Ascii = shift ? kShiftedDigits[c - '0'] : c;
-      return stroke;
-    }
-    for (const PunctuationKey& key : kPunctuation) {
-      if (c == key.Plain) {
-        stroke.VirtualKey = key.VirtualKey;
-        stroke.Ascii = shift ? key.Shifted : key.Plain;
-        return stroke;
-      }
+    if (c >= 'a' && c <= 'z') return StrokeOfKey(static_cast<uint16_t>(c - 'a' + 'A'), held);
+    if (c >= '0' && c <= '9') return StrokeOfKey(static_cast<uint16_t>(c), held);
+    for (const PunctuationKey& each : kPunctuation) {
+      if (c == each.Plain) return StrokeOfKey(each.Key, held);
     }
   }
   return std::nullopt;
 }
 
 std::optional<KeyStroke> StrokeForChar(char ascii) {
-  if (ascii == ' ') return StrokeForName("Space", false);
-  if (ascii >= 'A' && ascii <= 'Z') return StrokeForName(std::string(1, ascii - 'A' + 'a'), true);
-  if ((ascii >= 'a' && ascii <= 'z') || (ascii >= '0' && ascii <= '9')) {
-    return StrokeForName(std::string(1, ascii), false);
-  }
+  if (ascii == ' ') return StrokeOfKey(vk::Space, 0);
+  if (ascii >= 'A' && ascii <= 'Z') return StrokeOfKey(static_cast<uint16_t>(ascii), kShift);
+  if (ascii >= 'a' && ascii <= 'z') return StrokeOfKey(static_cast<uint16_t>(ascii - 'a' + 'A'), 0);
+  if (ascii >= '0' && ascii <= '9') return StrokeOfKey(static_cast<uint16_t>(ascii), 0);
   if (const char* at = std::strchr(kShiftedDigits, ascii); at && ascii != '\0') {
-    return StrokeForName(std::string(1, static_cast<char>('0' + (at - kShiftedDigits))), true);
+    return StrokeOfKey(static_cast<uint16_t>('0' + (at - kShiftedDigits)), kShift);
   }
-  for (const PunctuationKey& key : kPunctuation) {
-    if (ascii == key.Plain) return StrokeForName(std::string(1, key.Plain), false);
-    if (ascii == key.Shifted) return StrokeForName(std::string(1, key.Plain), true);
+  for (const PunctuationKey& each : kPunctuation) {
+    if (ascii == each.Plain) return StrokeOfKey(each.Key, 0);
+    if (ascii == each.Shifted) return StrokeOfKey(each.Key, kShift);
   }
   return std::nullopt;
 }

@@ -37,6 +37,21 @@ constexpr uint16_t LWin = 91;
 constexpr uint16_t RWin = 92;
 constexpr uint16_t Apps = 93;  // the context-menu key
 constexpr uint16_t F1 = 112;
+// The US layout's punctuation keys.
+constexpr uint16_t Oem1 = 186;       // ; :
+constexpr uint16_t OemPlus = 187;    // = +
+constexpr uint16_t OemComma = 188;   // , <
+constexpr uint16_t OemMinus = 189;   // - _
+constexpr uint16_t OemPeriod = 190;  // . >
+constexpr uint16_t Oem2 = 191;       // / ?
+constexpr uint16_t Oem3 = 192;       // ` ~
+constexpr uint16_t Oem4 = 219;       // [ {
+constexpr uint16_t Oem5 = 220;       // \ |
+constexpr uint16_t Oem6 = 221;       // ] }
+constexpr uint16_t Oem7 = 222;       // ' "
+// Right Alt, the one key whose left and right twins differ to the game: the backends' maps give it
+// this code, and its stroke carries Alt (Menu) marked as the right one.
+constexpr uint16_t RMenu = 0xA5;
 }  // namespace vk
 
 // Shift-state bits of a key-down event.
@@ -59,29 +74,35 @@ struct KeyStroke {
   bool FromPad = false;
 };
 
-// The stroke of a named key. These names are the one list of keys: the headless script names
-// keys by them, and each backend maps its own key codes to them (a KeyCodeName table in its
-// room). Up Down Left Right Escape Enter Backspace Delete Home End Space Tab F1..F12 Shift Ctrl
-// Alt RAlt Hangul, the keys that type nothing Insert PageUp PageDown CapsLock Pause Win RWin Apps
-// Hanja, letters a..z, digits 0..9 and the US layout's punctuation. `shift` holds Shift down
-// while the key is pressed. Nothing for an unknown name.
+// The stroke of the game's key code `key` (a vk code above; letters and digits are their capital
+// characters) with the
+// modifiers `shift` held: the character the key types on the US layout, Shift applied. Each
+// backend maps its own key codes to these (a GameCodeRow table in its room) and builds the stroke
+// here, with no name in between.
+KeyStroke StrokeOfKey(uint16_t key, ShiftState shift);
+
+// The stroke of a named key: the names scripts give keys. Up Down Left Right Escape Enter
+// Backspace Delete Home End Space Tab F1..F12 Shift Ctrl Alt RAlt Hangul, the keys that type
+// nothing Insert PageUp PageDown CapsLock Pause Win RWin Apps Hanja, letters a..z, digits 0..9 and
+// the US layout's punctuation. `shift` holds Shift down while the key is pressed. Nothing for an
+// unknown name.
 std::optional<KeyStroke> StrokeForName(const std::string& name, bool shift);
 
-// One row of a backend's key map: the backend's own code for a key, and the key's name as
-// StrokeForName knows it.
-template <typename BackendCode>
-struct KeyCodeName {
+// One row of a backend's map: the backend's own code for a key or a button, and the game's code
+// for it (a key code for StrokeOfKey, a PadButton).
+template <typename BackendCode, typename GameCode>
+struct GameCodeRow {
   BackendCode Code;
-  const char* Name;
+  GameCode Game;
 };
 
-// The name `map` gives to `code`, nullptr when it has none.
+// The game's code that `map` gives to `code`, nothing when it has none.
 template <typename Map, typename BackendCode>
-const char* NameOfCode(const Map& map, const BackendCode& code) {
+auto GameCodeOf(const Map& map, const BackendCode& code) -> std::optional<decltype(map[0].Game)> {
   for (const auto& row : map) {
-    if (row.Code == code) return row.Name;
+    if (row.Code == code) return row.Game;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 // A control character (below the space, or DEL): keys such as Enter and Backspace type them; a

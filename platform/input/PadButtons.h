@@ -1,6 +1,6 @@
 // PadButtons: what a game controller's buttons mean to the game. A pad is read like a keyboard:
-// each backend names its device's buttons by the names below (a KeyCodeName table in its room),
-// and a named button becomes a key stroke marked as the pad's, which takes the same press,
+// each backend maps its device's buttons to PadButton (a GameCodeRow table in its room; scripts
+// name them), and a button becomes a key stroke marked as the pad's, which takes the same press,
 // release and walk-rate path as a key. The d-pad and the left stick are the arrow keys; the other
 // buttons carry the Windows virtual-key codes of a game controller's buttons, which the walking
 // rules take as keys that are no arrow.
@@ -31,7 +31,8 @@ constexpr uint16_t GamepadMenu = 0xCF;  // Start
 constexpr uint16_t GamepadView = 0xD0;  // Back, Select
 }  // namespace vk
 
-// The stroke of a button named A B X Y Back Start Up Down Left Right; nothing for another name.
+// The stroke of a button named A B X Y Back Start Up Down Left Right, as scripts name them;
+// nothing for another name.
 std::optional<KeyStroke> StrokeForButton(const std::string& name);
 // The button a pad's stroke stands for; nothing for a stroke that is not a pad's.
 std::optional<PadButton> ButtonOfStroke(const KeyStroke& stroke);

@@ -9,13 +9,13 @@ std::optional<KeyStroke> StrokeForTouch(const TouchWalk& walk, int32_t x, int32_
   if (walk.CellSize <= 0 || !view.Contains(Point{x, y})) return std::nullopt;
   const int32_t across = (x - view.Left) / walk.CellSize - walk.WalkerCell.X;
   const int32_t down = (y - view.Top) / walk.CellSize - walk.WalkerCell.Y;
-  const char* name = "Shift";  // the walker's own cell: a key that types nothing and walks nowhere
+  uint16_t key = vk::Shift;  // the walker's own cell: a key that types nothing and walks nowhere
   if (std::abs(down) >= std::abs(across) && down != 0) {
-    name = down < 0 ? "Up" : "Down";
+    key = down < 0 ? vk::Up : vk::Down;
   } else if (across != 0) {
-    name = across < 0 ? "Left" : "Right";
+    key = across < 0 ? vk::Left : vk::Right;
   }
-  return StrokeForName(name, false);
+  return StrokeOfKey(key, 0);
 }
 
 }  // namespace platform

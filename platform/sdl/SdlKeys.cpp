@@ -1,27 +1,32 @@
 #include "platform/sdl/SdlKeys.h"
 
-#include <string>
-
 namespace platform {
+namespace {
+
+// The game's key code at scancode `code`: the runs of letters, digits and function keys, then the
+// table.
+std::optional<uint16_t> KeyOf(SDL_Scancode code) {
+  if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) {
+    return static_cast<uint16_t>('A' + (code - SDL_SCANCODE_A));
+  }
+  // SDL's digit row runs 1 to 9, then 0.
+  if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_0) {
+    return static_cast<uint16_t>("1234567890"[code - SDL_SCANCODE_1]);
+  }
+  if (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F12) {
+    return static_cast<uint16_t>(vk::F1 + (code - SDL_SCANCODE_F1));
+  }
+  return GameCodeOf(kSdlKeys, code);
+}
+
+}  // namespace
 
 std::optional<KeyStroke> StrokeOfSdlKey(const SDL_Keysym& key) {
-  const bool shift = (key.mod & KMOD_SHIFT) != 0;
-  std::optional<KeyStroke> stroke;
-  const SDL_Scancode code = key.scancode;
-  if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) {
-    stroke = StrokeForName(std::string(1, static_cast<char>('a' + code - SDL_SCANCODE_A)), shift);
-  } else if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_0) {
-    stroke = StrokeForName(std::string(1, "1234567890"[code - SDL_SCANCODE_1]), shift);
-  } else if (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F12) {
-    stroke =
-        StrokeForName(std::string("F").append(std::to_string(code - SDL_SCANCODE_F1 + 1)), shift);
-  } else if (const char* name = NameOfCode(kSdlKeyNames, code)) {
-    stroke = StrokeForName(name, shift);
-  }
-  if (!stroke) return std::nullopt;
-  stroke->Shift = (shift ? kShift : 0) | ((key.mod & KMOD_ALT) ? kAlt : 0) |
-                  ((key.mod & KMOD_CTRL) ? kCtrl : 0);
-  return stroke;
+  const auto game = KeyOf(key.scancode);
+  if (!game) return std::nullopt;
+  return StrokeOfKey(*game, ((key.mod & KMOD_SHIFT) ? kShift : 0) |
+                                ((key.mod & KMOD_ALT) ? kAlt : 0) |
+                                ((key.mod & KMOD_CTRL) ? kCtrl : 0));
 }
 
 }  // namespace platform

@@ -7,17 +7,17 @@
 namespace platform {
 namespace {
 
-constexpr KeyCodeName<SDL_GameControllerButton> kButtonNames[] = {
-    {SDL_CONTROLLER_BUTTON_A, "A"},
-    {SDL_CONTROLLER_BUTTON_B, "B"},
-    {SDL_CONTROLLER_BUTTON_X, "X"},
-    {SDL_CONTROLLER_BUTTON_Y, "Y"},
-    {SDL_CONTROLLER_BUTTON_BACK, "Back"},
-    {SDL_CONTROLLER_BUTTON_START, "Start"},
-    {SDL_CONTROLLER_BUTTON_DPAD_UP, "Up"},
-    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, "Down"},
-    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, "Left"},
-    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, "Right"},
+constexpr GameCodeRow<SDL_GameControllerButton, PadButton> kButtons[] = {
+    {SDL_CONTROLLER_BUTTON_A, PadButton::A},
+    {SDL_CONTROLLER_BUTTON_B, PadButton::B},
+    {SDL_CONTROLLER_BUTTON_X, PadButton::X},
+    {SDL_CONTROLLER_BUTTON_Y, PadButton::Y},
+    {SDL_CONTROLLER_BUTTON_BACK, PadButton::Back},
+    {SDL_CONTROLLER_BUTTON_START, PadButton::Start},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, PadButton::Up},
+    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PadButton::Down},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PadButton::Left},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PadButton::Right},
 };
 
 PadFamily FamilyOf(SDL_GameController* controller) {
@@ -90,11 +90,11 @@ bool SdlPads::Take(const SDL_Event& event, std::vector<Change>& changes) {
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP: {
       const auto found = pads_.find(event.cbutton.which);
-      const char* name =
-          NameOfCode(kButtonNames, static_cast<SDL_GameControllerButton>(event.cbutton.button));
-      if (found == pads_.end() || !name) return true;
-      const KeyStroke stroke = *StrokeForButton(name);
-      const PadButton button = *ButtonOfStroke(stroke);
+      const auto pressed =
+          GameCodeOf(kButtons, static_cast<SDL_GameControllerButton>(event.cbutton.button));
+      if (found == pads_.end() || !pressed) return true;
+      const PadButton button = *pressed;
+      const KeyStroke stroke = StrokeOf(button);
       std::vector<PadButton>& held = found->second.Held;
       held.erase(std::remove(held.begin(), held.end(), button), held.end());
       const bool down = event.type == SDL_CONTROLLERBUTTONDOWN;

@@ -131,9 +131,7 @@ bool OnScreenKeyboard::TakeHidden() {
 
 std::vector<KeyStroke> OnScreenKeyboard::Press(PadButton button) {
   dirty_ = true;
-  const auto named = [](const char* name) {
-    return std::vector<KeyStroke>{*StrokeForName(name, false)};
-  };
+  const auto key = [](uint16_t code) { return std::vector<KeyStroke>{StrokeOfKey(code, 0)}; };
   Place& at = cursor_;
   switch (button) {
     // A move past an edge stays; a move to a shorter row lands on its last key at most.
@@ -150,16 +148,16 @@ std::vector<KeyStroke> OnScreenKeyboard::Press(PadButton button) {
       at.Column = std::min(at.Column + 1, RowLength(at.Row) - 1);
       return {};
     case PadButton::B:
-      return named("Backspace");
+      return key(vk::Back);
     case PadButton::X:
-      return named("Space");
+      return key(vk::Space);
     case PadButton::Y:
       shift_ = !shift_;
       return {};
     case PadButton::Start:
-      return named("Enter");
+      return key(vk::Return);
     case PadButton::Back:
-      return named("Hangul");
+      return key(vk::Hangul);
     case PadButton::A:
       break;
   }

@@ -95,24 +95,14 @@ namespace {
 
 WebCanvas* running = nullptr;
 
-// The stroke of a browser key event: keys by their place on the keyboard, named as the script
-// runner names them, with Shift applied.
+// The stroke of a browser key event: keys by their place on the keyboard, with the modifiers
+// applied.
 std::optional<KeyStroke> StrokeOf(const EmscriptenKeyboardEvent& key) {
-  const bool shift = key.shiftKey;
-  const std::string code = key.code;
-  std::optional<KeyStroke> stroke;
-  if (code.size() == 4 && code.compare(0, 3, "Key") == 0) {
-    stroke = StrokeForName(std::string(1, static_cast<char>(code[3] - 'A' + 'a')), shift);
-  } else if (code.size() == 6 && code.compare(0, 5, "Digit") == 0) {
-    stroke = StrokeForName(code.substr(5), shift);
-  } else if (code.size() >= 2 && code[0] == 'F' && code[1] >= '1' && code[1] <= '9') {
-    stroke = StrokeForName(code, shift);
-  } else if (const char* name = NameOfCode(kWebKeyNames, code)) {
-    stroke = StrokeForName(name, shift);
-  }
-  if (!stroke) return std::nullopt;
-  stroke->Shift = (shift ? kShift : 0) | (key.altKey ? kAlt : 0) | (key.ctrlKey ? kCtrl : 0);
-  stroke->Repeat = key.repeat;
+  const auto game = KeyOfWebCode(key.code);
+  if (!game) return std::nullopt;
+  KeyStroke stroke = StrokeOfKey(
+      *game, (key.shiftKey ? kShift : 0) | (key.altKey ? kAlt : 0) | (key.ctrlKey ? kCtrl : 0));
+  stroke.Repeat = key.repeat;
   return stroke;
 }
 

@@ -12,10 +12,11 @@
 namespace platform {
 namespace {
 
-// The standard mapping's buttons by index, named as the game names a pad's buttons.
-constexpr KeyCodeName<int> kStandardButtons[] = {
-    {0, "A"},     {1, "B"},   {2, "X"},     {3, "Y"},     {8, "Back"},
-    {9, "Start"}, {12, "Up"}, {13, "Down"}, {14, "Left"}, {15, "Right"},
+// The standard mapping's buttons by index.
+constexpr GameCodeRow<int, PadButton> kStandardButtons[] = {
+    {0, PadButton::A},     {1, PadButton::B},      {2, PadButton::X},   {3, PadButton::Y},
+    {8, PadButton::Back},  {9, PadButton::Start},  {12, PadButton::Up}, {13, PadButton::Down},
+    {14, PadButton::Left}, {15, PadButton::Right},
 };
 
 // The standard mapping's left stick.
@@ -103,10 +104,8 @@ bool WebPads::Sample() {
 
 void WebPads::Read(Pad& pad, const EmscriptenGamepadEvent& state) {
   std::vector<PadButton> down;
-  for (const auto& [index, name] : kStandardButtons) {
-    if (index < state.numButtons && state.digitalButton[index]) {
-      down.push_back(*ButtonOfStroke(*StrokeForButton(name)));
-    }
+  for (const auto& [index, button] : kStandardButtons) {
+    if (index < state.numButtons && state.digitalButton[index]) down.push_back(button);
   }
   const auto stick = state.numAxes > kStickY
                          ? StickDirection(static_cast<float>(state.axis[kStickX]),

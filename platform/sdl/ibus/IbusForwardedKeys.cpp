@@ -136,19 +136,20 @@ bool IbusForwardedKeys::IsFocusedContext(const std::string& context) {
 }
 
 std::optional<KeyStroke> StrokeOfKeysym(uint32_t keysym, uint32_t state) {
-  const bool shift = (state & IBUS_SHIFT_MASK) != 0;
-  std::optional<KeyStroke> stroke;
+  const ShiftState shift = ((state & IBUS_SHIFT_MASK) ? kShift : 0) |
+                           ((state & IBUS_MOD1_MASK) ? kAlt : 0) |
+                           ((state & IBUS_CONTROL_MASK) ? kCtrl : 0);
+  // A printable keysym is the character typed, whatever Shift says.
   if (keysym >= 0x20 && keysym <= 0x7E) {
-    stroke = StrokeForChar(static_cast<char>(keysym));
-  } else if (keysym >= IBUS_KEY_F1 && keysym <= IBUS_KEY_F12) {
-    stroke = StrokeForName("F" + std::to_string(keysym - IBUS_KEY_F1 + 1), shift);
-  } else if (const char* name = NameOfCode(kIbusKeyNames, keysym)) {
-    stroke = StrokeForName(name, shift);
+    auto stroke = StrokeForChar(static_cast<char>(keysym));
+    if (stroke) stroke->Shift = shift;
+    return stroke;
   }
-  if (!stroke) return std::nullopt;
-  stroke->Shift = (shift ? kShift : 0) | ((state & IBUS_MOD1_MASK) ? kAlt : 0) |
-                  ((state & IBUS_CONTROL_MASK) ? kCtrl : 0);
-  return stroke;
+  if (keysym >= IBUS_KEY_F1 && keysym <= IBUS_KEY_F12) {
+    return StrokeOfKey(static_cast<uint16_t>(vk::F1 + (keysym - IBUS_KEY_F1)), shift);
+  }
+  if (const auto game = GameCodeOf(kIbusKeys, keysym)) return StrokeOfKey(*game, shift);
+  return std::nullopt;
 }
 
 }  // namespace platform

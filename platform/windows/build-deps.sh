@@ -5,9 +5,9 @@
 # source, which checks them against the archive's signed index, through a private apt state under
 # DEPS/apt (the machine's own apt sources are left alone). A build is kept and reused until this
 # script or the toolchain file changes; the first one takes a few minutes.
-#   packaging/windows/build-deps.sh DEPS
+#   platform/windows/build-deps.sh DEPS
 set -eu
-[ $# -eq 1 ] || { echo "usage: packaging/windows/build-deps.sh DEPS" >&2; exit 2; }
+[ $# -eq 1 ] || { echo "usage: platform/windows/build-deps.sh DEPS" >&2; exit 2; }
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$1"
 deps=$(cd "$1" && pwd)

@@ -6,7 +6,7 @@
 # 949 from the tables the native build's cp949table wrote from glibc. Everything is linked
 # statically: vesk.exe needs no DLL beside it.
 #
-#   cmake -S . -B build-windows/game -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64-x86_64.cmake \
+#   cmake -S . -B build-windows/game -DCMAKE_TOOLCHAIN_FILE=platform/windows/mingw-w64-x86_64.cmake \
 #     -DVESK_WINDOWS_DEPS=build-windows/deps/install -DVESK_CP949_TABLE=build/Cp949Table.inc \
 #     -DVESK_ICON_FILE=build/vesk.ico
 enable_language(C RC)
