@@ -30,6 +30,10 @@ add_custom_target(page ALL DEPENDS ${VESK_WEB_DIR}/translations.js
           ${PROJECT_SOURCE_DIR}/platform/web/index.html ${VESK_WEB_DIR}/index.html
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/third_party/libhangul
           ${VESK_WEB_DIR}/libhangul
+  # The licence once more as COPYING.txt, the copy the page links to: a file with no ending is
+  # offered as a download by many web servers, a .txt one is shown as text.
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/third_party/libhangul/COPYING
+          ${VESK_WEB_DIR}/libhangul/COPYING.txt
   COMMAND ${CMAKE_COMMAND} -E copy_if_different
           ${PROJECT_SOURCE_DIR}/platform/web/manifest.webmanifest ${VESK_WEB_DIR}/
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${VESK_WEB_ICONS} ${VESK_WEB_DIR}/icons

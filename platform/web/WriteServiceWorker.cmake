@@ -2,7 +2,7 @@
 # their contents, so that any change to one of them gives the worker a new cache.
 #   cmake -DSITE=DIR -DTEMPLATE=service-worker.js -P WriteServiceWorker.cmake
 set(kept index.html translations.js vesk.js vesk.wasm manifest.webmanifest icons/vesk-192.png icons/vesk-512.png
-         icons/vesk-maskable-512.png libhangul/COPYING libhangul/SOURCE.txt)
+         icons/vesk-maskable-512.png libhangul/COPYING.txt libhangul/SOURCE.txt)
 file(SHA256 "${TEMPLATE}" digests)
 set(VESK_KEPT_FILES "'./'")
 foreach(file ${kept})

@@ -339,6 +339,25 @@ check('once kept, the page plays with no network', async function(browser, base)
   await play.closePage(page);
 });
 
+check('once kept, the licence link opens the licence itself, with no network too', async function(browser, base) {
+  const page = await play.openPage(browser, base, '', null, kPortrait);
+  await keptByWorker(page);
+  const licence = fs.readFileSync(path.join(args.site, 'libhangul', 'COPYING.txt'), 'utf8');
+  await page.setOfflineMode(true);
+  try {
+    // Where the page's footer link leads (on a narrow phone the footer's line is cut short).
+    const link = await page.$eval('footer a[href="libhangul/COPYING.txt"]', a => a.href);
+    await page.goto(link, {waitUntil: 'load'});
+    const shown = await page.evaluate(() => ({type: document.contentType, text: document.body.innerText}));
+    if (shown.type !== 'text/plain' || shown.text.trim() !== licence.trim()) {
+      throw new Error(`the licence link showed ${shown.type}: ${JSON.stringify(shown.text.slice(0, 80))}`);
+    }
+  } finally {
+    await page.setOfflineMode(false);
+  }
+  await play.closePage(page);
+});
+
 check('a rebuilt page replaces the kept one at the next load', async function(browser) {
   // A copy of the site, served on its own address, rebuilt with a changed page.
   const site = path.join(args.work, 'rebuilt-site');
