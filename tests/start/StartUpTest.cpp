@@ -106,7 +106,9 @@ TEST(StartUp, TheCommandLineWinsOverWhatIsKeptAndIsKeptForTheNextRun) {
     EXPECT_EQ(start.Keyboard(), nullptr);
     ASSERT_TRUE(start.KeepSettings());
   }
-  StartUp next(StartWays{.Store = &file});
+  StartWays kept;
+  kept.Store = &file;
+  StartUp next(kept);
   ASSERT_FALSE(Begin(next, {}));
   EXPECT_EQ(next.Settings().Scale, 3);
   EXPECT_EQ(next.Settings().Fullscreen, true);
