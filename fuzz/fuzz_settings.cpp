@@ -1,5 +1,5 @@
 // Fuzz target: the settings file. Whatever the bytes, reading them either refuses them with a
-// problem or gives settings that are written back and read again unchanged.
+// problem or gives settings that, written into a fresh text, read back unchanged and whole.
 #include <cstdint>
 #include <string>
 
@@ -7,13 +7,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  std::string problem;
-  const auto settings = platform::ParseSettings(text, problem);
-  if (!settings) {
-    if (problem.empty()) __builtin_trap();
+  const auto lines = platform::SettingsLines::Parse(text);
+  if (!lines) {
+    if (lines.Error().Message.empty()) __builtin_trap();
     return 0;
   }
-  const auto again = platform::ParseSettings(platform::FormatSettings(*settings), problem);
-  if (!again || !(*again == *settings)) __builtin_trap();
+  const auto again =
+      platform::SettingsLines::Parse(platform::SettingsLines().With(lines->Values()));
+  if (!again || !again->Problems().empty() || !(again->Values() == lines->Values()))
+    __builtin_trap();
   return 0;
 }

@@ -4,10 +4,10 @@
 #include <iostream>
 #include <utility>
 
-#include "app/GameObjects.h"
 #include "platform/system/Messages.h"
 #include "platform/system/Paths.h"
 #include "start/DataFolder.h"
+#include "start/GameObjects.h"
 #include "start/InputMethodChoice.h"
 #include "start/SpeechFeed.h"
 
@@ -81,9 +81,7 @@ platform::Result<void> StartUp::KeepSettings() {
     settings_.Speech = speech_->On();
   }
   if (!keeper_) return {};
-  std::string message;
-  if (!keeper_->Keep(settings_, message)) return platform::Problem{message};
-  return {};
+  return keeper_->Keep(settings_);
 }
 
 void StartUp::Fail(const std::string& message) {

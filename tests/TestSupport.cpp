@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <png.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -106,9 +107,27 @@ platform::Bitmap HeadlessScreenshot(const ScratchDir& dir, const std::string& sc
       RunGame({"--headless", "--script", "script.txt", "--data", SourcePath("data").string(),
                "--screenshot", (dir.Path() / "shot.png").string()});
   EXPECT_EQ(run.Status, 0) << run.Errors;
-  auto shot = platform::LoadPng((dir.Path() / "shot.png").string());
+  auto shot = LoadPng((dir.Path() / "shot.png").string());
   EXPECT_TRUE(shot);
   return shot ? *shot : platform::Bitmap(632, 453);
+}
+
+std::optional<platform::Bitmap> LoadPng(const std::string& path) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return std::nullopt;
+  image.format = PNG_FORMAT_BGRA;
+  std::vector<uint32_t> pixels(static_cast<size_t>(image.width) * image.height);
+  const bool read =
+      !pixels.empty() && png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr);
+  png_image_free(&image);
+  if (!read) return std::nullopt;
+  platform::Bitmap bitmap(static_cast<int32_t>(image.width), static_cast<int32_t>(image.height));
+  for (int32_t y = 0; y < bitmap.Height(); ++y) {
+    for (int32_t x = 0; x < bitmap.Width(); ++x)
+      bitmap.Row(y)[x] = pixels[static_cast<size_t>(y) * bitmap.Width() + x] & 0x00FFFFFF;
+  }
+  return bitmap;
 }
 
 }  // namespace testing_support

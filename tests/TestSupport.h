@@ -3,12 +3,15 @@
 // opens its data files by name relative to it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/image/Bitmap.h"
+#include "platform/system/Result.h"
 
 namespace testing_support {
 
@@ -31,6 +34,21 @@ class ScratchDir {
 };
 
 std::string ReadFile(const std::filesystem::path& path);
+// A PNG picture's colours (any transparency dropped), or nothing when it cannot be read: the
+// tests' own reading of what the game and its tools write.
+std::optional<platform::Bitmap> LoadPng(const std::string& path);
+
+// What went wrong, for a failed check's message; empty for a result that did not fail.
+template <typename T>
+std::string Why(const platform::Result<T>& result) {
+  return result ? "" : result.Error().Message;
+}
+// A result as a check: it passes when the result did not fail, else fails with its problem.
+template <typename T>
+::testing::AssertionResult Succeeded(const platform::Result<T>& result) {
+  if (result) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << result.Error().Message;
+}
 
 // Sets an environment variable to `value`, or unsets it for no value, for as long as this lives;
 // then puts back what it was.

@@ -159,8 +159,8 @@ platform::Bitmap Shrink(const platform::Bitmap& source, int factor) {
 }
 
 void Save(const platform::Bitmap& bitmap, const std::filesystem::path& path) {
-  std::string error;
-  if (!platform::SavePng(bitmap, path.string(), error)) throw std::runtime_error(error);
+  if (const auto saved = platform::SavePng(bitmap, path.string()); !saved)
+    throw std::runtime_error(saved.Error().Message);
   std::printf("%s\n", path.string().c_str());
 }
 

@@ -64,8 +64,8 @@ class Sheet {
     platform::Bitmap large(picture_.Width() * scale, picture_.Height() * scale);
     for (int y = 0; y < large.Height(); ++y)
       for (int x = 0; x < large.Width(); ++x) large.Row(y)[x] = picture_.Row(y / scale)[x / scale];
-    std::string error;
-    if (!platform::SavePng(large, path.string(), error)) throw std::runtime_error(error);
+    if (const auto saved = platform::SavePng(large, path.string()); !saved)
+      throw std::runtime_error(saved.Error().Message);
     std::printf("%s\n", path.string().c_str());
   }
 

@@ -19,9 +19,11 @@ bool Write(const platform::Bitmap& icon, const std::filesystem::path& folder, co
   std::error_code failed;
   std::filesystem::create_directories(folder, failed);
   const std::string path = (folder / name).string();
-  std::string error = "cannot write " + path + ": " + failed.message();
-  if (failed || !platform::SavePng(icon, path, error, kIconTransparent)) {
-    std::fprintf(stderr, "iconpng: %s\n", error.c_str());
+  const platform::Result<void> saved =
+      failed ? platform::Problem{"cannot write " + path + ": " + failed.message()}
+             : platform::SavePng(icon, path, kIconTransparent);
+  if (!saved) {
+    std::fprintf(stderr, "iconpng: %s\n", saved.Error().Message.c_str());
     return false;
   }
   return true;

@@ -15,19 +15,10 @@
 
 namespace {
 
-// Writes one of the run's results whole, or says why it cannot, naming the file.
-bool WriteText(const std::string& path, const std::string& text) {
-  std::string error;
-  if (platform::ReplaceFile(platform::PathFromUtf8(path), text, error)) return true;
-  platform::WriteMessage(error);
-  return false;
-}
-
-bool WritePicture(const platform::Bitmap& picture, const std::string& path) {
-  std::string error;
-  if (platform::SavePng(picture, path, error)) return true;
-  platform::WriteMessage(error);
-  return false;
+// Whether one of the run's results was written whole; when not, says why, naming the file.
+bool Written(const platform::Result<void>& written) {
+  if (!written) platform::WriteMessage(written.Error().Message);
+  return static_cast<bool>(written);
 }
 
 int RunScriptedGame(int argc, char** argv) {
@@ -36,18 +27,15 @@ int RunScriptedGame(int argc, char** argv) {
   StartUp start(std::move(ways));
   if (const auto stop = start.Begin(argc, argv)) return *stop;
   const Options& options = start.GivenOptions();
-  std::string problem;
-  const auto script = platform::ReadScript(options.Script, problem);
+  const auto script = platform::ReadScript(options.Script);
   if (!script) {
-    platform::WriteMessage(
-        platform::Format(_("cannot read script %s: %s"), options.Script.c_str(), problem.c_str()));
+    platform::WriteMessage(platform::Format(_("cannot read script %s: %s"), options.Script.c_str(),
+                                            script.Error().Message.c_str()));
     return 1;
   }
-  platform::ScriptError error;
-  const auto events = platform::ParseScript(*script, error);
+  const auto events = platform::ParseScript(*script);
   if (!events) {
-    platform::WriteMessage(options.Script + ":" + std::to_string(error.Line) + ": " +
-                           error.Problem);
+    platform::WriteMessage(options.Script + ":" + events.Error().Message);
     return 2;
   }
   TForm1& form = start.Form();
@@ -55,9 +43,13 @@ int RunScriptedGame(int argc, char** argv) {
   platform::HeldKeys heldKeys(options.WalkRate);
   platform::RunHeadless(form, *events, heldKeys);
   bool written = true;
-  if (!options.Screenshot.empty()) written &= WritePicture(form.Canvas(), options.Screenshot);
-  if (!options.Log.empty()) written &= WriteText(options.Log, EventLogText());
-  if (!options.State.empty()) written &= WriteText(options.State, StateJson(form.CloseRequested()));
+  if (!options.Screenshot.empty())
+    written &= Written(platform::SavePng(form.Canvas(), options.Screenshot));
+  if (!options.Log.empty())
+    written &= Written(platform::ReplaceFile(platform::PathFromUtf8(options.Log), EventLogText()));
+  if (!options.State.empty())
+    written &= Written(platform::ReplaceFile(platform::PathFromUtf8(options.State),
+                                             StateJson(form.CloseRequested())));
   return written ? 0 : 1;
 }
 

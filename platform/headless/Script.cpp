@@ -162,7 +162,16 @@ const Verb kVerbs[] = {
 
 }  // namespace
 
-std::optional<std::vector<ScriptEvent>> ParseScript(std::string_view utf8, ScriptError& error) {
+namespace {
+
+// What stops a script, named by its line as a compiler names one: "LINE: what is wrong".
+Problem AtLine(int number, const std::string& problem) {
+  return {std::to_string(number) + ": " + problem};
+}
+
+}  // namespace
+
+Result<std::vector<ScriptEvent>> ParseScript(std::string_view utf8) {
   // An editor's byte-order mark is no part of the first event.
   if (utf8.substr(0, kByteOrderMark.size()) == kByteOrderMark)
     utf8.remove_prefix(kByteOrderMark.size());
@@ -175,16 +184,15 @@ std::optional<std::vector<ScriptEvent>> ParseScript(std::string_view utf8, Scrip
     start = end + 1;
     if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
     if (raw.size() > kMaxScriptLineBytes) {
-      error = {number, Format(_("longer than %zu bytes"), kMaxScriptLineBytes)};
-      return std::nullopt;
+      return AtLine(number, Format(_("longer than %zu bytes"), kMaxScriptLineBytes));
     }
     // A control byte (a NUL above all) would cut the line short wherever it is read as C text.
     const auto control = std::find_if(raw.begin(), raw.end(), [](char byte) {
       return static_cast<unsigned char>(byte) < 0x20 && byte != '\t';
     });
     if (control != raw.end()) {
-      error = {number, Format(_("holds the control byte 0x%02X"), static_cast<unsigned>(*control))};
-      return std::nullopt;
+      return AtLine(number,
+                    Format(_("holds the control byte 0x%02X"), static_cast<unsigned>(*control)));
     }
     const std::string line = Trimmed(raw);
     if (line.empty() || line[0] == '#') continue;
@@ -200,38 +208,33 @@ std::optional<std::vector<ScriptEvent>> ParseScript(std::string_view utf8, Scrip
     for (const Verb& each : kVerbs)
       if (verb == each.Name) known = &each;
     if (!known) {
-      error = {number, Format(_("unknown event \"%s\""), verb.c_str())};
-      return std::nullopt;
+      return AtLine(number, Format(_("unknown event \"%s\""), verb.c_str()));
     }
     ScriptEvent event;
     event.What = known->What;
     event.Line = number;
     const std::string problem = known->Read(taken, event, events);
-    if (!problem.empty()) {
-      error = {number, problem};
-      return std::nullopt;
-    }
+    if (!problem.empty()) return AtLine(number, problem);
   }
   return events.Take();
 }
 
-std::optional<std::string> ReadScript(const std::string& path, std::string& problem) {
-  const int fd = file_access::OpenRead(path, problem);
-  if (fd < 0) return std::nullopt;
+Result<std::string> ReadScript(const std::string& path) {
+  const Result<int> fd = file_access::OpenRead(path);
+  if (!fd) return fd.Error();
   std::string text;
+  std::optional<Problem> problem;
   char buffer[65536];
-  for (;;) {
-    const long got = file_access::Read(fd, buffer, sizeof buffer, problem);
-    if (got <= 0) break;
-    text.append(buffer, static_cast<size_t>(got));
-    if (text.size() > kMaxScriptBytes) {
-      problem = Format(_("larger than %zu MiB"), kMaxScriptBytes >> 20);
-      break;
-    }
+  while (!problem) {
+    const Result<size_t> got = file_access::Read(*fd, buffer, sizeof buffer);
+    if (!got) problem = got.Error();
+    if (!got || *got == 0) break;
+    text.append(buffer, *got);
+    if (text.size() > kMaxScriptBytes)
+      problem = Problem{Format(_("larger than %zu MiB"), kMaxScriptBytes >> 20)};
   }
-  std::string ignored;
-  file_access::Close(fd, ignored);
-  if (!problem.empty()) return std::nullopt;
+  (void)file_access::Close(*fd);
+  if (problem) return *problem;
   return text;
 }
 

@@ -16,12 +16,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/input/Keys.h"
+#include "platform/system/Result.h"
 
 namespace platform {
 
@@ -34,11 +34,6 @@ struct ScriptEvent {
   int Line = 0;         // where the event stands in the script
 };
 
-struct ScriptError {
-  int Line = 0;
-  std::string Problem;
-};
-
 // A script's limits, far above what a test of the game needs: what its lines make the game do, all
 // told (each repeat of a key, each step or repeat a hold can deliver, each character of a text),
 // its paints (each redraws the whole window), and the bytes of one line.
@@ -47,12 +42,12 @@ constexpr size_t kMaxScriptPaints = 10'000;
 constexpr size_t kMaxScriptLineBytes = 4096;
 constexpr size_t kMaxScriptBytes = 16 << 20;
 
-// The text of the script file at `path`; nothing, with the system's reason in `problem`, when it
-// cannot be read (a folder, a missing file) or is larger than a script can be.
-std::optional<std::string> ReadScript(const std::string& path, std::string& problem);
+// The text of the script file at `path`, or the system's reason when it cannot be read (a folder,
+// a missing file), or that it is larger than a script can be.
+Result<std::string> ReadScript(const std::string& path);
 
-// The events of a whole script (a leading byte-order mark skipped); on the first bad line,
-// nothing, with `error` naming the line.
-std::optional<std::vector<ScriptEvent>> ParseScript(std::string_view utf8, ScriptError& error);
+// The events of a whole script (a leading byte-order mark skipped), or the first bad line's
+// problem, "LINE: what is wrong".
+Result<std::vector<ScriptEvent>> ParseScript(std::string_view utf8);
 
 }  // namespace platform

@@ -51,31 +51,11 @@ std::optional<std::string> EncodePng(const Bitmap& bitmap, std::optional<Pixel> 
   return encoded;
 }
 
-bool SavePng(const Bitmap& bitmap, const std::string& path, std::string& error,
-             std::optional<Pixel> transparent) {
+Result<void> SavePng(const Bitmap& bitmap, const std::string& path,
+                     std::optional<Pixel> transparent) {
   const auto encoded = EncodePng(bitmap, transparent);
-  if (!encoded) {
-    error = Format(_("cannot write %s: no picture to write"), path.c_str());
-    return false;
-  }
-  return ReplaceFile(PathFromUtf8(path), *encoded, error);
-}
-
-std::optional<Bitmap> LoadPng(const std::string& path) {
-  PngImage png;
-  if (!png_image_begin_read_from_file(&png.image, path.c_str())) return std::nullopt;
-  png.image.format = PNG_FORMAT_BGRA;
-  std::vector<uint32_t> pixels(static_cast<size_t>(png.image.width) * png.image.height);
-  if (pixels.empty() || !png_image_finish_read(&png.image, nullptr, pixels.data(), 0, nullptr)) {
-    return std::nullopt;
-  }
-  Bitmap bitmap(static_cast<int32_t>(png.image.width), static_cast<int32_t>(png.image.height));
-  for (int32_t y = 0; y < bitmap.Height(); ++y) {
-    for (int32_t x = 0; x < bitmap.Width(); ++x) {
-      bitmap.Row(y)[x] = pixels[static_cast<size_t>(y) * bitmap.Width() + x] & 0x00FFFFFF;
-    }
-  }
-  return bitmap;
+  if (!encoded) return Problem{Format(_("cannot write %s: no picture to write"), path.c_str())};
+  return ReplaceFile(PathFromUtf8(path), *encoded);
 }
 
 }  // namespace platform

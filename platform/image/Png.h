@@ -1,11 +1,12 @@
-// Png: writing a bitmap as a PNG picture and reading one back (screenshots, contact sheets, the
-// icons and the tests that look at them), through libpng.
+// Png: writing a bitmap as a PNG picture (screenshots, a run's result, contact sheets, the icons),
+// through libpng.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "platform/image/Bitmap.h"
+#include "platform/system/Result.h"
 
 namespace platform {
 
@@ -13,10 +14,8 @@ namespace platform {
 // left see-through instead. Nothing for an empty bitmap.
 std::optional<std::string> EncodePng(const Bitmap& bitmap,
                                      std::optional<Pixel> transparent = std::nullopt);
-// Writes the picture whole or not at all (WholeFile.h); false with `error` set when it cannot.
-bool SavePng(const Bitmap& bitmap, const std::string& path, std::string& error,
-             std::optional<Pixel> transparent = std::nullopt);
-// The picture's colours (any transparency dropped), or nothing when it cannot be read.
-std::optional<Bitmap> LoadPng(const std::string& path);
+// Writes the picture whole or not at all (WholeFile.h), or says why it cannot.
+Result<void> SavePng(const Bitmap& bitmap, const std::string& path,
+                     std::optional<Pixel> transparent = std::nullopt);
 
 }  // namespace platform

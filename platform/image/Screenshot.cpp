@@ -17,17 +17,15 @@ constexpr int kMostPicturesASecond = 1000;
 
 }  // namespace
 
-std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesystem::path& folder,
-                                     std::string& error) {
-  if (folder.empty()) {
-    error = _("no pictures folder is known (set XDG_PICTURES_DIR or HOME)");
-    return {};
-  }
+Result<std::filesystem::path> SaveScreenshot(const Bitmap& picture,
+                                             const std::filesystem::path& folder) {
+  if (folder.empty())
+    return Problem{_("no pictures folder is known (set XDG_PICTURES_DIR or HOME)")};
   std::error_code failed;
   std::filesystem::create_directories(folder, failed);
   if (failed) {
-    error = Format(_("cannot make %s: %s"), Utf8FromPath(folder).c_str(), failed.message().c_str());
-    return {};
+    return Problem{
+        Format(_("cannot make %s: %s"), Utf8FromPath(folder).c_str(), failed.message().c_str())};
   }
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -36,28 +34,19 @@ std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesyste
   const std::string pattern = std::string(kProgramName) + "-%Y-%m-%d-%H%M%S";
   std::strftime(stem, sizeof stem, pattern.c_str(), &local);
   const auto encoded = EncodePng(picture);
-  if (!encoded) {
-    error = _("no picture to save");
-    return {};
-  }
+  if (!encoded) return Problem{_("no picture to save")};
   // The name is taken by creating the file, so a link planted under it is never followed and two
   // games saving in the same second each get a picture of their own.
   for (int n = 1; n <= kMostPicturesASecond; ++n) {
     std::string name = stem;
     if (n > 1) name += '-' + std::to_string(n);
     const std::filesystem::path path = folder / (name + ".png");
-    switch (WriteNewFile(path, *encoded, error)) {
-      case NewFile::Written:
-        return path;
-      case NewFile::Failed:
-        return {};
-      case NewFile::NameTaken:
-        break;
-    }
+    const Result<NewFile> written = WriteNewFile(path, *encoded);
+    if (!written) return written.Error();
+    if (*written == NewFile::Written) return path;
   }
-  error = Format(_("cannot write a picture in %s: every name for this second is taken"),
-                 Utf8FromPath(folder).c_str());
-  return {};
+  return Problem{Format(_("cannot write a picture in %s: every name for this second is taken"),
+                        Utf8FromPath(folder).c_str())};
 }
 
 }  // namespace platform

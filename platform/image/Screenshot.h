@@ -7,13 +7,13 @@
 #include <string>
 
 #include "platform/image/Bitmap.h"
+#include "platform/system/Result.h"
 
 namespace platform {
 
 // Saves `picture` in `folder` (made when missing) as vesk-YYYY-MM-DD-HHMMSS.png, with -2, -3...
-// added rather than overwriting a file. Returns the file's path, or an empty path with `error`
-// set.
-std::filesystem::path SaveScreenshot(const Bitmap& picture, const std::filesystem::path& folder,
-                                     std::string& error);
+// added rather than overwriting a file. The file's path, or why it could not be saved.
+Result<std::filesystem::path> SaveScreenshot(const Bitmap& picture,
+                                             const std::filesystem::path& folder);
 
 }  // namespace platform

@@ -41,15 +41,15 @@ int RunWindowedGame(int argc, char** argv) {
     return started = start.CreateGame();
   });
   if (!run.Opened) {
-    platform::WriteMessage(run.Error);
+    platform::WriteMessage(run.Opened.Error().Message);
     return 1;
   }
   if (!started) return 1;
   if (!options.State.empty()) {
-    std::string error;
-    if (!platform::ReplaceFile(platform::PathFromUtf8(options.State),
-                               StateJson(start.Form().CloseRequested()), error)) {
-      platform::WriteMessage(error);
+    const auto written = platform::ReplaceFile(platform::PathFromUtf8(options.State),
+                                               StateJson(start.Form().CloseRequested()));
+    if (!written) {
+      platform::WriteMessage(written.Error().Message);
       return 1;
     }
   }

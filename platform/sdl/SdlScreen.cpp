@@ -125,33 +125,29 @@ class AcceleratedScreen : public SdlScreen {
   int32_t width_, height_;
 };
 
+Problem CannotDraw() { return {Format(_("cannot draw in the window: %s"), SDL_GetError())}; }
+
 }  // namespace
 
-std::unique_ptr<SdlScreen> SdlScreen::Make(SDL_Window* window, ScreenKind kind, int32_t width,
-                                           int32_t height, std::string& error) {
+Result<std::unique_ptr<SdlScreen>> SdlScreen::Make(SDL_Window* window, ScreenKind kind,
+                                                   int32_t width, int32_t height) {
   if (kind == ScreenKind::Software) {
     // Left to itself, SDL would back the window's surface with a renderer's texture, which is
     // the very OpenGL this way of showing avoids.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    return std::make_unique<SoftwareScreen>(window, width, height);
+    return std::unique_ptr<SdlScreen>(std::make_unique<SoftwareScreen>(window, width, height));
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   SdlRendererHandle renderer(SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED));
-  if (!renderer) {
-    error = Format(_("cannot draw in the window: %s"), SDL_GetError());
-    return nullptr;
-  }
+  if (!renderer) return CannotDraw();
   // The picture keeps its logical size and is scaled by whole pixels, centred on black.
   SDL_RenderSetLogicalSize(renderer.get(), width, height);
   SDL_RenderSetIntegerScale(renderer.get(), SDL_TRUE);
   SdlTextureHandle texture(SDL_CreateTexture(renderer.get(), SDL_PIXELFORMAT_RGB888,
                                              SDL_TEXTUREACCESS_STREAMING, width, height));
-  if (!texture) {
-    error = Format(_("cannot draw in the window: %s"), SDL_GetError());
-    return nullptr;
-  }
-  return std::make_unique<AcceleratedScreen>(std::move(renderer), std::move(texture), width,
-                                             height);
+  if (!texture) return CannotDraw();
+  return std::unique_ptr<SdlScreen>(
+      std::make_unique<AcceleratedScreen>(std::move(renderer), std::move(texture), width, height));
 }
 
 }  // namespace platform

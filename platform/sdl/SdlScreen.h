@@ -14,6 +14,7 @@
 
 #include "platform/image/Bitmap.h"
 #include "platform/image/Scaling.h"
+#include "platform/system/Result.h"
 
 struct SDL_Window;
 
@@ -24,9 +25,9 @@ enum class ScreenKind { Software, Accelerated };
 class SdlScreen {
  public:
   virtual ~SdlScreen() = default;
-  // Makes the screen of a window for a picture of the given size; null with `error` set on failure.
-  static std::unique_ptr<SdlScreen> Make(SDL_Window* window, ScreenKind kind, int32_t width,
-                                         int32_t height, std::string& error);
+  // Makes the screen of a window for a picture of the given size, or says why it cannot.
+  static Result<std::unique_ptr<SdlScreen>> Make(SDL_Window* window, ScreenKind kind, int32_t width,
+                                                 int32_t height);
 
   // Puts the changed areas of the picture on the screen (everything, when the screen was
   // invalidated); nothing at all when nothing changed.

@@ -124,6 +124,8 @@ std::string WhyNoDisplay() {
   return Format(_("the display named could not be opened (%s)"), named.c_str());
 }
 
+Problem CannotOpen() { return {Format(_("cannot open a window: %s"), SDL_GetError())}; }
+
 }  // namespace
 
 SdlWindow::SdlWindow(Form& form, DisplayOptions options)
@@ -131,28 +133,27 @@ SdlWindow::SdlWindow(Form& form, DisplayOptions options)
 
 SdlWindow::~SdlWindow() = default;
 
-bool SdlWindow::Open(std::string& error) {
-  if (!StartVideo(error) || !MakeWindow(error) || !MakeScreen(error)) return false;
+Result<void> SdlWindow::Open() {
+  for (const auto step : {&SdlWindow::StartVideo, &SdlWindow::MakeWindow, &SdlWindow::MakeScreen}) {
+    if (Result<void> done = (this->*step)(); !done) return done;
+  }
   StartTyping();
-  return true;
+  return {};
 }
 
-bool SdlWindow::StartVideo(std::string& error) {
+Result<void> SdlWindow::StartVideo() {
   SDL_SetHint(SDL_HINT_APP_NAME, form_.Description().Title.c_str());
   SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
   LeaveOutUnreachableWayland();
   sdl_ = std::make_unique<Sdl>();
-  if (!sdl_->video.Started()) {
-    error = Format(_("cannot open a window: %s"), SDL_GetError());
-    return false;
-  }
+  if (!sdl_->video.Started()) return CannotOpen();
   if (ShowsNothingUnasked(SDL_GetCurrentVideoDriver())) {
-    error = Format(_("cannot open a window: %s; --headless plays a script without a display"),
-                   WhyNoDisplay().c_str());
-    return false;
+    return Problem{
+        Format(_("cannot open a window: %s; --headless plays a script without a display"),
+               WhyNoDisplay().c_str())};
   }
   sdl_->pads = std::make_unique<SdlPads>();
-  return true;
+  return {};
 }
 
 WindowPlace SdlWindow::WhereToOpen() const {
@@ -175,7 +176,7 @@ WindowPlace SdlWindow::WhereToOpen() const {
   return place;
 }
 
-bool SdlWindow::MakeWindow(std::string& error) {
+Result<void> SdlWindow::MakeWindow() {
   const FormDescription& description = form_.Description();
   const WindowPlace place = WhereToOpen();
   const int centred = SDL_WINDOWPOS_CENTERED;  // the window system's choice
@@ -193,10 +194,7 @@ bool SdlWindow::MakeWindow(std::string& error) {
   }
   sdl_->window.reset(
       SDL_CreateWindow(description.Caption.c_str(), area.x, area.y, area.w, area.h, flags));
-  if (!sdl_->window) {
-    error = Format(_("cannot open a window: %s"), SDL_GetError());
-    return false;
-  }
+  if (!sdl_->window) return CannotOpen();
   SDL_SetWindowMinimumSize(sdl_->window.get(), description.ClientWidth, description.ClientHeight);
   if (!description.Icon.Empty()) {
     if (const SdlSurfaceHandle icon = SurfaceOf(description.Icon)) {
@@ -204,10 +202,10 @@ bool SdlWindow::MakeWindow(std::string& error) {
       SDL_SetWindowIcon(sdl_->window.get(), icon.get());
     }
   }
-  return true;
+  return {};
 }
 
-bool SdlWindow::MakeScreen(std::string& error) {
+Result<void> SdlWindow::MakeScreen() {
   std::string renderer = options_.Renderer;
   if (renderer.empty()) {
     const char* chosen = SDL_getenv("VESK_RENDERER");
@@ -215,14 +213,15 @@ bool SdlWindow::MakeScreen(std::string& error) {
   }
   const auto kind = ScreenKindNamed(renderer);
   if (!kind) {
-    error =
-        Format(_("unknown renderer \"%s\" (%s)"), renderer.c_str(), kRenderers.Listed().c_str());
-    return false;
+    return Problem{
+        Format(_("unknown renderer \"%s\" (%s)"), renderer.c_str(), kRenderers.Listed().c_str())};
   }
   const FormDescription& description = form_.Description();
-  sdl_->screen = SdlScreen::Make(sdl_->window.get(), *kind, description.ClientWidth,
-                                 description.ClientHeight, error);
-  return sdl_->screen != nullptr;
+  auto screen =
+      SdlScreen::Make(sdl_->window.get(), *kind, description.ClientWidth, description.ClientHeight);
+  if (!screen) return screen.Error();
+  sdl_->screen = std::move(*screen);
+  return {};
 }
 
 void SdlWindow::StartTyping() {
@@ -234,12 +233,14 @@ void SdlWindow::StartTyping() {
   SDL_StartTextInput();
   sdl_->forwardedKeyEvent = SDL_RegisterEvents(1);
   if (sdl_->forwardedKeyEvent != static_cast<uint32_t>(-1)) {
-    sdl_->forwardedKeys = std::make_unique<IbusForwardedKeys>(sdl_->forwardedKeyEvent);
-    if (!sdl_->forwardedKeys->Problem().empty() && DesktopUsesIbus()) {
+    auto listening = IbusForwardedKeys::Listen(sdl_->forwardedKeyEvent);
+    if (listening) {
+      sdl_->forwardedKeys = std::move(*listening);
+    } else if (DesktopUsesIbus()) {
       WriteMessage(Format(_("%s; if Enter and the arrows do nothing in Hangul mode, turn off "
                             "ibus-hangul's forwarding: gsettings set "
                             "org.freedesktop.ibus.engine.hangul use-event-forwarding false"),
-                          sdl_->forwardedKeys->Problem().c_str()));
+                          listening.Error().Message.c_str()));
     }
   }
 }
@@ -280,12 +281,12 @@ void SdlWindow::ToggleFullscreen() {
 }
 
 void SdlWindow::TakeScreenshot() {
-  std::string error;
-  const auto path = SaveScreenshot(form_.Canvas(), PicturesFolder(), error);
-  if (path.empty()) {
-    WriteMessage(Format(_("no screenshot: %s"), error.c_str()));
+  const auto saved = SaveScreenshot(form_.Canvas(), PicturesFolder());
+  if (!saved) {
+    WriteMessage(Format(_("no screenshot: %s"), saved.Error().Message.c_str()));
     return;
   }
+  const std::filesystem::path& path = *saved;
   WriteMessage(Format(_("screenshot %s"), Utf8FromPath(path).c_str()));
   // TRANSLATORS: the window's caption for a few seconds after F12: the game's caption, then the
   // path of the screenshot just saved.
@@ -457,7 +458,7 @@ bool SdlWindow::Handle(const SDL_Event& event) {
       HandleText(event);
       return true;
     default:
-      if (event.type != sdl_->forwardedKeyEvent || event.type == 0) return false;
+      if (event.type != sdl_->forwardedKeyEvent || !sdl_->forwardedKeys) return false;
       HandleForwardedKey(event.user.data1);
       return true;
   }
@@ -522,7 +523,7 @@ WindowedRun RunWindowed(Form& form, const DisplayOptions& options,
                         const std::function<bool()>& start) {
   WindowedRun run;
   SdlWindow window(form, options);
-  run.Opened = window.Open(run.Error);
+  run.Opened = window.Open();
   if (run.Opened && start()) {
     window.Show();
     window.Run();

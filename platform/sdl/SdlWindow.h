@@ -32,8 +32,8 @@ class SdlWindow {
   SdlWindow(const SdlWindow&) = delete;
   SdlWindow& operator=(const SdlWindow&) = delete;
 
-  // Makes the window (hidden until Show); false with `error` set when there is no display.
-  bool Open(std::string& error);
+  // Makes the window (hidden until Show), or says why it cannot (there is no display).
+  Result<void> Open();
   void Show();
   // Runs the event loop until the form asks to close.
   void Run();
@@ -53,9 +53,9 @@ class SdlWindow {
   // The steps of Open: SDL's video (false when there is no display to show a window on), the
   // window where WhereToOpen puts it, with its icon, the screen that shows the picture in it, and
   // the desktop's input method when the player types through it.
-  bool StartVideo(std::string& error);
-  bool MakeWindow(std::string& error);
-  bool MakeScreen(std::string& error);
+  Result<void> StartVideo();
+  Result<void> MakeWindow();
+  Result<void> MakeScreen();
   void StartTyping();
   // Where the window opens on this screen; a scale lowered to fit says so on stderr.
   WindowPlace WhereToOpen() const;

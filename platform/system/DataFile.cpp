@@ -40,7 +40,7 @@ DataFile::DataFile(DataFile&& other) noexcept : name_(std::move(other.name_)), f
 
 DataFile& DataFile::operator=(DataFile&& other) noexcept {
   if (this != &other) {
-    if (std::string ignored; fd_ >= 0) file_access::Close(fd_, ignored);
+    if (fd_ >= 0) (void)file_access::Close(fd_);
     name_ = std::move(other.name_);
     fd_ = other.fd_;
     other.fd_ = -1;
@@ -49,18 +49,17 @@ DataFile& DataFile::operator=(DataFile&& other) noexcept {
 }
 
 DataFile::~DataFile() {
-  if (std::string ignored; fd_ >= 0) file_access::Close(fd_, ignored);
+  if (fd_ >= 0) (void)file_access::Close(fd_);
 }
 
 size_t DataFile::ReadUpTo(void* buffer, size_t size) {
   auto* bytes = static_cast<char*>(buffer);
   size_t done = 0;
   while (done < size) {
-    std::string error;
-    const long got = file_access::Read(fd_, bytes + done, size - done, error);
-    if (got == 0) break;
-    if (got < 0) throw InOutError(name_, Format(_("Read error: %s"), error.c_str()));
-    done += static_cast<size_t>(got);
+    const Result<size_t> got = file_access::Read(fd_, bytes + done, size - done);
+    if (!got) throw InOutError(name_, Format(_("Read error: %s"), got.Error().Message.c_str()));
+    if (*got == 0) break;
+    done += *got;
   }
   return done;
 }
@@ -73,8 +72,8 @@ void DataFile::Close() {
   if (fd_ < 0) return;
   const int fd = fd_;
   fd_ = -1;
-  if (std::string error; !file_access::Close(fd, error))
-    throw InOutError(name_, Format(_("Close error: %s"), error.c_str()));
+  if (const Result<void> closed = file_access::Close(fd); !closed)
+    throw InOutError(name_, Format(_("Close error: %s"), closed.Error().Message.c_str()));
 }
 
 }  // namespace platform

@@ -97,11 +97,9 @@ const Rule* RuleNamed(const std::string& name) {
 
 }  // namespace
 
-std::optional<SettingsLines> SettingsLines::Parse(const std::string& text, std::string& problem) {
-  if (!text.empty() && text.back() != '\n') {
-    problem = _("cut short (the last line has no end)");
-    return std::nullopt;
-  }
+Result<SettingsLines> SettingsLines::Parse(const std::string& text) {
+  if (!text.empty() && text.back() != '\n')
+    return Problem{_("cut short (the last line has no end)")};
   SettingsLines parsed;
   size_t start = 0;
   for (int number = 1; start < text.size(); ++number) {
@@ -115,10 +113,7 @@ std::optional<SettingsLines> SettingsLines::Parse(const std::string& text, std::
     const bool control = std::any_of(content.begin(), content.end(), [](char c) {
       return static_cast<unsigned char>(c) < 0x20 && c != '\t';
     });
-    if (control) {
-      problem = where + _("not text");
-      return std::nullopt;
-    }
+    if (control) return Problem{where + _("not text")};
     content = Trimmed(content);
     const size_t equals = content.find('=');
     const std::string name =
@@ -168,18 +163,6 @@ std::string SettingsLines::Changing(const Settings& from, const Settings& to) co
   return text;
 }
 
-std::optional<Settings> ParseSettings(const std::string& text, std::string& problem) {
-  const auto lines = SettingsLines::Parse(text, problem);
-  if (!lines) return std::nullopt;
-  if (!lines->Problems().empty()) {
-    problem = lines->Problems().front();
-    return std::nullopt;
-  }
-  return lines->Values();
-}
-
-std::string FormatSettings(const Settings& settings) { return SettingsLines().With(settings); }
-
 fs::path SettingsFile::DefaultPath() {
   const fs::path folder = UserConfigFolder();
   return folder.empty() ? fs::path() : folder / kProgramName / SettingsFileName();
@@ -189,13 +172,10 @@ std::string SettingsFile::Name() const {
   return Format(_("settings file %s"), Utf8FromPath(path_).c_str());
 }
 
-SettingsStore::Found SettingsFile::Read(size_t most, std::string& text, std::string& problem) {
+Result<std::optional<std::string>> SettingsFile::Read(size_t most) {
   std::error_code failed;
-  auto unreadable = [&](const std::string& why) {
-    problem = why;
-    return Found::Unreadable;
-  };
-  if (path_.empty()) return Found::Nothing;
+  auto unreadable = [](const std::string& why) { return Problem{why}; };
+  if (path_.empty()) return std::optional<std::string>();
   const fs::file_status status = fs::status(path_, failed);
   if (!fs::exists(status)) {
     // Only a file that is simply not there yet is no news; a link to nothing, or a folder the
@@ -204,7 +184,7 @@ SettingsStore::Found SettingsFile::Read(size_t most, std::string& text, std::str
       return unreadable(_("a link to nothing"));
     if (failed && failed != std::errc::no_such_file_or_directory)
       return unreadable(failed.message());
-    return Found::Nothing;
+    return std::optional<std::string>();
   }
   if (!fs::is_regular_file(status)) return unreadable(_("not a file"));
   const std::uintmax_t size = fs::file_size(path_, failed);
@@ -212,48 +192,39 @@ SettingsStore::Found SettingsFile::Read(size_t most, std::string& text, std::str
   if (size > most) return unreadable(_("larger than a settings file can be"));
   std::ifstream in(path_, std::ios::binary);
   if (!in) return unreadable(_("cannot be read"));
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string text(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
   if (in.bad()) return unreadable(_("cannot be read"));
-  return Found::Text;
+  return std::optional<std::string>(std::move(text));
 }
 
-bool SettingsFile::Write(const std::string& text, std::string& problem) {
-  if (path_.empty()) return true;  // no settings folder is known: nothing is kept, as said
+Result<void> SettingsFile::Write(const std::string& text) {
+  if (path_.empty()) return {};  // no settings folder is known: nothing is kept, as said
   std::error_code failed;
   fs::create_directories(path_.parent_path(), failed);
   if (failed) {
-    problem = Format(_("cannot make %s: %s"), Utf8FromPath(path_.parent_path()).c_str(),
-                     failed.message().c_str());
-    return false;
+    return Problem{Format(_("cannot make %s: %s"), Utf8FromPath(path_.parent_path()).c_str(),
+                          failed.message().c_str())};
   }
   // A pipe or a device in the file's place would take the text and keep nothing, or never end.
   const fs::file_status status = fs::status(path_, failed);
-  if (fs::exists(status) && !fs::is_regular_file(status)) {
-    problem = Format(_("cannot write %s: not a file"), Utf8FromPath(path_).c_str());
-    return false;
-  }
-  return ReplaceFile(path_, text, problem);
+  if (fs::exists(status) && !fs::is_regular_file(status))
+    return Problem{Format(_("cannot write %s: not a file"), Utf8FromPath(path_).c_str())};
+  return ReplaceFile(path_, text);
 }
 
-std::optional<SettingsLines> SettingsKeeper::ReadStore(std::string& problem) {
-  std::string text;
-  switch (store_.Read(kMaxSettingsBytes, text, problem)) {
-    case SettingsStore::Found::Nothing:
-      return SettingsLines();
-    case SettingsStore::Found::Unreadable:
-      return std::nullopt;
-    case SettingsStore::Found::Text:
-      break;
-  }
-  return SettingsLines::Parse(text, problem);
+Result<SettingsLines> SettingsKeeper::ReadStore() {
+  const Result<std::optional<std::string>> text = store_.Read(kMaxSettingsBytes);
+  if (!text) return text.Error();
+  if (!*text) return SettingsLines();
+  return SettingsLines::Parse(**text);
 }
 
 Settings SettingsKeeper::Load(std::vector<std::string>& messages) {
   kept_ = {};
-  std::string problem;
-  auto lines = ReadStore(problem);
+  auto lines = ReadStore();
   if (!lines) {
-    messages.push_back(Format(_("%s ignored: %s"), store_.Name().c_str(), problem.c_str()));
+    messages.push_back(
+        Format(_("%s ignored: %s"), store_.Name().c_str(), lines.Error().Message.c_str()));
     known_ = {};
     return {};
   }
@@ -265,21 +236,18 @@ Settings SettingsKeeper::Load(std::vector<std::string>& messages) {
   return known_;
 }
 
-bool SettingsKeeper::Keep(const Settings& settings, std::string& message) {
-  if (settings == known_) return true;
+Result<void> SettingsKeeper::Keep(const Settings& settings) {
+  if (settings == known_) return {};
   // The player may have edited the text while the game ran; a text that cannot be taken now is
   // written over from what this run knows, as one ignored at the start would be.
-  std::string problem;
-  if (auto now = ReadStore(problem)) kept_ = std::move(*now);
+  if (auto now = ReadStore()) kept_ = std::move(*now);
   const std::string text = kept_.Changing(known_, settings);
-  if (!store_.Write(text, problem)) {
-    message = Format(_("cannot keep the settings: %s"), problem.c_str());
-    return false;
+  if (const Result<void> written = store_.Write(text); !written) {
+    return Problem{Format(_("cannot keep the settings: %s"), written.Error().Message.c_str())};
   }
-  std::string unused;
-  kept_ = *SettingsLines::Parse(text, unused);
+  kept_ = *SettingsLines::Parse(text);
   known_ = settings;
-  return true;
+  return {};
 }
 
 }  // namespace platform

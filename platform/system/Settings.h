@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/system/Result.h"
+
 namespace platform {
 
 struct WindowSize {
@@ -48,9 +50,9 @@ constexpr size_t kMaxSettingsBytes = 4096;
 // A settings text line by line: the settings its good lines hold, and every line as it stands.
 class SettingsLines {
  public:
-  // Reads `text`; nothing, with `problem` set, when the text cannot be taken at all. The lines
-  // the game cannot use are skipped, each with its own entry in Problems().
-  static std::optional<SettingsLines> Parse(const std::string& text, std::string& problem);
+  // Reads `text`, or says why the text cannot be taken at all. The lines the game cannot use are
+  // skipped, each with its own entry in Problems().
+  static Result<SettingsLines> Parse(const std::string& text);
 
   const Settings& Values() const { return values_; }
   // "line N: what is wrong", one for each line skipped.
@@ -72,23 +74,17 @@ class SettingsLines {
   std::vector<std::string> problems_;
 };
 
-// The settings of a whole text when every line is good; nothing, with the first bad line's
-// problem, otherwise.
-std::optional<Settings> ParseSettings(const std::string& text, std::string& problem);
-// A fresh text that holds exactly `settings`.
-std::string FormatSettings(const Settings& settings);
-
 // Where a settings text is kept: a file, the page's storage.
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
   // How messages name it: "settings file PATH".
   virtual std::string Name() const = 0;
-  enum class Found { Nothing, Text, Unreadable };
-  // The kept text in `text`, refused when longer than `most` bytes (Unreadable, with `problem`).
-  virtual Found Read(size_t most, std::string& text, std::string& problem) = 0;
-  // Keeps `text` whole; false with `problem` (the reason, naming the place) when it cannot.
-  virtual bool Write(const std::string& text, std::string& problem) = 0;
+  // The kept text, nothing when none is kept, or why it cannot be read (one longer than `most`
+  // bytes is refused).
+  virtual Result<std::optional<std::string>> Read(size_t most) = 0;
+  // Keeps `text` whole, or says why it cannot (the reason, naming the place).
+  virtual Result<void> Write(const std::string& text) = 0;
 };
 
 // The settings file of one player.
@@ -99,10 +95,10 @@ class SettingsFile : public SettingsStore {
 
   explicit SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
   std::string Name() const override;
-  Found Read(size_t most, std::string& text, std::string& problem) override;
+  Result<std::optional<std::string>> Read(size_t most) override;
   // Written whole beside the file and renamed over it, through a link to the file it names, into
   // a folder made when missing; with no path, nothing is written.
-  bool Write(const std::string& text, std::string& problem) override;
+  Result<void> Write(const std::string& text) override;
 
  private:
   std::filesystem::path path_;
@@ -118,13 +114,12 @@ class SettingsKeeper {
   Settings Load(std::vector<std::string>& messages);
   // Writes the settings that changed since they were loaded or last kept. The store is read
   // again first, so what the player wrote there meanwhile (comments, lines, other settings)
-  // stays; false with `message` set when they cannot be written (the game goes on).
-  bool Keep(const Settings& settings, std::string& message);
+  // stays; the problem when they cannot be written (the game goes on).
+  Result<void> Keep(const Settings& settings);
 
  private:
-  // The store's text line by line (none when nothing is kept); nothing, with `problem`, when it
-  // cannot be taken at all.
-  std::optional<SettingsLines> ReadStore(std::string& problem);
+  // The store's text line by line (none when nothing is kept), or why it cannot be taken at all.
+  Result<SettingsLines> ReadStore();
 
   SettingsStore& store_;
   SettingsLines kept_;  // the text as this run last read or wrote it; empty when nothing usable

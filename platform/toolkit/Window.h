@@ -8,6 +8,7 @@
 
 #include "platform/input/HeldKeys.h"
 #include "platform/input/WindowKeys.h"
+#include "platform/system/Result.h"
 #include "platform/toolkit/Form.h"
 
 namespace platform {
@@ -28,8 +29,8 @@ struct DisplayOptions {
 
 // How a run in a window went.
 struct WindowedRun {
-  bool Opened = false;  // false: no window could be opened (there is no display); Error says why
-  std::string Error;
+  // Whether the window opened; when not, why (there is no display).
+  Result<void> Opened = Problem{};
   bool Fullscreen = false;  // whether the window filled the screen when it closed
   // The windowed size when the player resized the window during the run; 0 when not.
   int ResizedWidth = 0, ResizedHeight = 0;

@@ -50,22 +50,19 @@ std::string WebSettings::Name() const {
   return Format(_("settings kept by the page (%s)"), StorageKey());
 }
 
-SettingsStore::Found WebSettings::Read(size_t most, std::string& text, std::string& problem) {
+Result<std::optional<std::string>> WebSettings::Read(size_t most) {
   const int length = WebStoredLength(StorageKey());
-  if (length < 0) return Found::Nothing;
-  if (static_cast<size_t>(length) > most) {
-    problem = _("larger than a settings file can be");
-    return Found::Unreadable;
-  }
-  text.assign(static_cast<size_t>(length) + 1, '\0');
+  if (length < 0) return std::optional<std::string>();
+  if (static_cast<size_t>(length) > most) return Problem{_("larger than a settings file can be")};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
   WebCopyStored(StorageKey(), text.data(), length + 1);
   text.resize(static_cast<size_t>(length));
-  return Found::Text;
+  return std::optional<std::string>(std::move(text));
 }
 
-bool WebSettings::Write(const std::string& text, std::string&) {
+Result<void> WebSettings::Write(const std::string& text) {
   WebStore(StorageKey(), text.c_str());
-  return true;
+  return {};
 }
 
 }  // namespace platform

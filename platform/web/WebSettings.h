@@ -14,9 +14,9 @@ namespace platform {
 class WebSettings : public SettingsStore {
  public:
   std::string Name() const override;
-  Found Read(size_t most, std::string& text, std::string& problem) override;
+  Result<std::optional<std::string>> Read(size_t most) override;
   // A page whose storage is closed keeps nothing, and says nothing: it never could.
-  bool Write(const std::string& text, std::string& problem) override;
+  Result<void> Write(const std::string& text) override;
 };
 
 }  // namespace platform

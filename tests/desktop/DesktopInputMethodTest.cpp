@@ -92,7 +92,7 @@ class DesktopInputMethodTest : public ::testing::TestWithParam<DesktopInputMetho
         RunGame({"--headless", "--script", "script.txt", "--data", SourcePath("data").string(),
                  "--screenshot", (dir_.Path() / "expected.png").string()});
     EXPECT_EQ(run.Status, 0) << run.Errors;
-    const auto shot = platform::LoadPng((dir_.Path() / "expected.png").string());
+    const auto shot = testing_support::LoadPng((dir_.Path() / "expected.png").string());
     return shot ? *shot : platform::Bitmap();
   }
 
@@ -127,8 +127,7 @@ TEST_P(DesktopInputMethodTest, TheTalkTypedThroughTheInputMethodIsTheTalkTypedAs
   std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::replace(name.begin(), name.end(), '/', '-');
   const auto picture = std::filesystem::temp_directory_path() / ("vesk-" + name + ".png");
-  std::string unsaved;
-  if (!same) platform::SavePng(window, picture.string(), unsaved);
+  if (!same) (void)platform::SavePng(window, picture.string());
   const std::string errors = desktop.StopGame();
   EXPECT_TRUE(same) << "the window differs from the headless run; see " << picture.string() << "\n"
                     << errors;
@@ -151,7 +150,7 @@ TEST_P(DesktopInputMethodTest, DISABLED_TypingSpeedLinesRightAtEachPace) {
                      "--screenshot", (dir_.Path() / "speed.png").string()})
                 .Status,
             0);
-  const auto expected = platform::LoadPng((dir_.Path() / "speed.png").string());
+  const auto expected = testing_support::LoadPng((dir_.Path() / "speed.png").string());
   ASSERT_TRUE(expected);
 
   DesktopSession desktop(GetParam());

@@ -58,7 +58,7 @@ TEST(GuidedPath, FromTheGreetingToTheSecret) {
   EXPECT_NE(state.find("\"talking\": true"), std::string::npos) << state;
   EXPECT_NE(state.find("\"edit\": \"\""), std::string::npos) << state;
 
-  const auto shot = platform::LoadPng((dir.Path() / "shot.png").string());
+  const auto shot = testing_support::LoadPng((dir.Path() / "shot.png").string());
   ASSERT_TRUE(shot);
   // Greeting 2 rows, 카르벤 2, 무라셴 10, 비밀's answer, each with its empty row: the console has
   // scrolled so the last usable row (19) is where the next answer would start.

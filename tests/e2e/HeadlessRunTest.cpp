@@ -47,7 +47,7 @@ TEST(HeadlessRun, AFreshRunShowsTheWindowAndTheStartingState) {
   EXPECT_NE(out.State.find("\"hero\": {\"x\": 50, \"y\": 50, \"facing\": 0}"), std::string::npos)
       << out.State;
   EXPECT_NE(out.State.find("\"closed\": false"), std::string::npos);
-  const auto shot = platform::LoadPng((dir.Path() / "shot.png").string());
+  const auto shot = testing_support::LoadPng((dir.Path() / "shot.png").string());
   ASSERT_TRUE(shot);
   EXPECT_EQ(shot->Width(), 632);
   EXPECT_EQ(shot->Height(), 453);
@@ -140,7 +140,7 @@ TEST(HeadlessRun, TheEventLogIsDrawnWithOrWithoutADesktopFont) {
   const std::string data = (dir.Path() / "empty").string();
   Outputs out = RunScript(dir, "key Up\n", data);
   ASSERT_EQ(out.Run.Status, 0) << out.Run.Errors;
-  auto shot = platform::LoadPng((dir.Path() / "shot.png").string());
+  auto shot = testing_support::LoadPng((dir.Path() / "shot.png").string());
   ASSERT_TRUE(shot);
   EXPECT_GT(InkInLogBand(*shot, 272, 13), 20);       // 이벤트 로그
   EXPECT_EQ(InkInLogBand(*shot, 285, 26), 0);        // two empty lines
@@ -151,7 +151,7 @@ TEST(HeadlessRun, TheEventLogIsDrawnWithOrWithoutADesktopFont) {
   out = RunScript(dir, "key Up\n", data);
   ::unsetenv("FONTCONFIG_FILE");
   ASSERT_EQ(out.Run.Status, 0) << out.Run.Errors;
-  shot = platform::LoadPng((dir.Path() / "shot.png").string());
+  shot = testing_support::LoadPng((dir.Path() / "shot.png").string());
   ASSERT_TRUE(shot);
   EXPECT_GT(InkInLogBand(*shot, 272, 16), 20);
   EXPECT_EQ(InkInLogBand(*shot, 288, 32), 0);

@@ -91,10 +91,8 @@ class RealWindow : public GameWindowTest<::testing::TestWithParam<int>> {
     EXPECT_EQ(shown.Height(), height) << name;
     EXPECT_EQ(mismatch.Pixels, 0) << name << ": first at " << mismatch.FirstX << ", "
                                   << mismatch.FirstY;
-    std::string unsaved;
-    platform::SavePng(shown,
-                      (std::filesystem::temp_directory_path() / ("vesk-" + name + ".png")).string(),
-                      unsaved);
+    (void)platform::SavePng(
+        shown, (std::filesystem::temp_directory_path() / ("vesk-" + name + ".png")).string());
   }
 };
 
@@ -114,7 +112,7 @@ platform::Bitmap HeadlessPicture(const ScratchDir& dir) {
   const auto run = RunGame({"--headless", "--data", SourcePath("data").string(), "--script",
                             (dir.Path() / "keys.script").string(), "--screenshot", shot});
   EXPECT_EQ(run.Status, 0) << run.Errors;
-  return platform::LoadPng(shot).value_or(platform::Bitmap());
+  return testing_support::LoadPng(shot).value_or(platform::Bitmap());
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ class HostileSettings : public ::testing::Test {
 };
 
 TEST_F(HostileSettings, AFileCutAnywhereButAtALineEndIsIgnored) {
-  const std::string whole = FormatSettings(Everything());
+  const std::string whole = SettingsLines().With(Everything());
   ASSERT_TRUE(Loads(whole));
   for (size_t cut = 1; cut < whole.size(); ++cut) {
     EXPECT_EQ(Loads(whole.substr(0, cut)), whole[cut - 1] == '\n') << cut;
@@ -66,7 +66,7 @@ TEST_F(HostileSettings, AFileCutAnywhereButAtALineEndIsIgnored) {
 }
 
 TEST_F(HostileSettings, FlippedBytesAndHugeFilesNeverStopTheStart) {
-  const std::string whole = FormatSettings(Everything());
+  const std::string whole = SettingsLines().With(Everything());
   std::mt19937 random(14);
   for (int round = 0; round < 2000; ++round) {
     std::string bytes = whole;
@@ -90,13 +90,12 @@ TEST_F(HostileSettings, WhatThePlayerWritesDuringPlayOutlivesTheGamesNextWrite) 
   ASSERT_TRUE(messages.empty());
   dir_.Write("vesk.conf", "# mine\nscale = 3\nhangul = yes\nfullscreen = yes\n");
   settings.HangulMode = false;
-  std::string message;
-  ASSERT_TRUE(keeper.Keep(settings, message)) << message;
+  ASSERT_TRUE(keeper.Keep(settings));
   EXPECT_EQ(testing_support::ReadFile(path), "# mine\nscale = 3\nhangul = no\nfullscreen = yes\n");
   // A setting the player dropped meanwhile, and the game did not touch, stays dropped.
   dir_.Write("vesk.conf", "hangul = no\n");
   settings.Window = WindowSize{700, 500};
-  ASSERT_TRUE(keeper.Keep(settings, message)) << message;
+  ASSERT_TRUE(keeper.Keep(settings));
   EXPECT_EQ(testing_support::ReadFile(path), "hangul = no\nwindow = 700x500\n");
 }
 

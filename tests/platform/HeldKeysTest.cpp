@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "platform/headless/Headless.h"
 #include "platform/headless/Script.h"
 #include "platform/input/HeldKeys.h"
@@ -98,10 +99,9 @@ class KeyCounter : public Form {
 };
 
 std::vector<ScriptEvent> Script(const std::string& text) {
-  ScriptError error;
-  auto events = ParseScript(text, error);
-  EXPECT_TRUE(events) << error.Line << ": " << error.Problem;
-  return events.value_or(std::vector<ScriptEvent>{});
+  auto events = ParseScript(text);
+  EXPECT_TRUE(testing_support::Succeeded(events));
+  return events ? *events : std::vector<ScriptEvent>{};
 }
 
 TEST(HeldKeys, AScriptedHoldWalksAtThePaceAndTheDesktopsRepeatWithoutOne) {
@@ -135,9 +135,7 @@ TEST(Script, HoldTakesAKeyAndATimeInMilliseconds) {
   EXPECT_EQ(events[0].HoldMs, 250u);
   for (const char* bad : {"hold Left\n", "hold Left 250\n", "hold Left 0ms\n", "hold Leftt 5ms\n",
                           "hold Left 600001ms\n", "hold Left 5ms 5ms\n", "hold Left -5ms\n"}) {
-    ScriptError error;
-    EXPECT_FALSE(ParseScript(bad, error)) << bad;
-    EXPECT_EQ(error.Line, 1) << bad;
+    EXPECT_EQ(testing_support::Why(ParseScript(bad)).rfind("1: ", 0), 0u) << bad;
   }
 }
 

@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "platform/headless/Script.h"
 
 using platform::ParseScript;
-using platform::ScriptError;
 using platform::ScriptEvent;
+using testing_support::Why;
 using Kind = platform::ScriptEvent::Kind;
 
 namespace {
 std::vector<ScriptEvent> Parse(const std::string& text, bool expectOk = true) {
-  ScriptError error;
-  auto events = ParseScript(text, error);
-  EXPECT_EQ(events.has_value(), expectOk) << error.Line << ": " << error.Problem;
-  return events.value_or(std::vector<ScriptEvent>{});
+  auto events = ParseScript(text);
+  EXPECT_EQ(static_cast<bool>(events), expectOk) << Why(events);
+  return events ? *events : std::vector<ScriptEvent>{};
 }
 }  // namespace
 
@@ -47,9 +47,7 @@ TEST(Script, EveryNamedKeyIsKnown) {
 TEST(Script, BadLinesNameTheirLine) {
   for (const char* bad :
        {"key\n", "key Upp\n", "key Up x0\n", "tick many\n", "jump\n", "paint now\n", "key F13\n"}) {
-    ScriptError error;
-    EXPECT_FALSE(ParseScript(std::string("paint\n") + bad, error)) << bad;
-    EXPECT_EQ(error.Line, 2) << bad;
+    EXPECT_EQ(Why(ParseScript(std::string("paint\n") + bad)).rfind("2: ", 0), 0u) << bad;
   }
 }
 
@@ -74,10 +72,7 @@ TEST(Script, AWholeScriptAndEachLineHaveALimitNamingTheLineThatPassesIt) {
       {"paint\n\ntext " + std::string(4092, 'a') + "\n", 3, "longer than 4096 bytes"},
   };
   for (const Case& bad : cases) {
-    ScriptError error;
-    EXPECT_FALSE(ParseScript(bad.Script, error)) << bad.Problem;
-    EXPECT_EQ(error.Line, bad.Line) << bad.Problem;
-    EXPECT_EQ(error.Problem, bad.Problem);
+    EXPECT_EQ(Why(ParseScript(bad.Script)), std::to_string(bad.Line) + ": " + bad.Problem);
   }
   EXPECT_EQ(Parse("tick 99999\nkey Up\n").size(), platform::kMaxScriptEvents);
   EXPECT_EQ(Parse("text " + std::string(4091, 'a') + "\n")[0].Text.size(), 4091u);
@@ -104,18 +99,13 @@ TEST(Script, HoldsTextsAndPaintsCountWhatTheyMakeTheGameDo) {
       {"tick 99990\nhold Up 200ms\n", 2, tooMany},
   };
   for (const Case& bad : cases) {
-    ScriptError error;
-    EXPECT_FALSE(ParseScript(bad.Script, error)) << bad.Problem;
-    EXPECT_EQ(error.Line, bad.Line) << bad.Problem;
-    EXPECT_EQ(error.Problem, bad.Problem);
+    EXPECT_EQ(Why(ParseScript(bad.Script)), std::to_string(bad.Line) + ": " + bad.Problem);
   }
   EXPECT_EQ(Parse("tick 99987\nhold Up 200ms\n").size(), 99988u);  // 1 + 12 keys
 }
 
 TEST(Script, AControlByteInALineIsNamed) {
-  ScriptError error;
-  EXPECT_FALSE(ParseScript(std::string("paint\nkey\0Left\n", 15), error));
-  EXPECT_EQ(error.Line, 2);
-  EXPECT_EQ(error.Problem, "holds the control byte 0x00");
-  EXPECT_TRUE(ParseScript("key\tLeft\r\n", error));  // a tab is a blank, CR LF a line end
+  EXPECT_EQ(Why(ParseScript(std::string("paint\nkey\0Left\n", 15))),
+            "2: holds the control byte 0x00");
+  EXPECT_TRUE(ParseScript("key\tLeft\r\n"));  // a tab is a blank, CR LF a line end
 }

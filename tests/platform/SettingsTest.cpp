@@ -29,21 +29,33 @@ Settings AllChosen() {
   return settings;
 }
 
+// A fresh text holding exactly `settings`.
+std::string TextOf(const Settings& settings) { return SettingsLines().With(settings); }
+
+// The settings of a text whose every line is good; the first line skipped is the problem.
+Result<Settings> WholeSettings(const std::string& text) {
+  const Result<SettingsLines> lines = SettingsLines::Parse(text);
+  if (!lines) return lines.Error();
+  if (!lines->Problems().empty()) return Problem{lines->Problems().front()};
+  return lines->Values();
+}
+
 TEST(Settings, WhatIsWrittenReadsBackAndOnlyChosenSettingsAreWritten) {
-  std::string problem;
-  EXPECT_EQ(ParseSettings(FormatSettings(AllChosen()), problem), AllChosen()) << problem;
+  const auto written = WholeSettings(TextOf(AllChosen()));
+  ASSERT_TRUE(written) << written.Error().Message;
+  EXPECT_EQ(*written, AllChosen());
   Settings one;
   one.HangulMode = true;
-  const std::string text = FormatSettings(one);
+  const std::string text = TextOf(one);
   EXPECT_NE(text.find("hangul = yes\n"), std::string::npos);
   EXPECT_EQ(text.find("scale"), std::string::npos);
   // Written by hand: spaces, comments, blank lines and Windows line ends are fine.
-  const auto edited = ParseSettings("# mine\r\n\n  scale=3  \r\nime =builtin\n", problem);
-  ASSERT_TRUE(edited) << problem;
+  const auto edited = WholeSettings("# mine\r\n\n  scale=3  \r\nime =builtin\n");
+  ASSERT_TRUE(edited) << edited.Error().Message;
   EXPECT_EQ(edited->Scale, 3);
   EXPECT_EQ(edited->InputMethod, "builtin");
   EXPECT_FALSE(edited->Fullscreen);
-  EXPECT_EQ(ParseSettings("", problem), Settings{});
+  EXPECT_EQ(*WholeSettings(""), Settings{});
 }
 
 TEST(Settings, AFileTheGameDidNotWriteIsRefusedNamingTheLine) {
@@ -66,12 +78,11 @@ TEST(Settings, AFileTheGameDidNotWriteIsRefusedNamingTheLine) {
       "hangul = y\res\n",
   };
   for (const std::string& text : bad) {
-    std::string problem;
-    EXPECT_FALSE(ParseSettings(text, problem)) << text;
-    EXPECT_FALSE(problem.empty()) << text;
+    const auto refused = WholeSettings(text);
+    ASSERT_FALSE(refused) << text;
+    EXPECT_FALSE(refused.Error().Message.empty()) << text;
   }
-  std::string problem;
-  ParseSettings("# fine\nzoom = 2\n", problem);
+  const std::string problem = WholeSettings("# fine\nzoom = 2\n").Error().Message;
   EXPECT_EQ(problem.rfind("line 2:", 0), 0u) << problem;
 }
 
@@ -87,6 +98,13 @@ Settings Loaded(SettingsKeeper& keeper, std::string& message) {
   return settings;
 }
 
+// Whether the keeper kept `settings`; when not, its problem in `message`.
+bool Kept(SettingsKeeper& keeper, const Settings& settings, std::string& message) {
+  const Result<void> kept = keeper.Keep(settings);
+  message = kept ? "" : kept.Error().Message;
+  return static_cast<bool>(kept);
+}
+
 class SettingsFile : public ::testing::Test {
  protected:
   ScratchDir dir;
@@ -99,10 +117,10 @@ TEST_F(SettingsFile, NoFileIsNoSettingsAndNoMessageAndWritingMakesTheFolder) {
   std::string message;
   EXPECT_EQ(Loaded(store, message), Settings{});
   EXPECT_EQ(message, "");
-  EXPECT_TRUE(store.Keep(Settings{}, message));  // nothing chosen: nothing written
+  EXPECT_TRUE(Kept(store, Settings{}, message)) << message;  // nothing chosen: nothing written
   EXPECT_FALSE(std::filesystem::exists(path));
-  EXPECT_TRUE(store.Keep(AllChosen(), message)) << message;
-  EXPECT_EQ(ReadFile(path), FormatSettings(AllChosen()));
+  EXPECT_TRUE(Kept(store, AllChosen(), message)) << message;
+  EXPECT_EQ(ReadFile(path), TextOf(AllChosen()));
   EXPECT_FALSE(std::filesystem::exists(path.string() + ".new"));
   platform::SettingsFile againFile(path);
   SettingsKeeper again(againFile);
@@ -111,16 +129,16 @@ TEST_F(SettingsFile, NoFileIsNoSettingsAndNoMessageAndWritingMakesTheFolder) {
 
 TEST_F(SettingsFile, ItIsWrittenOnlyWhenASettingChanges) {
   std::string message;
-  ASSERT_TRUE(store.Keep(AllChosen(), message));
+  ASSERT_TRUE(Kept(store, AllChosen(), message)) << message;
   std::filesystem::last_write_time(path, std::filesystem::file_time_type{});
   platform::SettingsFile nextFile(path);
   SettingsKeeper next(nextFile);
   Loaded(next, message);
-  ASSERT_TRUE(next.Keep(AllChosen(), message));
+  ASSERT_TRUE(Kept(next, AllChosen(), message)) << message;
   EXPECT_EQ(std::filesystem::last_write_time(path), std::filesystem::file_time_type{});
   Settings changed = AllChosen();
   changed.HangulMode = true;
-  ASSERT_TRUE(next.Keep(changed, message));
+  ASSERT_TRUE(Kept(next, changed, message)) << message;
   EXPECT_NE(std::filesystem::last_write_time(path), std::filesystem::file_time_type{});
 }
 
@@ -140,8 +158,8 @@ TEST_F(SettingsFile, BadFilesAreIgnoredWithOneLineNamingThemAndReplacedOnTheNext
     EXPECT_EQ(message.find('\n'), std::string::npos);
   }
   std::string message;
-  ASSERT_TRUE(store.Keep(AllChosen(), message));
-  EXPECT_EQ(ReadFile(path), FormatSettings(AllChosen()));
+  ASSERT_TRUE(Kept(store, AllChosen(), message)) << message;
+  EXPECT_EQ(ReadFile(path), TextOf(AllChosen()));
   // A link to nothing, and a pipe that would never end, are refused without reading.
   std::filesystem::remove(path);
   std::filesystem::create_symlink(dir.Path() / "nowhere", path);
@@ -156,7 +174,7 @@ TEST_F(SettingsFile, BadFilesAreIgnoredWithOneLineNamingThemAndReplacedOnTheNext
   std::filesystem::create_directory(path);
   EXPECT_EQ(Loaded(store, message), Settings{});
   EXPECT_NE(message.find("not a file"), std::string::npos);
-  EXPECT_FALSE(store.Keep(AllChosen(), message));
+  EXPECT_FALSE(Kept(store, AllChosen(), message));
   EXPECT_NE(message.find("cannot keep the settings: cannot write " + path.string()),
             std::string::npos)
       << message;
@@ -193,14 +211,14 @@ TEST_F(SettingsFile, ALineTheGameCannotUseIsSkippedAndEveryLineItDidNotChangeIsK
   settings.Fullscreen = true;
   settings.HangulMode = true;
   settings.InputMethod = "system";
-  ASSERT_TRUE(store.Keep(settings, message)) << message;
+  ASSERT_TRUE(Kept(store, settings, message)) << message;
   EXPECT_EQ(ReadFile(path),
             "# my vesk\nscale = 3\nfullscreen = yes\n  colour = amber   # for later\n"
             "hangul = yes\r\n\nime = system\n");
   // A setting no longer chosen loses its line.
   settings.Scale.reset();
   settings.Window = WindowSize{800, 600};
-  ASSERT_TRUE(store.Keep(settings, message)) << message;
+  ASSERT_TRUE(Kept(store, settings, message)) << message;
   EXPECT_EQ(ReadFile(path),
             "# my vesk\nfullscreen = yes\n  colour = amber   # for later\n"
             "hangul = yes\r\n\nime = system\nwindow = 800x600\n");
@@ -215,7 +233,7 @@ TEST_F(SettingsFile, ALinkedFileIsWrittenThroughAndAPlantedLinkBesideItIsNeverFo
   std::string message;
   Settings settings = Loaded(store, message);
   settings.Fullscreen = false;
-  ASSERT_TRUE(store.Keep(settings, message)) << message;
+  ASSERT_TRUE(Kept(store, settings, message)) << message;
   EXPECT_TRUE(std::filesystem::is_symlink(path));
   EXPECT_NE(ReadFile(dir.Path() / "dotfiles-vesk.conf").find("\nfullscreen = no\n"),
             std::string::npos);
@@ -228,7 +246,7 @@ TEST_F(SettingsFile, AFolderThatCannotBeWrittenGivesTheRealReason) {
   std::filesystem::permissions(
       path.parent_path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   std::string message;
-  EXPECT_FALSE(store.Keep(AllChosen(), message));
+  EXPECT_FALSE(Kept(store, AllChosen(), message));
   std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_all);
   EXPECT_NE(message.find(path.string() + ": Permission denied"), std::string::npos) << message;
 }

@@ -15,6 +15,8 @@
 using namespace platform;
 using testing_support::ReadFile;
 using testing_support::ScratchDir;
+using testing_support::Succeeded;
+using testing_support::Why;
 
 namespace {
 
@@ -54,13 +56,13 @@ TEST(WholeFile, AFailedWriteLeavesTheOldFileAsItWasAndNothingBesideIt) {
   std::string error;
   {
     const FileSizeLimit full(4);
-    EXPECT_FALSE(ReplaceFile(dir.Path() / "log.txt", "new and longer\n", error));
-    EXPECT_FALSE(ReplaceFile(dir.Path() / "fresh.txt", "new and longer\n", error));
+    EXPECT_FALSE(ReplaceFile(dir.Path() / "log.txt", "new and longer\n"));
+    error = Why(ReplaceFile(dir.Path() / "fresh.txt", "new and longer\n"));
   }
   EXPECT_EQ(error, "cannot write " + (dir.Path() / "fresh.txt").string() + ": File too large");
   EXPECT_EQ(ReadFile(dir.Path() / "log.txt"), "old\n");
   EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"log.txt"});
-  EXPECT_TRUE(ReplaceFile(dir.Path() / "log.txt", "new\n", error)) << error;
+  EXPECT_TRUE(Succeeded(ReplaceFile(dir.Path() / "log.txt", "new\n")));
   EXPECT_EQ(ReadFile(dir.Path() / "log.txt"), "new\n");
   EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"log.txt"});
 }
@@ -69,9 +71,8 @@ TEST(WholeFile, ANameAsLongAsTheFileSystemAllowsIsReplacedWhole) {
   // 255 bytes is the most a name may have: the file written first beside it must still fit.
   ScratchDir dir;
   const std::string name(255, 'n');
-  std::string error;
-  ASSERT_TRUE(ReplaceFile(dir.Path() / name, "first\n", error)) << error;
-  ASSERT_TRUE(ReplaceFile(dir.Path() / name, "second\n", error)) << error;
+  ASSERT_TRUE(Succeeded(ReplaceFile(dir.Path() / name, "first\n")));
+  ASSERT_TRUE(Succeeded(ReplaceFile(dir.Path() / name, "second\n")));
   EXPECT_EQ(ReadFile(dir.Path() / name), "second\n");
   EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{name});
 }
@@ -81,8 +82,7 @@ TEST(WholeFile, TwoWritersOfOneFileAtOnceEachWriteItWhole) {
   ScratchDir dir;
   const std::string a(4096, 'a'), b(8192, 'b');
   auto writer = [&](const std::string& bytes, int& failed) {
-    std::string error;
-    for (int i = 0; i < 200; ++i) failed += !ReplaceFile(dir.Path() / "vesk.conf", bytes, error);
+    for (int i = 0; i < 200; ++i) failed += !ReplaceFile(dir.Path() / "vesk.conf", bytes);
   };
   int failedA = 0, failedB = 0;
   std::thread first(writer, std::cref(a), std::ref(failedA));
@@ -98,11 +98,10 @@ TEST(WholeFile, TwoWritersOfOneFileAtOnceEachWriteItWhole) {
 TEST(WholeFile, ADeviceThatTakesNothingIsAnErrorNamingIt) {
   // Never written when something else stands in its place, so a test cannot make it worse.
   ASSERT_TRUE(fs::is_character_file("/dev/full")) << "/dev/full is not the device on this machine";
-  std::string error;
-  EXPECT_FALSE(ReplaceFile("/dev/full", "text\n", error));
-  EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
+  EXPECT_EQ(Why(ReplaceFile("/dev/full", "text\n")),
+            "cannot write /dev/full: No space left on device");
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
-  EXPECT_TRUE(ReplaceFile("/dev/null", "text\n", error)) << error;
+  EXPECT_TRUE(Succeeded(ReplaceFile("/dev/null", "text\n")));
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
   // A link to a pipe, as /dev/stdout is when the output is piped, is written into.
   ScratchDir dir;
@@ -110,7 +109,7 @@ TEST(WholeFile, ADeviceThatTakesNothingIsAnErrorNamingIt) {
   ASSERT_EQ(::pipe(ends), 0);
   const int reader = ends[0], writer = ends[1];
   fs::create_symlink("/proc/self/fd/" + std::to_string(writer), dir.Path() / "stdout");
-  EXPECT_TRUE(ReplaceFile(dir.Path() / "stdout", "piped\n", error)) << error;
+  EXPECT_TRUE(Succeeded(ReplaceFile(dir.Path() / "stdout", "piped\n")));
   char got[16] = {};
   EXPECT_EQ(::read(reader, got, sizeof got), 6);
   EXPECT_STREQ(got, "piped\n");
@@ -124,8 +123,7 @@ TEST(WholeFile, ALinkIsWrittenThroughToItsFileWhichKeepsItsPermissions) {
   fs::permissions(dir.Path() / "dotfiles/vesk.conf",
                   fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("dotfiles/vesk.conf", dir.Path() / "vesk.conf");
-  std::string error;
-  ASSERT_TRUE(ReplaceFile(dir.Path() / "vesk.conf", "new\n", error)) << error;
+  ASSERT_TRUE(Succeeded(ReplaceFile(dir.Path() / "vesk.conf", "new\n")));
   EXPECT_TRUE(fs::is_symlink(dir.Path() / "vesk.conf"));
   EXPECT_EQ(ReadFile(dir.Path() / "dotfiles/vesk.conf"), "new\n");
   EXPECT_EQ(fs::status(dir.Path() / "dotfiles/vesk.conf").permissions(),
@@ -138,18 +136,18 @@ TEST(WholeFile, ANewFileIsNeverWrittenThroughALinkOrOverAnotherFile) {
   dir.Write("victim", "mine\n");
   fs::create_symlink(dir.Path() / "victim", dir.Path() / "shot.png");
   dir.Write("taken.png", "theirs\n");
-  std::string error;
-  EXPECT_EQ(WriteNewFile(dir.Path() / "shot.png", "picture", error), NewFile::NameTaken);
-  EXPECT_EQ(WriteNewFile(dir.Path() / "taken.png", "picture", error), NewFile::NameTaken);
+  EXPECT_EQ(*WriteNewFile(dir.Path() / "shot.png", "picture"), NewFile::NameTaken);
+  EXPECT_EQ(*WriteNewFile(dir.Path() / "taken.png", "picture"), NewFile::NameTaken);
   EXPECT_EQ(ReadFile(dir.Path() / "victim"), "mine\n");
   EXPECT_EQ(ReadFile(dir.Path() / "taken.png"), "theirs\n");
+  std::string error;
   {
     const FileSizeLimit full(2);
-    EXPECT_EQ(WriteNewFile(dir.Path() / "new.png", "picture", error), NewFile::Failed);
+    error = Why(WriteNewFile(dir.Path() / "new.png", "picture"));
   }
   EXPECT_EQ(error, "cannot write " + (dir.Path() / "new.png").string() + ": File too large");
   EXPECT_FALSE(fs::exists(dir.Path() / "new.png"));
-  EXPECT_EQ(WriteNewFile(dir.Path() / "new.png", "picture", error), NewFile::Written);
+  EXPECT_EQ(*WriteNewFile(dir.Path() / "new.png", "picture"), NewFile::Written);
   EXPECT_EQ(ReadFile(dir.Path() / "new.png"), "picture");
 }
 

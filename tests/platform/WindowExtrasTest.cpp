@@ -13,6 +13,8 @@
 #include "platform/system/Paths.h"
 
 using namespace platform;
+using testing_support::LoadPng;
+using testing_support::Why;
 
 TEST(WindowScale, TheLargestWholeScaleWhoseFramedWindowFitsTheUsableArea) {
   // 1920 x 1080 less a 40-pixel panel, a frame of 2 x 4 beside and 30 + 4 above and below: 2x
@@ -63,19 +65,19 @@ TEST(Screenshot, IsSavedAtThePicturesOwnSizeAndNeverOverwritesAnother) {
   testing_support::ScratchDir dir;
   Bitmap picture(632, 453);
   picture.SetPixel(5, 7, platform::ColorWord(0x000000FF));
-  std::string error;
-  const auto first = SaveScreenshot(picture, dir.Path() / "new" / "folder", error);
-  ASSERT_FALSE(first.empty()) << error;
-  const auto second = SaveScreenshot(picture, dir.Path() / "new" / "folder", error);
-  ASSERT_FALSE(second.empty()) << error;
-  EXPECT_NE(first, second);
-  const auto saved = LoadPng(first.string());
+  const auto first = SaveScreenshot(picture, dir.Path() / "new" / "folder");
+  ASSERT_TRUE(first) << Why(first);
+  const auto second = SaveScreenshot(picture, dir.Path() / "new" / "folder");
+  ASSERT_TRUE(second) << Why(second);
+  EXPECT_NE(*first, *second);
+  const auto saved = LoadPng(first->string());
   ASSERT_TRUE(saved);
   EXPECT_EQ(saved->Width(), 632);
   EXPECT_EQ(saved->Height(), 453);
   EXPECT_EQ(saved->Pixel(5, 7), platform::Pixel(0x00FF0000));
-  EXPECT_TRUE(SaveScreenshot(picture, "", error).empty());
-  EXPECT_FALSE(error.empty());
+  const auto nowhere = SaveScreenshot(picture, "");
+  ASSERT_FALSE(nowhere);
+  EXPECT_FALSE(nowhere.Error().Message.empty());
 }
 
 TEST(Screenshot, ALinkPlantedUnderTheNextNameIsNeverFollowed) {
@@ -90,17 +92,16 @@ TEST(Screenshot, ALinkPlantedUnderTheNextNameIsNeverFollowed) {
     std::strftime(name, sizeof name, "vesk-%Y-%m-%d-%H%M%S.png", &local);
     std::filesystem::create_symlink(dir.Path() / "victim", dir.Path() / name);
   }
-  std::string error;
-  const auto saved = SaveScreenshot(Bitmap(8, 8), dir.Path(), error);
-  ASSERT_FALSE(saved.empty()) << error;
-  EXPECT_FALSE(std::filesystem::is_symlink(saved));
-  EXPECT_NE(saved.filename().string().find("-2.png"), std::string::npos) << saved;
+  const auto saved = SaveScreenshot(Bitmap(8, 8), dir.Path());
+  ASSERT_TRUE(saved) << Why(saved);
+  EXPECT_FALSE(std::filesystem::is_symlink(*saved));
+  EXPECT_NE(saved->filename().string().find("-2.png"), std::string::npos) << *saved;
   EXPECT_EQ(testing_support::ReadFile(dir.Path() / "victim"), "mine\n");
-  EXPECT_TRUE(LoadPng(saved.string()));
+  EXPECT_TRUE(LoadPng(saved->string()));
 }
 
 TEST(Screenshot, AFolderThatTakesNothingSavesNoPicture) {
-  std::string error;
-  EXPECT_TRUE(SaveScreenshot(Bitmap(8, 8), "/proc", error).empty());
-  EXPECT_NE(error.find("cannot write /proc/vesk-"), std::string::npos) << error;
+  const auto saved = SaveScreenshot(Bitmap(8, 8), "/proc");
+  ASSERT_FALSE(saved);
+  EXPECT_NE(Why(saved).find("cannot write /proc/vesk-"), std::string::npos) << Why(saved);
 }

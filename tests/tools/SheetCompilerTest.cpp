@@ -337,7 +337,7 @@ TEST(ContactSheet, DrawsTheWorldCellByCellFromTheLowSixBits) {
   ASSERT_EQ(RunTool(kContactSheet + " . ."), 0) << ReadFile("stderr.txt");
 
   std::vector<sheet::Cell> tiles = sheet::LoadSheetCells(".", "TOWN");
-  std::optional<platform::Bitmap> world = platform::LoadPng("world.png");
+  std::optional<platform::Bitmap> world = testing_support::LoadPng("world.png");
   ASSERT_TRUE(world);
   ASSERT_EQ(world->Width(), 2400);
   ASSERT_EQ(world->Height(), 2400);
@@ -351,8 +351,8 @@ TEST(ContactSheet, DrawsTheWorldCellByCellFromTheLowSixBits) {
           << x << "," << y;
     }
   for (const std::string picture : {"town.png", "town-repeat.png", "chara.png"})
-    EXPECT_TRUE(platform::LoadPng(picture)) << picture;
-  EXPECT_EQ(platform::LoadPng("world-small.png")->Width(), 600);
+    EXPECT_TRUE(testing_support::LoadPng(picture)) << picture;
+  EXPECT_EQ(testing_support::LoadPng("world-small.png")->Width(), 600);
 }
 
 TEST(ContactSheet, NamesAShortMapFile) {

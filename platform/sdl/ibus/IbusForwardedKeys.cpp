@@ -52,14 +52,19 @@ GDBusMessage* QueueForwardedKey(GDBusConnection*, GDBusMessage* message, gboolea
 
 }  // namespace
 
-IbusForwardedKeys::IbusForwardedKeys(uint32_t eventType) : bus_(std::make_unique<Bus>()) {
+Result<std::unique_ptr<IbusForwardedKeys>> IbusForwardedKeys::Listen(uint32_t eventType) {
+  std::unique_ptr<IbusForwardedKeys> keys(new IbusForwardedKeys());
+  if (Result<void> listening = keys->Connect(eventType); !listening) return listening.Error();
+  return keys;
+}
+
+IbusForwardedKeys::IbusForwardedKeys() : bus_(std::make_unique<Bus>()) {}
+
+Result<void> IbusForwardedKeys::Connect(uint32_t eventType) {
   bus_->eventType = eventType;
   ibus_init();
   const gchar* address = ibus_get_address();
-  if (!address) {
-    problem_ = _("no IBus daemon is running");
-    return;
-  }
+  if (!address) return Problem{_("no IBus daemon is running")};
   GError* error = nullptr;
   bus_->connection = g_dbus_connection_new_for_address_sync(
       address,
@@ -67,18 +72,18 @@ IbusForwardedKeys::IbusForwardedKeys(uint32_t eventType) : bus_(std::make_unique
                                         G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
       nullptr, nullptr, &error);
   if (!bus_->connection) {
-    problem_ = Format(_("cannot reach IBus: %s"), error->message);
+    Problem problem{Format(_("cannot reach IBus: %s"), error->message)};
     g_error_free(error);
-    return;
+    return problem;
   }
   GVariant* owner = g_dbus_connection_call_sync(
       bus_->connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
       "GetNameOwner", g_variant_new("(s)", "org.freedesktop.IBus"), G_VARIANT_TYPE("(s)"),
       G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, &error);
   if (!owner) {
-    problem_ = Format(_("cannot find the IBus daemon on its bus: %s"), error->message);
+    Problem problem{Format(_("cannot find the IBus daemon on its bus: %s"), error->message)};
     g_error_free(error);
-    return;
+    return problem;
   }
   const gchar* daemon = nullptr;
   g_variant_get(owner, "(&s)", &daemon);
@@ -96,11 +101,12 @@ IbusForwardedKeys::IbusForwardedKeys(uint32_t eventType) : bus_(std::make_unique
                     "member='ForwardKeyEvent',eavesdrop='true'"),
       nullptr, G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, &error);
   if (!reply) {
-    problem_ = Format(_("IBus does not show the keys it sends back: %s"), error->message);
+    Problem problem{Format(_("IBus does not show the keys it sends back: %s"), error->message)};
     g_error_free(error);
-    return;
+    return problem;
   }
   g_variant_unref(reply);
+  return {};
 }
 
 IbusForwardedKeys::~IbusForwardedKeys() {

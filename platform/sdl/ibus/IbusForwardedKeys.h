@@ -19,6 +19,7 @@
 #include <string>
 
 #include "platform/input/Keys.h"
+#include "platform/system/Result.h"
 
 namespace platform {
 
@@ -32,15 +33,13 @@ struct ForwardedKey {
 
 class IbusForwardedKeys {
  public:
-  // Listens when an IBus daemon can be reached; `eventType` is the SDL event type the keys are
-  // queued as.
-  explicit IbusForwardedKeys(uint32_t eventType);
+  // Listens when an IBus daemon can be reached, or says why not; `eventType` is the SDL event
+  // type the keys are queued as.
+  static Result<std::unique_ptr<IbusForwardedKeys>> Listen(uint32_t eventType);
   ~IbusForwardedKeys();
   IbusForwardedKeys(const IbusForwardedKeys&) = delete;
   IbusForwardedKeys& operator=(const IbusForwardedKeys&) = delete;
 
-  // Why there is no listening, empty while listening.
-  const std::string& Problem() const { return problem_; }
   // Takes the key out of a queued event (the event no longer owns it).
   static ForwardedKey Take(void* eventData);
   // The window tells when it gains and loses the keyboard focus; no key is queued without it.
@@ -51,8 +50,10 @@ class IbusForwardedKeys {
   struct Bus;
 
  private:
+  IbusForwardedKeys();
+  Result<void> Connect(uint32_t eventType);
+
   std::unique_ptr<Bus> bus_;
-  std::string problem_;
 };
 
 // The game's stroke for an X keysym with IBus modifier bits; nothing for keys the game has no

@@ -5,7 +5,9 @@ namespace platform {
 
 struct IbusForwardedKeys::Bus {};
 
-IbusForwardedKeys::IbusForwardedKeys(uint32_t) : problem_("this build has no IBus support") {}
+Result<std::unique_ptr<IbusForwardedKeys>> IbusForwardedKeys::Listen(uint32_t) {
+  return Problem{"this build has no IBus support"};
+}
 
 IbusForwardedKeys::~IbusForwardedKeys() = default;
 

@@ -40,9 +40,9 @@ int OpenReadWrite(const std::string& name) { return OpenRegular(name, kReadWrite
 
 int OpenRegularRead(const std::string& name) { return OpenRegular(name, kReadOnly, false); }
 
-int OpenRead(const std::string& name, std::string& error) {
+Result<int> OpenRead(const std::string& name) {
   const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) error = std::strerror(errno);
+  if (fd < 0) return Problem{std::strerror(errno)};
   return fd;
 }
 
@@ -60,20 +60,17 @@ std::string WhyNotOpen(const std::string& name, bool readOnlyToo) {
   return fd >= 0 ? "" : std::strerror(errno);
 }
 
-long Read(int descriptor, void* buffer, size_t size, std::string& error) {
+Result<size_t> Read(int descriptor, void* buffer, size_t size) {
   for (;;) {
     const ssize_t got = ::read(descriptor, buffer, size);
-    if (got >= 0) return static_cast<long>(got);
-    if (errno == EINTR) continue;
-    error = std::strerror(errno);
-    return -1;
+    if (got >= 0) return static_cast<size_t>(got);
+    if (errno != EINTR) return Problem{std::strerror(errno)};
   }
 }
 
-bool Close(int descriptor, std::string& error) {
-  if (::close(descriptor) == 0) return true;
-  error = std::strerror(errno);
-  return false;
+Result<void> Close(int descriptor) {
+  if (::close(descriptor) != 0) return Problem{std::strerror(errno)};
+  return {};
 }
 
 }  // namespace platform::file_access

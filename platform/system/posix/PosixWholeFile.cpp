@@ -18,8 +18,8 @@ namespace fs = std::filesystem;
 // Files the game makes are created without following a link, and never over an existing name.
 constexpr int kCreateNew = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY;
 
-std::string Failure(const fs::path& path, int error) {
-  return Format(_("cannot write %s: %s"), path.string().c_str(), std::strerror(error));
+Problem Failure(const fs::path& path, int error) {
+  return {Format(_("cannot write %s: %s"), path.string().c_str(), std::strerror(error))};
 }
 
 // Writes all of `bytes` to `fd` and closes it; the errno of the first failure, or 0. A regular
@@ -62,23 +62,20 @@ int CreateBeside(const fs::path& path, fs::path& temporary) {
 
 }  // namespace
 
-bool ReplaceFile(const fs::path& path, std::string_view bytes, std::string& error) {
+Result<void> ReplaceFile(const fs::path& path, std::string_view bytes) {
   struct stat existing {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
   if (exists && !S_ISREG(existing.st_mode)) {
     // A device or a pipe (/dev/stdout into a pipe) cannot be replaced, only written to.
     const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
     const int failure = fd < 0 ? errno : WriteAllAndClose(fd, bytes, false);
-    if (failure != 0) error = Failure(path, failure);
-    return failure == 0;
+    if (failure != 0) return Failure(path, failure);
+    return {};
   }
   const fs::path target = ThroughLinks(path);
   fs::path temporary;
   const int fd = CreateBeside(target, temporary);
-  if (fd < 0) {
-    error = Failure(path, errno);
-    return false;
-  }
+  if (fd < 0) return Failure(path, errno);
   int failure = 0;
   if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0) failure = errno;
   if (failure == 0)
@@ -88,23 +85,21 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes, std::string& erro
   if (failure == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) failure = errno;
   if (failure != 0) {
     ::unlink(temporary.c_str());
-    error = Failure(path, failure);
+    return Failure(path, failure);
   }
-  return failure == 0;
+  return {};
 }
 
-NewFile WriteNewFile(const fs::path& path, std::string_view bytes, std::string& error) {
+Result<NewFile> WriteNewFile(const fs::path& path, std::string_view bytes) {
   const int fd = ::open(path.c_str(), kCreateNew, 0666);
   if (fd < 0) {
     if (errno == EEXIST) return NewFile::NameTaken;
-    error = Failure(path, errno);
-    return NewFile::Failed;
+    return Failure(path, errno);
   }
   const int failure = WriteAllAndClose(fd, bytes, true);
   if (failure == 0) return NewFile::Written;
   ::unlink(path.c_str());
-  error = Failure(path, failure);
-  return NewFile::Failed;
+  return Failure(path, failure);
 }
 
 }  // namespace platform

@@ -42,9 +42,9 @@ int OpenReadWrite(const std::string& name) { return OpenRegular(name, _O_RDWR, t
 
 int OpenRegularRead(const std::string& name) { return OpenRegular(name, _O_RDONLY, false); }
 
-int OpenRead(const std::string& name, std::string& error) {
+Result<int> OpenRead(const std::string& name) {
   const int fd = _wopen(PathFromUtf8(name).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
-  if (fd < 0) error = std::strerror(errno);
+  if (fd < 0) return Problem{std::strerror(errno)};
   return fd;
 }
 
@@ -86,16 +86,15 @@ std::string WhyNotOpen(const std::string& name, bool readOnlyToo) {
   return "";
 }
 
-long Read(int descriptor, void* buffer, size_t size, std::string& error) {
+Result<size_t> Read(int descriptor, void* buffer, size_t size) {
   const int got = _read(descriptor, buffer, static_cast<unsigned>(size < INT_MAX ? size : INT_MAX));
-  if (got < 0) error = std::strerror(errno);
-  return got;
+  if (got < 0) return Problem{std::strerror(errno)};
+  return static_cast<size_t>(got);
 }
 
-bool Close(int descriptor, std::string& error) {
-  if (_close(descriptor) == 0) return true;
-  error = std::strerror(errno);
-  return false;
+Result<void> Close(int descriptor) {
+  if (_close(descriptor) != 0) return Problem{std::strerror(errno)};
+  return {};
 }
 
 }  // namespace platform::file_access

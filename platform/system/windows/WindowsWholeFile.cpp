@@ -19,8 +19,8 @@ namespace fs = std::filesystem;
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-std::string Failure(const fs::path& path, DWORD code) {
-  return Format(_("cannot write %s: %s"), Utf8FromPath(path).c_str(), SystemReason(code).c_str());
+Problem Failure(const fs::path& path, DWORD code) {
+  return {Format(_("cannot write %s: %s"), Utf8FromPath(path).c_str(), SystemReason(code).c_str())};
 }
 
 // A new file of that name, open for writing; a link of that name counts as taken.
@@ -86,7 +86,7 @@ HANDLE CreateBeside(const fs::path& path, fs::path& temporary) {
 
 }  // namespace
 
-bool ReplaceFile(const fs::path& path, std::string_view bytes, std::string& error) {
+Result<void> ReplaceFile(const fs::path& path, std::string_view bytes) {
   fs::path target = path;
   if (const HANDLE existing = OpenExisting(path); existing != INVALID_HANDLE_VALUE) {
     if (GetFileType(existing) != FILE_TYPE_DISK) {
@@ -96,18 +96,15 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes, std::string& erro
           CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
       const DWORD failure =
           file == INVALID_HANDLE_VALUE ? GetLastError() : WriteAllAndClose(file, bytes, false);
-      if (failure != 0) error = Failure(path, failure);
-      return failure == 0;
+      if (failure != 0) return Failure(path, failure);
+      return {};
     }
     target = ThroughLinks(path, existing);
     CloseHandle(existing);
   }
   fs::path temporary;
   const HANDLE file = CreateBeside(target, temporary);
-  if (file == INVALID_HANDLE_VALUE) {
-    error = Failure(path, GetLastError());
-    return false;
-  }
+  if (file == INVALID_HANDLE_VALUE) return Failure(path, GetLastError());
   DWORD failure = WriteAllAndClose(file, bytes, true);
   if (failure == 0 && !MoveFileExW(temporary.c_str(), target.c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -115,24 +112,22 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes, std::string& erro
   }
   if (failure != 0) {
     DeleteFileW(temporary.c_str());
-    error = Failure(path, failure);
+    return Failure(path, failure);
   }
-  return failure == 0;
+  return {};
 }
 
-NewFile WriteNewFile(const fs::path& path, std::string_view bytes, std::string& error) {
+Result<NewFile> WriteNewFile(const fs::path& path, std::string_view bytes) {
   const HANDLE file = CreateNew(path);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
     if (NameTaken(code)) return NewFile::NameTaken;
-    error = Failure(path, code);
-    return NewFile::Failed;
+    return Failure(path, code);
   }
   const DWORD failure = WriteAllAndClose(file, bytes, true);
   if (failure == 0) return NewFile::Written;
   DeleteFileW(path.c_str());
-  error = Failure(path, failure);
-  return NewFile::Failed;
+  return Failure(path, failure);
 }
 
 }  // namespace platform
