@@ -3,8 +3,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/GameObjects.h"
 #include "platform/input/HangulKeyboard.h"
+#include "start/GameObjects.h"
 #include "text/Vesk3_console.h"
 #include "world/Vesk3_world.h"
 
@@ -17,7 +17,7 @@ size_t BitmapBytes(const platform::Bitmap& bitmap) {
 }  // namespace
 
 StartedGame::StartedGame() {
-  form_.SetInputMethod(std::make_unique<platform::HangulKeyboard>());
+  form_.SetInputMethod(*platform::HangulKeyboard::Make());
   if (const auto started = CreateGameObjects(form_); !started) {
     throw std::runtime_error(started.Error().Message);
   }

@@ -19,7 +19,7 @@ TForm1& StartedForm() {
   static TForm1* form = [] {
     fuzz_support::EnterScratchDataFolder();
     auto* made = new TForm1;  // lives for the whole fuzzing run, like the game's window
-    made->SetInputMethod(std::make_unique<platform::HangulKeyboard>());
+    made->SetInputMethod(*platform::HangulKeyboard::Make());
     made->Create();
     made->Paint();
     return made;

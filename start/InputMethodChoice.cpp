@@ -1,6 +1,5 @@
 #include "start/InputMethodChoice.h"
 
-#include <exception>
 #include <iostream>
 
 #include "platform/input/SystemInputMethod.h"
@@ -15,15 +14,15 @@ std::unique_ptr<platform::InputMethod> InputMethodFor(const platform::Settings& 
                                                       platform::HangulKeyboard*& keyboard) {
   keyboard = nullptr;
   if (UsesSystemInputMethod(settings)) return std::make_unique<platform::SystemInputMethod>();
-  try {
-    auto hangul = std::make_unique<platform::HangulKeyboard>();
-    hangul->SetHangulMode(settings.HangulMode.value_or(true));
-    keyboard = hangul.get();
-    return hangul;
-  } catch (const std::exception& missing) {
-    platform::WriteMessage(platform::Format(_("%s; typing Latin letters only"), missing.what()));
+  auto hangul = platform::HangulKeyboard::Make();
+  if (!hangul) {
+    platform::WriteMessage(
+        platform::Format(_("%s; typing Latin letters only"), hangul.Error().Message.c_str()));
     return std::make_unique<platform::DirectInput>();
   }
+  (*hangul)->SetHangulMode(settings.HangulMode.value_or(true));
+  keyboard = hangul->get();
+  return std::move(*hangul);
 }
 
 void KeepHangulMode(platform::Settings& settings, const platform::HangulKeyboard* keyboard) {

@@ -25,7 +25,7 @@ foreach(room_file ${room_files})
 endforeach()
 list(JOIN rooms "|" room_names)
 set(backends "#include \"platform/(${room_names}|speech/[a-z]+)/")
-set(system_calls "#include *<(hangul|png|iconv|unistd|windows)" "getenv" "/proc/" "SdlWindow")
+set(system_calls "#include *<(hangul|png|iconv|unistd|windows)" "getenv" "/proc/")
 set(game "#include \"(app|world|text|talk|start)/")
 
 set(problems "")

@@ -4,6 +4,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "platform/system/Paths.h"
+#include "platform/system/WholeFile.h"
 #include "tools/WholeFile.h"
 
 namespace sheet {
@@ -214,7 +216,8 @@ std::string ReadSheetFile(const std::string& path) {
 }
 
 void WriteSheetFile(const std::string& path, const std::string& bytes) {
-  if (!WriteWholeFile(path, bytes)) throw SheetError(path + ": cannot be written");
+  if (const auto written = platform::ReplaceFile(platform::PathFromUtf8(path), bytes); !written)
+    throw SheetError(written.Error().Message);
 }
 
 }  // namespace

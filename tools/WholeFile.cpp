@@ -10,10 +10,3 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   if (in.bad()) return std::nullopt;
   return bytes;
 }
-
-bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return static_cast<bool>(out);
-}

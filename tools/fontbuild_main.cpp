@@ -6,18 +6,17 @@
 #include <vector>
 
 #include "app/DataFiles.h"
+#include "platform/system/Paths.h"
+#include "platform/system/WholeFile.h"
 #include "tools/FontBuilder.h"
-#include "tools/WholeFile.h"
 
 namespace {
 
 bool WriteFont(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-  if (!WriteWholeFile(
-          path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
-    std::fprintf(stderr, "fontbuild: %s: cannot be written\n", path.string().c_str());
-    return false;
-  }
-  return true;
+  const auto written = platform::ReplaceFile(
+      path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (!written) std::fprintf(stderr, "fontbuild: %s\n", written.Error().Message.c_str());
+  return static_cast<bool>(written);
 }
 
 }  // namespace

@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "app/Icon.h"
+#include "platform/system/Paths.h"
+#include "platform/system/WholeFile.h"
 #include "tools/IconFile.h"
-#include "tools/WholeFile.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -16,8 +17,10 @@ int main(int argc, char** argv) {
   }
   std::vector<platform::Bitmap> pictures;
   for (const int32_t size : kIconSizes) pictures.push_back(ApplicationIcon(size));
-  if (!WriteWholeFile(argv[1], IconFileOf(pictures, kIconTransparent))) {
-    std::fprintf(stderr, "iconico: cannot write %s\n", argv[1]);
+  const auto written = platform::ReplaceFile(platform::PathFromUtf8(argv[1]),
+                                             IconFileOf(pictures, kIconTransparent));
+  if (!written) {
+    std::fprintf(stderr, "iconico: %s\n", written.Error().Message.c_str());
     return 1;
   }
   return 0;

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "platform/system/CodePage.h"
+#include "platform/system/Paths.h"
+#include "platform/system/WholeFile.h"
 #include "talk/KingTable.h"
-#include "tools/WholeFile.h"
 
 namespace {
 
@@ -35,8 +36,8 @@ int main(int argc, char** argv) {
   }
   std::string text;
   for (const std::u16string& row : KingRows()) text += platform::WideToUtf8(row) + '\n';
-  if (!WriteWholeFile(argv[1], text)) {
-    std::fprintf(stderr, "kinglines: cannot write %s\n", argv[1]);
+  if (const auto written = platform::ReplaceFile(platform::PathFromUtf8(argv[1]), text); !written) {
+    std::fprintf(stderr, "kinglines: %s\n", written.Error().Message.c_str());
     return 1;
   }
   return 0;

@@ -7,6 +7,8 @@
 #include <iostream>
 #include <string>
 
+#include "platform/system/Paths.h"
+#include "platform/system/WholeFile.h"
 #include "tools/MapCompiler.h"
 #include "tools/WholeFile.h"
 
@@ -22,7 +24,8 @@ std::string ReadMapFile(const std::string& path) {
 }
 
 void WriteMapFile(const std::string& path, const std::string& bytes) {
-  if (!WriteWholeFile(path, bytes)) throw map_compiler::MapError(path + ": cannot write");
+  if (const auto written = platform::ReplaceFile(platform::PathFromUtf8(path), bytes); !written)
+    throw map_compiler::MapError(written.Error().Message);
 }
 
 int Usage() {

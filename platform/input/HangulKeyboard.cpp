@@ -2,8 +2,6 @@
 
 #include <hangul.h>
 
-#include <stdexcept>
-
 #include "platform/system/Messages.h"
 
 namespace platform {
@@ -51,8 +49,10 @@ void HangulKeyboard::ContextDeleter::operator()(HangulInputContext* context) con
   hangul_ic_delete(context);
 }
 
-HangulKeyboard::HangulKeyboard() : context_(hangul_ic_new(kTwoSetLayout)) {
-  if (!context_) throw std::runtime_error(_("libhangul has no 2-set keyboard (\"2\")"));
+Result<std::unique_ptr<HangulKeyboard>> HangulKeyboard::Make() {
+  HangulInputContext* context = hangul_ic_new(kTwoSetLayout);
+  if (!context) return Problem{_("libhangul has no 2-set keyboard (\"2\")")};
+  return std::unique_ptr<HangulKeyboard>(new HangulKeyboard(context));
 }
 
 HangulKeyboard::~HangulKeyboard() = default;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/input/InputMethod.h"
+#include "platform/system/Result.h"
 
 // libhangul's composing state, kept out of sight of the game.
 typedef struct _HangulInputContext HangulInputContext;
@@ -18,7 +19,8 @@ namespace platform {
 
 class HangulKeyboard : public InputMethod {
  public:
-  HangulKeyboard();
+  // The keyboard, or why there is none (a libhangul without the 2-set layout).
+  static Result<std::unique_ptr<HangulKeyboard>> Make();
   ~HangulKeyboard() override;
   HangulKeyboard(const HangulKeyboard&) = delete;
   HangulKeyboard& operator=(const HangulKeyboard&) = delete;
@@ -42,6 +44,8 @@ class HangulKeyboard : public InputMethod {
   struct ContextDeleter {
     void operator()(HangulInputContext* context) const;
   };
+
+  explicit HangulKeyboard(HangulInputContext* context) : context_(context) {}
 
   void ForgetDropped(const TextReceiver& receiver);
   void Compose(char letter, TextReceiver& receiver);

@@ -24,8 +24,10 @@ class [[nodiscard]] Result {
   Result(Problem problem) : state_(std::in_place_index<1>, std::move(problem)) {}
 
   explicit operator bool() const { return state_.index() == 0; }
-  T& operator*() { return std::get<0>(state_); }
-  const T& operator*() const { return std::get<0>(state_); }
+  T& operator*() & { return std::get<0>(state_); }
+  const T& operator*() const& { return std::get<0>(state_); }
+  // What a result made, taken out of a result that is going away (an owner it hands on).
+  T&& operator*() && { return std::get<0>(std::move(state_)); }
   T* operator->() { return &std::get<0>(state_); }
   const T* operator->() const { return &std::get<0>(state_); }
   // Only for a result that failed.

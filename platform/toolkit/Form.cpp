@@ -64,7 +64,12 @@ void Form::PadsGone() {
 InputMethod& Form::PadTyping() {
   const TypingMode mode = inputMethod_->Mode();
   if (mode == TypingMode::Hangul || mode == TypingMode::Latin) return *inputMethod_;
-  if (!padTyping_) padTyping_ = std::make_unique<HangulKeyboard>();
+  if (!padTyping_) {
+    // Without a 2-set keyboard the pad's keys type their Latin letters.
+    auto hangul = HangulKeyboard::Make();
+    padTyping_ =
+        hangul ? std::unique_ptr<InputMethod>(std::move(*hangul)) : std::make_unique<DirectInput>();
+  }
   return *padTyping_;
 }
 

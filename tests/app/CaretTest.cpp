@@ -6,11 +6,11 @@
 
 #include "TestSupport.h"
 #include "app/DataFiles.h"
-#include "app/GameObjects.h"
 #include "app/Vesk3_main.h"
 #include "platform/image/Scaling.h"
 #include "platform/input/InputMethodSpot.h"
 #include "platform/system/CodePage.h"
+#include "start/GameObjects.h"
 #include "talk/Talk.h"
 #include "text/Vesk3_console.h"
 

@@ -6,10 +6,10 @@
 
 #include "TestSupport.h"
 #include "app/DataFiles.h"
-#include "app/GameObjects.h"
 #include "app/Vesk3_main.h"
 #include "platform/input/HangulKeyboard.h"
 #include "platform/input/SystemInputMethod.h"
+#include "start/GameObjects.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ class ModeField : public ::testing::Test {
 };
 
 TEST_F(ModeField, TheHangulKeyChangesOnlyTheFieldAndTheModeLastsFromTalkToTalk) {
-  Start(std::make_unique<platform::HangulKeyboard>());
+  Start(*platform::HangulKeyboard::Make());
   const platform::Bitmap hangul = Frame();
   Press("Hangul");
   const platform::Bitmap latin = Frame();

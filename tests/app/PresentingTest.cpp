@@ -7,9 +7,9 @@
 
 #include "TestSupport.h"
 #include "app/DataFiles.h"
-#include "app/GameObjects.h"
 #include "app/Vesk3_main.h"
 #include "platform/input/Keys.h"
+#include "start/GameObjects.h"
 
 using platform::Rect;
 using platform::RectAt;

@@ -7,8 +7,8 @@
 
 #include "TestSupport.h"
 #include "app/DataFiles.h"
-#include "app/GameObjects.h"
 #include "platform/system/DataFile.h"
+#include "start/GameObjects.h"
 
 namespace testing_support {
 

@@ -57,7 +57,7 @@ TEST(Soak, ARandomSessionKeepsTheHeroOnTheGridAndMemoryFlat) {
   ScratchDir dir;
   CopyAllData();
   TForm1 form;
-  form.SetInputMethod(std::make_unique<platform::HangulKeyboard>());
+  form.SetInputMethod(*platform::HangulKeyboard::Make());
   ASSERT_FALSE(StartGameObjects(form));
   form.Paint();
   form.PrepareFrame();

@@ -41,7 +41,8 @@ class HangulKeyboardTest : public ::testing::Test {
 
   void Press(const KeyStroke& stroke) { keyboard.KeyDown(stroke, edit); }
 
-  HangulKeyboard keyboard;
+  std::unique_ptr<HangulKeyboard> made = *HangulKeyboard::Make();
+  HangulKeyboard& keyboard = *made;
   TextReceiver edit;
   std::vector<std::u16string> changes;
   std::vector<std::u16string> events;

@@ -22,10 +22,10 @@ Place After(const std::vector<PadButton>& moves) {
 // What the presses type through the game's 2-set keyboard.
 std::u16string Typed(const std::vector<PadButton>& presses) {
   OnScreenKeyboard keyboard;
-  HangulKeyboard hangul;
+  const std::unique_ptr<HangulKeyboard> hangul = *HangulKeyboard::Make();
   TextReceiver receiver;
   for (PadButton press : presses)
-    for (const KeyStroke& stroke : keyboard.Press(press)) hangul.KeyDown(stroke, receiver);
+    for (const KeyStroke& stroke : keyboard.Press(press)) hangul->KeyDown(stroke, receiver);
   return receiver.WideText();
 }
 

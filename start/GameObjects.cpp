@@ -1,4 +1,4 @@
-#include "app/GameObjects.h"
+#include "start/GameObjects.h"
 
 #include <filesystem>
 #include <system_error>
