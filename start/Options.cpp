@@ -4,9 +4,11 @@
 #include <functional>
 #include <vector>
 
+#include "app/DataFiles.h"
 #include "platform/system/Choices.h"
 #include "platform/system/Messages.h"
 #include "platform/system/PlainText.h"
+#include "platform/system/ProgramName.h"
 
 namespace {
 
@@ -105,7 +107,7 @@ std::string MakeUsageText() {
   // TRANSLATORS: keep the options and their values as they are, and the descriptions lined up in
   // a terminal (a Hangul syllable takes two columns).
   return platform::Format(
-      _("Usage: vesk [options]\n"
+      _("Usage: %s [options]\n"
         "  --scale N          draw every pixel N x N (default and most: what fits the screen)\n"
         "  --fullscreen       fill the screen, scaled by whole pixels, centred\n"
         "  --windowed         play in a window\n"
@@ -117,18 +119,19 @@ std::string MakeUsageText() {
         "  --no-speech        say nothing\n"
         "  --renderer software    scale the picture on the CPU (default; light without a GPU)\n"
         "  --renderer accelerated scale it on the GPU\n"
-        "  --data DIR         run in DIR (where VESK.M and the other data files are)\n"
+        "  --data DIR         run in DIR (where %s and the other data files are)\n"
         "  --headless --script FILE [--screenshot OUT.png] [--log OUT.txt] [--state OUT.json]\n"
         "                     run FILE's events with no window and write the results\n"
         "  --state OUT.json   also in a window: where the hero stands when the game ends\n"
         "  --help, --version\n"
         "The game remembers the scale, fullscreen, speech, the Hangul/Latin mode and --ime in\n"
-        "$XDG_CONFIG_HOME/vesk/vesk.conf; options given here win and are remembered.\n"
+        "$XDG_CONFIG_HOME/%s/%s; options given here win and are remembered.\n"
         "Keys: arrows walk; Escape closes; in a talk type and press Enter; an empty line ends\n"
         "the talk. Hangul/Latin input: the Hangul key, Right Alt or Shift+Space. F11 or\n"
         "Alt+Enter: fullscreen or window. F12: a screenshot in the pictures folder. F9: speech\n"
         "on or off. F10: say the last line again.\n"),
-      platform::HeldKeys::kDefaultStepsPerSecond);
+      platform::kProgramName, platform::HeldKeys::kDefaultStepsPerSecond, kWorldMapFile,
+      platform::kProgramName, platform::SettingsFileName().c_str());
 }
 
 }  // namespace
