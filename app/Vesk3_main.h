@@ -18,8 +18,7 @@
 //   Globals: Form1, and the five game objects FormCreate makes in this order: WorldView,
 //     ConsoleWindow, InputWindow, WorldMap, Hero; FormDestroy releases them in reverse.
 //   Controls of Form1: Memo1 the event log; Edit1 the hidden edit that receives every key and
-//     typed text; Timer1 the 500 ms tick of the input cursor; Talking routes keys between walking
-//     and a talk.
+//     typed text; Timer1 the input cursor's tick; Talking routes keys between walking and a talk.
 //   Handlers of Form1
 //     FormCreate / FormDestroy  make and release the game objects
 //     FormPaint                 RefreshScene at the hero's cell

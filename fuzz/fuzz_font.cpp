@@ -6,6 +6,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
+#include "app/DataFiles.h"
 #include "platform/image/Bitmap.h"
 #include "text/WinHan.h"
 
@@ -16,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // text as UTF-16.
   const bool hangulFont = data[0] & 1;
   const size_t fontLength = std::min<size_t>(data[1] | (data[2] << 8), size - 3);
-  const char* name = hangulFont ? "H01.fnt" : "ascii.fnt";
+  const char* name = hangulFont ? kHangulFontFile : kAsciiFontFile;
   fuzz_support::WriteFile(name, data + 3, fontLength);
   // Text far longer than a pane's line only repeats what a line already reaches.
   constexpr size_t kLongestText = 1024;
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   platform::Bitmap surface(400, 96);
   THangul hangul(
       [&](int32_t x, int32_t y, platform::ColorWord color) { surface.SetPixel(x, y, color); });
-  hangul.LoadFonts("ascii.fnt", (data[0] & 2) ? "H01" : "H01.fnt");
+  hangul.LoadFonts(kAsciiFontFile, (data[0] & 2) ? "H01" : kHangulFontFile);
   hangul.Mode = (data[0] >> 2) % 3;
   const uint8_t outline = (data[0] >> 4) & 1;
   hangul.DrawText(0, 0, text, platform::ColorWord{0x00C04020}, outline);

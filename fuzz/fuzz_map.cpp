@@ -2,14 +2,15 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
+#include "app/DataFiles.h"
 #include "platform/system/DataFile.h"
 #include "world/Vesk3_map.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz_support::EnterScratchDataFolder();
-  fuzz_support::WriteFile("VESK.M", data, size);
+  fuzz_support::WriteFile(kWorldMapFile, data, size);
   try {
-    TWorldMap map("VESK.M");
+    TWorldMap map(kWorldMapFile);
     unsigned sum = map.Width() + map.Height();
     for (int32_t y = -1; y <= TWorldMap::kGridSize; ++y) {
       for (int32_t x = -1; x <= TWorldMap::kGridSize; ++x) sum += map.CellAt(x, y);

@@ -1,7 +1,6 @@
 // Fuzz target: the tile and sprite sheet loader (TWorldView) with one of its four files replaced
 // by the fuzzer's bytes, then every tile and sprite number drawn on every cell of the view.
 #include <cstdint>
-#include <string>
 
 #include "FuzzSupport.h"
 #include "app/DataFiles.h"
@@ -10,13 +9,10 @@
 #include "world/Vesk3_world.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string kSheetFiles[] = {
-      std::string(kTileSheet) + ".PAL", std::string(kTileSheet) + ".FNT",
-      std::string(kSpriteSheet) + ".PAL", std::string(kSpriteSheet) + ".FNT"};
   if (size == 0) return 0;
   fuzz_support::EnterScratchDataFolder();
   // The first byte picks the file; the rest is its content.
-  const char* name = kSheetFiles[data[0] % 4].c_str();
+  const char* name = kSheetFiles[data[0] % kSheetFiles.size()];
   fuzz_support::WriteFile(name, data + 1, size - 1);
   platform::Bitmap window(632, 453);
   try {

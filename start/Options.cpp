@@ -4,28 +4,30 @@
 #include <functional>
 #include <vector>
 
+#include "app/DataFiles.h"
 #include "platform/system/Choices.h"
 #include "platform/system/Messages.h"
 #include "platform/system/PlainText.h"
+#include "platform/system/ProgramName.h"
 
 namespace {
 
 constexpr int kMaxWalkRate = 60;
 
 // One option of the command line: its name, whether it takes the word after it as its value, and
-// how it sets the options; false, with `problem` saying what the option takes, when the value is
-// not one it takes.
+// how it sets the options; a problem saying what the option takes when the value is not one it
+// takes.
 struct Option {
   const char* Name;
   bool TakesValue;
-  std::function<bool(Options& options, const std::string& value, std::string& problem)> Set;
+  std::function<platform::Result<void>(Options& options, const std::string& value)> Set;
 };
 
 // An option that takes no value.
 Option Switch(const char* name, void (*set)(Options&)) {
-  return {name, false, [set](Options& options, const std::string&, std::string&) {
+  return {name, false, [set](Options& options, const std::string&) -> platform::Result<void> {
             set(options);
-            return true;
+            return {};
           }};
 }
 
@@ -33,13 +35,10 @@ Option Switch(const char* name, void (*set)(Options&)) {
 // (an empty result name would otherwise write nothing and say nothing).
 Option Path(const char* name, std::string Options::*field, const char* takes) {
   return {name, true,
-          [field, takes](Options& options, const std::string& value, std::string& problem) {
-            if (value.empty()) {
-              problem = _(takes);
-              return false;
-            }
+          [field, takes](Options& options, const std::string& value) -> platform::Result<void> {
+            if (value.empty()) return platform::Problem{_(takes)};
             options.*field = value;
-            return true;
+            return {};
           }};
 }
 
@@ -48,29 +47,26 @@ constexpr char kFolderName[] = N_("a folder name");
 
 // An option whose value is a whole number from `low` to `high`.
 Option Number(const char* name, int Options::*field, int low, int high) {
-  return {name, true,
-          [field, low, high](Options& options, const std::string& value, std::string& problem) {
-            const auto number = platform::WholeNumber(value, low, high);
-            if (!number) {
-              problem = platform::Format(_("a whole number from %d to %d"), low, high);
-              return false;
-            }
-            options.*field = *number;
-            return true;
-          }};
+  return {
+      name, true,
+      [field, low, high](Options& options, const std::string& value) -> platform::Result<void> {
+        const auto number = platform::WholeNumber(value, low, high);
+        if (!number) {
+          return platform::Problem{platform::Format(_("a whole number from %d to %d"), low, high)};
+        }
+        options.*field = *number;
+        return {};
+      }};
 }
 
 // An option whose value is one of a choice's words.
 template <size_t N>
 Option Word(const char* name, std::string Options::*field, const platform::WordChoice<N>& choice) {
   return {name, true,
-          [field, &choice](Options& options, const std::string& value, std::string& problem) {
-            if (!choice.Takes(value)) {
-              problem = choice.Listed();
-              return false;
-            }
+          [field, &choice](Options& options, const std::string& value) -> platform::Result<void> {
+            if (!choice.Takes(value)) return platform::Problem{choice.Listed()};
             options.*field = value;
-            return true;
+            return {};
           }};
 }
 
@@ -105,7 +101,7 @@ std::string MakeUsageText() {
   // TRANSLATORS: keep the options and their values as they are, and the descriptions lined up in
   // a terminal (a Hangul syllable takes two columns).
   return platform::Format(
-      _("Usage: vesk [options]\n"
+      _("Usage: %s [options]\n"
         "  --scale N          draw every pixel N x N (default and most: what fits the screen)\n"
         "  --fullscreen       fill the screen, scaled by whole pixels, centred\n"
         "  --windowed         play in a window\n"
@@ -117,18 +113,19 @@ std::string MakeUsageText() {
         "  --no-speech        say nothing\n"
         "  --renderer software    scale the picture on the CPU (default; light without a GPU)\n"
         "  --renderer accelerated scale it on the GPU\n"
-        "  --data DIR         run in DIR (where VESK.M and the other data files are)\n"
+        "  --data DIR         run in DIR (where %s and the other data files are)\n"
         "  --headless --script FILE [--screenshot OUT.png] [--log OUT.txt] [--state OUT.json]\n"
         "                     run FILE's events with no window and write the results\n"
         "  --state OUT.json   also in a window: where the hero stands when the game ends\n"
         "  --help, --version\n"
         "The game remembers the scale, fullscreen, speech, the Hangul/Latin mode and --ime in\n"
-        "$XDG_CONFIG_HOME/vesk/vesk.conf; options given here win and are remembered.\n"
+        "$XDG_CONFIG_HOME/%s/%s; options given here win and are remembered.\n"
         "Keys: arrows walk; Escape closes; in a talk type and press Enter; an empty line ends\n"
         "the talk. Hangul/Latin input: the Hangul key, Right Alt or Shift+Space. F11 or\n"
         "Alt+Enter: fullscreen or window. F12: a screenshot in the pictures folder. F9: speech\n"
         "on or off. F10: say the last line again.\n"),
-      platform::HeldKeys::kDefaultStepsPerSecond);
+      platform::kProgramName, platform::HeldKeys::kDefaultStepsPerSecond, kWorldMapFile,
+      platform::kProgramName, platform::SettingsFileName().c_str());
 }
 
 }  // namespace
@@ -160,11 +157,12 @@ platform::Result<Options> ParseOptions(int argc, char** argv) {
       }
       value = argv[++i];
     }
-    std::string takes;
-    if (!option->Set(options, value, takes)) {
+    const platform::Result<void> set = option->Set(options, value);
+    if (!set) {
       // TRANSLATORS: an option or a setting, then what it takes: "--scale takes a whole number
       // from 1 to 16".
-      return platform::Problem{platform::Format(_("%s takes %s"), arg.c_str(), takes.c_str())};
+      return platform::Problem{
+          platform::Format(_("%s takes %s"), arg.c_str(), set.Error().Message.c_str())};
     }
   }
   if (options.Headless && options.Script.empty() && !options.Help && !options.Version) {

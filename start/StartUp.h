@@ -65,8 +65,6 @@ class StartUp {
   const Options& GivenOptions() const { return options_; }
   platform::Settings& Settings() { return settings_; }
   TForm1& Form() { return form_; }
-  // The built-in Hangul keyboard, when the player types with it.
-  platform::HangulKeyboard* Keyboard() const { return keyboard_; }
   // Whether the player types with the desktop's (the browser's) input method.
   bool SystemInputMethod() const { return systemInputMethod_; }
 

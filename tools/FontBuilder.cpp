@@ -128,12 +128,6 @@ SyllableGlyphs ComponentGlyphsOf(int syllable) {
   return {sets.InitialWithFinal + initial, vowelSet + medial, sets.Final + final - 1};
 }
 
-int InkCount(const Glyph& glyph) {
-  int count = 0;
-  for (uint8_t byte : glyph) count += std::popcount(byte);
-  return count;
-}
-
 double InkOverlap(const Glyph& a, const Glyph& b) {
   int both = 0;
   int either = 0;

@@ -61,6 +61,5 @@ SyllableGlyphs ComponentGlyphsOf(int syllable);
 
 // Intersection over union of the ink of two glyphs; 1 when both are blank.
 double InkOverlap(const Glyph& a, const Glyph& b);
-int InkCount(const Glyph& glyph);
 
 }  // namespace fontbuild

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "app/DataFiles.h"
 #include "platform/system/Paths.h"
 #include "platform/system/WholeFile.h"
 #include "tools/WholeFile.h"
@@ -335,8 +336,8 @@ void CompileSheetFile(const std::string& sourcePath, const std::string& outDir) 
   Sheet sheet = ParseSheetSource(ReadSheetFile(sourcePath), sourcePath, KindForName(name));
   if (!std::filesystem::is_directory(outDir)) throw SheetError(outDir + ": is not a folder");
   std::filesystem::path out(outDir);
-  WriteSheetFile((out / (name + ".PAL")).string(), EncodePalette(sheet));
-  WriteSheetFile((out / (name + ".FNT")).string(), EncodeImages(sheet));
+  WriteSheetFile((out / (name + kPaletteEnding)).string(), EncodePalette(sheet));
+  WriteSheetFile((out / (name + kImageEnding)).string(), EncodeImages(sheet));
 }
 
 void DecompileSheetFiles(const std::string& palettePath, const std::string& imagePath,

@@ -132,7 +132,7 @@ platform::Bitmap WorldPicture(const std::string& map, TWorldView& world) {
 // The map view reads its sheets from the working directory and passes over missing ones; here a
 // missing sheet is an error.
 void RequireSheets() {
-  for (const char* name : {"TOWN.PAL", "TOWN.FNT", "CHARA.PAL", "CHARA.FNT"}) {
+  for (const char* name : kSheetFiles) {
     if (!std::filesystem::is_regular_file(name)) {
       throw std::runtime_error(std::string(name) + ": cannot be read");
     }

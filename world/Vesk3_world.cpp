@@ -44,14 +44,14 @@ void DecodeImage(const std::vector<uint8_t>& images, int32_t k, const TPalette& 
 }
 
 // Loads sheet Name into `strip`, `stripCells` cells wide: its palette through LoadPalette, then
-// all 56 images of Name + ".FNT" in file order, handing plot(k, x, y, colour) every decoded pixel
+// all 56 images of its image file in file order, handing plot(k, x, y, colour) every decoded pixel
 // of image k. Without the image file the strip stays empty.
 template <typename Plot>
 void LoadSheet(TWorldView& view, const std::string& Name, platform::Bitmap& strip,
                int32_t stripCells, Plot plot) {
   TPalette palette{};
   view.LoadPalette(Name, palette);
-  std::optional<platform::DataFile> file = platform::DataFile::Open(Name + ".FNT");
+  std::optional<platform::DataFile> file = platform::DataFile::Open(Name + kImageEnding);
   if (!file) return;
   std::vector<uint8_t> images(sheet::kImageFileSize);
   file->ReadBlock(images.data(), images.size());
@@ -86,7 +86,7 @@ TWorldView::TWorldView(int32_t X, int32_t Y, int32_t Columns, int32_t Rows,
 }
 
 void TWorldView::LoadPalette(const std::string& Name, TPalette& Palette) {
-  std::optional<platform::DataFile> file = platform::DataFile::Open(Name + ".PAL");
+  std::optional<platform::DataFile> file = platform::DataFile::Open(Name + kPaletteEnding);
   if (file) {
     file->ReadBlock(Palette.data(), Palette.size());
     file->Close();

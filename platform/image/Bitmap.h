@@ -69,7 +69,6 @@ class Bitmap {
 
   // The current fill colour, white after creation.
   void SetFillColor(ColorWord color) { fillColor_ = color; }
-  ColorWord FillColor() const { return fillColor_; }
 
   // Fills `area` with the current fill colour.
   void FillRect(Rect area) { FillRect(area, fillColor_); }

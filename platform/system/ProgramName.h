@@ -6,7 +6,8 @@
 
 namespace platform {
 
-inline constexpr char kProgramName[] = "vesk";
+// The build names it after its project (VESK_PROGRAM_NAME).
+inline constexpr char kProgramName[] = VESK_PROGRAM_NAME;
 
 // The settings file's name in the user's folder, and the key the page keeps the same text under.
 inline std::string SettingsFileName() { return std::string(kProgramName) + ".conf"; }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/system/ProgramName.h"
+
 namespace platform {
 
 TemporaryNames::TemporaryNames() {
@@ -12,7 +14,8 @@ TemporaryNames::TemporaryNames() {
 
 std::string TemporaryNames::Next() {
   char name[32];
-  std::snprintf(name, sizeof name, ".vesk-%016llx", static_cast<unsigned long long>(random_()));
+  std::snprintf(name, sizeof name, ".%s-%016llx", kProgramName,
+                static_cast<unsigned long long>(random_()));
   return name;
 }
 

@@ -15,7 +15,8 @@ class TemporaryNames {
   static constexpr int kTries = 100;
 
   TemporaryNames();
-  // A fresh name, hidden and plain ASCII: ".vesk-" and 16 hexadecimal digits, 22 bytes.
+  // A fresh name, hidden and plain ASCII: a dot, the program's name, a dash and 16 hexadecimal
+  // digits.
   std::string Next();
 
  private:

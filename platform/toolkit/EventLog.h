@@ -26,7 +26,6 @@ class EventLog {
   const std::vector<std::string>& Lines() const { return lines_; }
   // Hears each line as it is added, for a player who cannot see the log. Unset, nobody hears.
   std::function<void(const std::string& codePageLine)> OnAdd;
-  Rect Bounds() const { return bounds_; }
 
   // The font to draw with; its face is taken at the first paint.
   void UseFont(ControlFont& font) { controlFont_ = &font; }

@@ -64,8 +64,6 @@ class Form {
 
   void SetInputMethod(std::unique_ptr<InputMethod> method) { inputMethod_ = std::move(method); }
   InputMethod& Input() { return *inputMethod_; }
-  ModeIndicator& Indicator() { return indicator_; }
-  OnScreenKeyboard& PadKeyboard() { return padKeyboard_; }
   // The one font of the window's controls.
   ControlFont& Font() { return font_; }
   // Where the controls find the system's face; without a finder they draw with the game's fonts.

@@ -30,7 +30,6 @@ class OnScreenKeyboard {
 
   // Where the keyboard stands; an empty rectangle: the window has none.
   void SetBounds(Rect bounds) { bounds_ = bounds; }
-  Rect Bounds() const { return bounds_; }
   void UseFont(ControlFont& font) { controlFont_ = &font; }
   void SetFamily(PadFamily family);
 
@@ -42,7 +41,6 @@ class OnScreenKeyboard {
   // The key strokes that `button` types; none when it only moves the cursor or sets Shift.
   std::vector<KeyStroke> Press(PadButton button);
   Place Cursor() const { return cursor_; }
-  bool ShiftOn() const { return shift_; }
 
   // Whether the keyboard is gone from the surface since the last call: what lies under it is to
   // be painted again.

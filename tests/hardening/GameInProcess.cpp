@@ -16,7 +16,7 @@ const std::vector<DataFileInfo>& GameDataFiles() {
   static const std::vector<DataFileInfo> files = [] {
     std::vector<DataFileInfo> all;
     for (const std::string name : kDataFiles) {
-      all.push_back({name, name == "ascii.fnt" || name == "H01.fnt"});
+      all.push_back({name, name == kAsciiFontFile || name == kHangulFontFile});
     }
     return all;
   }();

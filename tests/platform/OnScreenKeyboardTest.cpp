@@ -19,14 +19,18 @@ Place After(const std::vector<PadButton>& moves) {
   return keyboard.Cursor();
 }
 
-// What the presses type through the game's 2-set keyboard.
-std::u16string Typed(const std::vector<PadButton>& presses) {
-  OnScreenKeyboard keyboard;
+// What the presses on `keyboard` type through the game's 2-set keyboard.
+std::u16string TypedOn(OnScreenKeyboard& keyboard, const std::vector<PadButton>& presses) {
   const std::unique_ptr<HangulKeyboard> hangul = *HangulKeyboard::Make();
   TextReceiver receiver;
   for (PadButton press : presses)
     for (const KeyStroke& stroke : keyboard.Press(press)) hangul->KeyDown(stroke, receiver);
   return receiver.WideText();
+}
+
+std::u16string Typed(const std::vector<PadButton>& presses) {
+  OnScreenKeyboard keyboard;
+  return TypedOn(keyboard, presses);
 }
 
 using B = PadButton;
@@ -68,7 +72,6 @@ TEST(OnScreenKeyboard, TheBottomRowsKeysDoWhatTheirButtonsDo) {
   OnScreenKeyboard keyboard;
   for (int i = 0; i < 3; ++i) keyboard.Press(B::Down);
   EXPECT_TRUE(keyboard.Press(B::A).empty());  // Shift
-  EXPECT_TRUE(keyboard.ShiftOn());
   const std::vector<std::pair<int, uint16_t>> keys = {{1, vk::Space}, {2, vk::Back},
                                                       {3, vk::Hangul}, {4, vk::Return}};
   for (const auto& [column, virtualKey] : keys) {
@@ -79,7 +82,11 @@ TEST(OnScreenKeyboard, TheBottomRowsKeysDoWhatTheirButtonsDo) {
   }
   keyboard.Reset();
   EXPECT_EQ(keyboard.Cursor(), (Place{0, 0}));
-  EXPECT_FALSE(keyboard.ShiftOn());
+  // The Shift key shifts the next letter, as Y does, and a reset lets go of it.
+  EXPECT_EQ(Typed({B::Down, B::Down, B::Down, B::A, B::Up, B::Up, B::Up, B::A}), u"ㅃ");
+  keyboard.Press(B::Y);
+  keyboard.Reset();
+  EXPECT_EQ(TypedOn(keyboard, {B::A}), u"ㅂ");
 }
 
 TEST(PadStick, PointsPastTheDeadZoneAndLetsGoInsideTheSmallerOne) {

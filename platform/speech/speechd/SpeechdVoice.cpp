@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "platform/speech/PendingSpeech.h"
+#include "platform/system/ProgramName.h"
 
 namespace platform {
 
@@ -54,7 +55,7 @@ SPDConnection* Connect(std::string& reason) {
   // default one is started when it is not running yet, as every other client of it does.
   const bool autospawn = std::getenv("SPEECHD_ADDRESS") == nullptr;
   SPDConnection* connection =
-      spd_open2("vesk", "main", nullptr, SPD_MODE_SINGLE, address, autospawn, &error);
+      spd_open2(kProgramName, "main", nullptr, SPD_MODE_SINGLE, address, autospawn, &error);
   SPDConnectionAddress__free(address);
   if (!connection) reason = TakeError(error, "cannot connect");
   return connection;
