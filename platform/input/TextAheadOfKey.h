@@ -15,9 +15,15 @@
 // queue runs up to the first commit that nothing is composed after; with no such commit, up to the
 // first point where nothing is being composed. Keys typed after the key start on a fresh syllable
 // and stay behind it.
+//
+// When the input method answers slower than keys come (a busy machine), one pass of SDL reads
+// several keys, and the queue behind the key also holds the keys typed after it, each followed by
+// the character SDL typed for it past the input method: those characters are the later keys' own,
+// never the input method's, and stay behind with their keys.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,5 +37,18 @@ struct QueuedText {
 // How many of `queued` (in arrival order) go ahead of the key; `composition` is what the player
 // sees being composed when the key arrives.
 size_t TextAheadOfKey(const std::u16string& composition, const std::vector<QueuedText>& queued);
+
+// An event found waiting behind the key: a text event, a key-down with the character SDL types
+// for it past the input method (0 for none), or anything else.
+struct WaitingEvent {
+  std::optional<QueuedText> Text;
+  bool KeyDown = false;
+  char KeyTypes = 0;
+};
+
+// Which of `waiting` are the input method's text that goes ahead of the key, one flag an event;
+// the key types `keyTypes` past the input method (0 for none).
+std::vector<bool> InputMethodTextAheadOfKey(const std::u16string& composition, char keyTypes,
+                                            const std::vector<WaitingEvent>& waiting);
 
 }  // namespace platform

@@ -96,14 +96,17 @@ bool DesktopUsesIbus() {
   return false;
 }
 
-bool IsText(const SDL_Event& event) {
-  return event.type == SDL_TEXTEDITING || event.type == SDL_TEXTINPUT;
+// The character a key types past the input method, which SDL queues right behind the key.
+char TypedPast(const KeyStroke& stroke) {
+  return static_cast<unsigned char>(stroke.Ascii) >= 0x20 ? stroke.Ascii : 0;
 }
 
-// The character a key typed past the input method, queued by SDL right behind the key itself.
-bool IsOwnText(const SDL_Event& event, const KeyStroke& stroke) {
-  return event.type == SDL_TEXTINPUT && static_cast<unsigned char>(stroke.Ascii) >= 0x20 &&
-         event.text.text[0] == stroke.Ascii && event.text.text[1] == '\0';
+WaitingEvent Described(const SDL_Event& event) {
+  if (event.type == SDL_TEXTEDITING) return {QueuedText{false, Utf8ToWide(event.edit.text)}};
+  if (event.type == SDL_TEXTINPUT) return {QueuedText{true, Utf8ToWide(event.text.text)}};
+  if (event.type != SDL_KEYDOWN) return {};
+  const auto stroke = StrokeOfSdlKey(event.key.keysym);
+  return {std::nullopt, true, stroke ? TypedPast(*stroke) : '\0'};
 }
 
 SdlSurfaceHandle SurfaceOf(const Bitmap& bitmap) {
@@ -382,19 +385,14 @@ void SdlWindow::BringPendingTextAhead(const KeyStroke& stroke) {
   while ((count = SDL_PeepEvents(chunk, 64, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0) {
     waiting.insert(waiting.end(), chunk, chunk + count);
   }
-  const size_t first = !waiting.empty() && IsOwnText(waiting[0], stroke) ? 1 : 0;
-  std::vector<QueuedText> texts;
-  for (size_t i = first; i < waiting.size(); ++i) {
-    if (waiting[i].type == SDL_TEXTEDITING)
-      texts.push_back({false, Utf8ToWide(waiting[i].edit.text)});
-    if (waiting[i].type == SDL_TEXTINPUT) texts.push_back({true, Utf8ToWide(waiting[i].text.text)});
-  }
-  size_t ahead = TextAheadOfKey(form_.FocusedReceiver().Composition(), texts);
+  std::vector<WaitingEvent> described;
+  for (const SDL_Event& event : waiting) described.push_back(Described(event));
+  const std::vector<bool> ahead = InputMethodTextAheadOfKey(form_.FocusedReceiver().Composition(),
+                                                            TypedPast(stroke), described);
   std::vector<SDL_Event> behind;
   for (size_t i = 0; i < waiting.size(); ++i) {
-    if (i >= first && ahead > 0 && IsText(waiting[i])) {
+    if (ahead[i]) {
       HandleText(waiting[i]);
-      --ahead;
     } else {
       behind.push_back(waiting[i]);
     }

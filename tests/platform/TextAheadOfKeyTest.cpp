@@ -3,6 +3,10 @@
 // come after the syllable it ended and before the syllables typed after it.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "platform/input/TextAheadOfKey.h"
 
 namespace platform {
@@ -53,6 +57,33 @@ TEST(TextAheadOfKey, ASyllableErasedBeforeTheKeyIsNotCommitted) {
   EXPECT_EQ(TextAheadOfKey(u"ㅁ", {Shown(u""), Shown(u"ㅎ")}), 1u);
   // An input method that let the key through without ending the syllable: the key goes first.
   EXPECT_EQ(TextAheadOfKey(u"가", {Shown(u"각")}), 0u);
+}
+
+WaitingEvent Text(const QueuedText& text) { return {text}; }
+WaitingEvent KeyDown(char types = 0) { return {std::nullopt, true, types}; }
+
+// Flags for the waiting events: `ahead` of them in front, then `behind` more.
+std::vector<bool> Flags(const std::vector<std::pair<bool, size_t>>& runs) {
+  std::vector<bool> flags;
+  for (const auto& [ahead, count] : runs) flags.insert(flags.end(), count, ahead);
+  return flags;
+}
+
+TEST(InputMethodTextAheadOfKey, EachKeysOwnCharacterStaysWithItsKey) {
+  // A digit while 한 is composed: SDL typed the digit right behind it, the commit came after.
+  EXPECT_EQ(InputMethodTextAheadOfKey(u"한", '1',
+                                      {Text(Committed(u"1")), Text(Shown(u"")),
+                                       Text(Committed(u"한")), Text(Shown(u""))}),
+            Flags({{false, 1}, {true, 3}}));
+  // Recorded on a busy machine: one pass of SDL read Enter, a digit and Enter typed after it, and
+  // only then the input method's text for the word Enter ended and for the syllables after it.
+  const std::vector<WaitingEvent> waiting{
+      KeyDown('1'),           Text(Committed(u"1")), KeyDown(),
+      Text(Shown(u"무")),     Text(Shown(u"물")),    Text(Shown(u"")),
+      Text(Committed(u"무")), Text(Shown(u"라")),    Text(Shown(u"")),
+      Text(Committed(u"라")), Text(Shown(u"")),      Text(Shown(u"ㅎ")),
+      Text(Shown(u"한")),     Text(Shown(u"")),      Text(Committed(u"한"))};
+  EXPECT_EQ(InputMethodTextAheadOfKey(u"", 0, waiting), Flags({{false, 3}, {true, 8}, {false, 4}}));
 }
 
 }  // namespace
