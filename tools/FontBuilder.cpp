@@ -25,13 +25,12 @@ int HexValue(char digit) {
 
 }  // namespace
 
-bool ParseHexFont(std::istream& in, const std::string& sourceName, HexGlyphs& glyphs,
-                  std::string& error) {
+platform::Result<HexGlyphs> ParseHexFont(std::istream& in, const std::string& sourceName) {
+  HexGlyphs glyphs;
   std::string line;
   int lineNumber = 0;
   auto fail = [&](const std::string& problem) {
-    error = sourceName + ": line " + std::to_string(lineNumber) + ": " + problem;
-    return false;
+    return platform::Problem{sourceName + ": line " + std::to_string(lineNumber) + ": " + problem};
   };
   while (std::getline(in, line)) {
     ++lineNumber;
@@ -63,16 +62,13 @@ bool ParseHexFont(std::istream& in, const std::string& sourceName, HexGlyphs& gl
       return fail("a second glyph for " + CodePointName(code));
   }
   if (in.bad()) return fail("the file could not be read to its end");
-  return true;
+  return glyphs;
 }
 
-bool ReadHexFont(const std::string& path, HexGlyphs& glyphs, std::string& error) {
+platform::Result<HexGlyphs> ReadHexFont(const std::string& path) {
   std::ifstream in(path);
-  if (!in) {
-    error = path + ": cannot be opened";
-    return false;
-  }
-  return ParseHexFont(in, path, glyphs, error);
+  if (!in) return platform::Problem{path + ": cannot be opened"};
+  return ParseHexFont(in, path);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -86,18 +82,16 @@ constexpr std::array<uint8_t, 16> kPlaceholderBox = {
 
 }  // namespace
 
-bool BuildAsciiFont(const HexGlyphs& source, std::vector<uint8_t>& font, std::string& error) {
-  font.assign(kAsciiFontSize, 0);
+platform::Result<std::vector<uint8_t>> BuildAsciiFont(const HexGlyphs& source) {
+  std::vector<uint8_t> font(kAsciiFontSize, 0);
   std::copy(kPlaceholderBox.begin(), kPlaceholderBox.end(), font.begin());
   for (char32_t code = 0x20; code <= 0x7E; ++code) {
     const auto found = source.find(code);
-    if (found == source.end() || found->second.size() != 16) {
-      error = "no 8 x 16 glyph for " + CodePointName(code);
-      return false;
-    }
+    if (found == source.end() || found->second.size() != 16)
+      return platform::Problem{"no 8 x 16 glyph for " + CodePointName(code)};
     std::copy(found->second.begin(), found->second.end(), font.begin() + 16 * (code - 31));
   }
-  return true;
+  return font;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -432,15 +426,12 @@ class ComponentFit {
 
 }  // namespace
 
-bool BuildHangulFont(const HexGlyphs& source, std::vector<uint8_t>& font, std::string& error,
-                     FitReport* report) {
+platform::Result<std::vector<uint8_t>> BuildHangulFont(const HexGlyphs& source, FitReport* report) {
   std::vector<Glyph> targets(kSyllableCount);
   for (int s = 0; s < kSyllableCount; ++s) {
     const auto found = source.find(kFirstSyllable + s);
-    if (found == source.end() || found->second.size() != targets[s].size()) {
-      error = "no 16 x 16 glyph for " + CodePointName(kFirstSyllable + s);
-      return false;
-    }
+    if (found == source.end() || found->second.size() != targets[s].size())
+      return platform::Problem{"no 16 x 16 glyph for " + CodePointName(kFirstSyllable + s)};
     std::copy(found->second.begin(), found->second.end(), targets[s].begin());
   }
   ComponentFit fit(std::move(targets));
@@ -452,11 +443,11 @@ bool BuildHangulFont(const HexGlyphs& source, std::vector<uint8_t>& font, std::s
   while (fit.RaiseWeakest()) ++local.weakSweeps;
   local.fittedDifference = fit.TotalDifference();
 
-  font.assign(kHangulFontSize, 0);
+  std::vector<uint8_t> font(kHangulFontSize, 0);
   for (int g = 0; g < kComponentGlyphCount; ++g)
     std::copy(fit.Glyphs()[g].begin(), fit.Glyphs()[g].end(), font.begin() + 32 * g);
   if (report) *report = local;
-  return true;
+  return font;
 }
 
 }  // namespace fontbuild

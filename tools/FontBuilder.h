@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/system/Result.h"
 #include "text/FontLayout.h"
 
 namespace fontbuild {
@@ -30,14 +31,13 @@ using Glyph = std::array<uint8_t, 32>;
 // one row after the other, bit 7 of a row's first byte its leftmost column.
 using HexGlyphs = std::map<char32_t, std::vector<uint8_t>>;
 
-// Reads lines "XXXX:hexdigits"; on a malformed line returns false with a message that names the
-// source, the line and the problem.
-bool ParseHexFont(std::istream& in, const std::string& sourceName, HexGlyphs& glyphs,
-                  std::string& error);
-bool ReadHexFont(const std::string& path, HexGlyphs& glyphs, std::string& error);
+// Reads lines "XXXX:hexdigits"; a malformed line is a problem that names the source, the line and
+// what is wrong.
+platform::Result<HexGlyphs> ParseHexFont(std::istream& in, const std::string& sourceName);
+platform::Result<HexGlyphs> ReadHexFont(const std::string& path);
 
 // 96 glyphs of 16 bytes: glyph 0 a placeholder box, glyph n the character n + 31.
-bool BuildAsciiFont(const HexGlyphs& source, std::vector<uint8_t>& font, std::string& error);
+platform::Result<std::vector<uint8_t>> BuildAsciiFont(const HexGlyphs& source);
 
 // How the component fit went, for the builder's own report.
 struct FitReport {
@@ -48,8 +48,8 @@ struct FitReport {
 };
 
 // 500 glyph slots of 32 bytes; slots 344..499 stay clear.
-bool BuildHangulFont(const HexGlyphs& source, std::vector<uint8_t>& font, std::string& error,
-                     FitReport* report = nullptr);
+platform::Result<std::vector<uint8_t>> BuildHangulFont(const HexGlyphs& source,
+                                                       FitReport* report = nullptr);
 
 // The component glyphs the game composes syllable s (0 = U+AC00) from; final is -1 without one.
 struct SyllableGlyphs {

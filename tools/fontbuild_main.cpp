@@ -29,21 +29,20 @@ int main(int argc, char** argv) {
   const std::string hexPath = argv[1];
   const std::filesystem::path outDir = argv[2];
 
-  fontbuild::HexGlyphs source;
-  std::string error;
-  if (!fontbuild::ReadHexFont(hexPath, source, error)) {
-    std::fprintf(stderr, "fontbuild: %s\n", error.c_str());
+  const auto source = fontbuild::ReadHexFont(hexPath);
+  if (!source) {
+    std::fprintf(stderr, "fontbuild: %s\n", source.Error().Message.c_str());
     return 1;
   }
-  std::vector<uint8_t> ascii;
-  std::vector<uint8_t> hangul;
   fontbuild::FitReport fit;
-  if (!fontbuild::BuildAsciiFont(source, ascii, error) ||
-      !fontbuild::BuildHangulFont(source, hangul, error, &fit)) {
-    std::fprintf(stderr, "fontbuild: %s: %s\n", hexPath.c_str(), error.c_str());
+  const auto ascii = fontbuild::BuildAsciiFont(*source);
+  const auto hangul = ascii ? fontbuild::BuildHangulFont(*source, &fit) : ascii;
+  if (!hangul) {
+    std::fprintf(stderr, "fontbuild: %s: %s\n", hexPath.c_str(), hangul.Error().Message.c_str());
     return 1;
   }
-  if (!WriteFont(outDir / kAsciiFontFile, ascii) || !WriteFont(outDir / kHangulFontFile, hangul)) return 1;
+  if (!WriteFont(outDir / kAsciiFontFile, *ascii) || !WriteFont(outDir / kHangulFontFile, *hangul))
+    return 1;
 
   std::printf(
       "component fit: %d sweeps, then %d for the weakest syllables; differing pixels over %d "

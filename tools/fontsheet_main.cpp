@@ -146,9 +146,9 @@ void ComponentSheet(const std::filesystem::path& dataDir, const std::filesystem:
 // glyph on the left of each pair, the game's on the right.
 void WeakestSheet(const std::filesystem::path& dataDir, const std::string& unifontHex,
                   const std::filesystem::path& outDir) {
-  fontbuild::HexGlyphs unifont;
-  std::string error;
-  if (!fontbuild::ReadHexFont(unifontHex, unifont, error)) throw std::runtime_error(error);
+  const auto read = fontbuild::ReadHexFont(unifontHex);
+  if (!read) throw std::runtime_error(read.Error().Message);
+  const fontbuild::HexGlyphs& unifont = *read;
   std::vector<std::pair<double, char16_t>> overlaps;
   std::vector<fontbuild::Glyph> unifontGlyphs(fontbuild::kSyllableCount);
   fontbuild::Glyph drawn{};

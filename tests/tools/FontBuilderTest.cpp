@@ -3,16 +3,16 @@
 
 #include <sstream>
 
+#include "TestSupport.h"
 #include "tools/FontBuilder.h"
 
 namespace {
 
 std::string ParseError(const std::string& text) {
   std::istringstream in(text);
-  fontbuild::HexGlyphs glyphs;
-  std::string error;
-  EXPECT_FALSE(fontbuild::ParseHexFont(in, "test.hex", glyphs, error)) << text;
-  return error;
+  const auto glyphs = fontbuild::ParseHexFont(in, "test.hex");
+  EXPECT_FALSE(glyphs) << text;
+  return testing_support::Why(glyphs);
 }
 
 TEST(HexFont, ReadsNarrowAndWideGlyphs) {
@@ -20,9 +20,9 @@ TEST(HexFont, ReadsNarrowAndWideGlyphs) {
       "0041:0000000018242442427E424242420000\r\n"
       "\n"
       "AC00:00000000001000101F9000900090009E01100110021004101810001000100000\n");
-  fontbuild::HexGlyphs glyphs;
-  std::string error;
-  ASSERT_TRUE(fontbuild::ParseHexFont(in, "test.hex", glyphs, error)) << error;
+  const auto read = fontbuild::ParseHexFont(in, "test.hex");
+  ASSERT_TRUE(testing_support::Succeeded(read));
+  const fontbuild::HexGlyphs& glyphs = *read;
   ASSERT_EQ(glyphs.size(), 2u);
   EXPECT_EQ(glyphs.at(U'A').size(), 16u);
   EXPECT_EQ(glyphs.at(U'A')[4], 0x18);
@@ -46,29 +46,25 @@ TEST(HexFont, MalformedLinesAreReportedWithFileAndLine) {
 }
 
 TEST(HexFont, MissingFileIsNamed) {
-  fontbuild::HexGlyphs glyphs;
-  std::string error;
-  EXPECT_FALSE(fontbuild::ReadHexFont("/nonexistent/unifont.hex", glyphs, error));
-  EXPECT_EQ(error, "/nonexistent/unifont.hex: cannot be opened");
+  EXPECT_EQ(testing_support::Why(fontbuild::ReadHexFont("/nonexistent/unifont.hex")),
+            "/nonexistent/unifont.hex: cannot be opened");
 }
 
 TEST(FontBuild, MissingOrWrongSizedSourceGlyphsAreRefused) {
   fontbuild::HexGlyphs glyphs;
   for (char32_t code = 0x20; code <= 0x7E; ++code) glyphs[code].assign(16, 0);
-  std::vector<uint8_t> font;
-  std::string error;
-  ASSERT_TRUE(fontbuild::BuildAsciiFont(glyphs, font, error)) << error;
-  EXPECT_EQ(font.size(), fontbuild::kAsciiFontSize);
-  EXPECT_NE(font[2], 0) << "glyph 0 is a visible box";
+  const auto font = fontbuild::BuildAsciiFont(glyphs);
+  ASSERT_TRUE(testing_support::Succeeded(font));
+  EXPECT_EQ(font->size(), fontbuild::kAsciiFontSize);
+  EXPECT_NE((*font)[2], 0) << "glyph 0 is a visible box";
 
   glyphs[U'~'].assign(32, 0);  // a wide glyph cannot stand in an 8-pixel cell
-  EXPECT_FALSE(fontbuild::BuildAsciiFont(glyphs, font, error));
-  EXPECT_EQ(error, "no 8 x 16 glyph for U+007E");
+  EXPECT_EQ(testing_support::Why(fontbuild::BuildAsciiFont(glyphs)), "no 8 x 16 glyph for U+007E");
 
   for (int s = 0; s < fontbuild::kSyllableCount - 1; ++s)
     glyphs[fontbuild::kFirstSyllable + s].assign(32, 0);
-  EXPECT_FALSE(fontbuild::BuildHangulFont(glyphs, font, error));
-  EXPECT_EQ(error, "no 16 x 16 glyph for U+D7A3");
+  EXPECT_EQ(testing_support::Why(fontbuild::BuildHangulFont(glyphs)),
+            "no 16 x 16 glyph for U+D7A3");
 }
 
 // The builder fits each syllable to the glyphs the game's renderer composes it from.

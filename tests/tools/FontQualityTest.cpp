@@ -40,11 +40,10 @@ struct CellRenderer {
 
 const fontbuild::HexGlyphs& Unifont() {
   static const fontbuild::HexGlyphs glyphs = [] {
-    fontbuild::HexGlyphs read;
-    std::string error;
-    if (std::filesystem::exists(kUnifontHex) && !fontbuild::ReadHexFont(kUnifontHex, read, error))
-      ADD_FAILURE() << error;
-    return read;
+    if (!std::filesystem::exists(kUnifontHex)) return fontbuild::HexGlyphs();
+    const auto read = fontbuild::ReadHexFont(kUnifontHex);
+    if (!read) ADD_FAILURE() << read.Error().Message;
+    return read ? *read : fontbuild::HexGlyphs();
   }();
   return glyphs;
 }
@@ -155,11 +154,12 @@ TEST(HangulFontQuality, LoneLettersShowOnlyThemselves) {
 
 TEST(FontBuild, CommittedFontsAreWhatTheBuilderMakes) {
   SKIP_WITHOUT_UNIFONT();
-  std::vector<uint8_t> ascii;
-  std::vector<uint8_t> hangul;
-  std::string error;
-  ASSERT_TRUE(fontbuild::BuildAsciiFont(Unifont(), ascii, error)) << error;
-  ASSERT_TRUE(fontbuild::BuildHangulFont(Unifont(), hangul, error)) << error;
+  const auto builtAscii = fontbuild::BuildAsciiFont(Unifont());
+  const auto builtHangul = fontbuild::BuildHangulFont(Unifont());
+  ASSERT_TRUE(testing_support::Succeeded(builtAscii));
+  ASSERT_TRUE(testing_support::Succeeded(builtHangul));
+  const std::vector<uint8_t>& ascii = *builtAscii;
+  const std::vector<uint8_t>& hangul = *builtHangul;
   EXPECT_TRUE(testing_support::ReadFile(testing_support::SourcePath("data/ascii.fnt")) ==
               std::string(ascii.begin(), ascii.end()))
       << "data/ascii.fnt differs from a fresh build: run fontbuild " << kUnifontHex << " data";
