@@ -1,17 +1,13 @@
-// The game's key codes as the backends and the scripts reach them: the names scripts give keys
-// are the model's keys (tests/platform/KeyModel.h), and the desktop and the page know the same
-// keys, so a key added to one backend and forgotten in the other shows here. Each backend's own
-// map is checked against the model beside this (SdlKeysTest, WebKeysTest, IbusKeysTest).
+// The game's key codes as the scripts reach them: the names scripts give keys are the model's keys
+// (tests/platform/KeyModel.h). Each backend's own map is checked against the model beside this,
+// down to reaching every key of the game (SdlKeysTest, WebKeysTest, IbusKeysTest).
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <utility>
 
 #include "KeyModel.h"
 #include "platform/input/Keys.h"
-#include "platform/sdl/SdlKeys.h"
-#include "platform/web/WebKeys.h"
 
 using namespace platform;
 
@@ -34,22 +30,6 @@ TEST(KeyMaps, AScriptsKeyNameIsTheModelsKey) {
   for (const char* unknown : {"", "F13", "F01", "A", ":", "up", "Numpad5"}) {
     EXPECT_FALSE(StrokeForName(unknown, false)) << unknown;
   }
-}
-
-TEST(KeyMaps, TheDesktopAndThePageKnowTheSameKeys) {
-  using Key = std::pair<uint16_t, bool>;  // the code and whether it is right Alt
-  std::set<Key> desktop, page;
-  for (int scancode = 0; scancode < SDL_NUM_SCANCODES; ++scancode) {
-    SDL_Keysym key{};
-    key.scancode = static_cast<SDL_Scancode>(scancode);
-    if (const auto stroke = StrokeOfSdlKey(key))
-      desktop.insert({stroke->VirtualKey, stroke->RightAlt});
-  }
-  for (const auto& row : kWebKeys) {
-    const KeyStroke stroke = StrokeOfKey(row.Game, 0);
-    page.insert({stroke.VirtualKey, stroke.RightAlt});
-  }
-  EXPECT_EQ(desktop, page);
 }
 
 }  // namespace

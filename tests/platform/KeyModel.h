@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "platform/input/Keys.h"
 
@@ -78,6 +80,23 @@ inline void ExpectKey(const std::optional<platform::KeyStroke>& plain,
   EXPECT_EQ(plain->RightAlt, model.RightAlt) << what;
   EXPECT_EQ(plain->Shift, 0) << what;
   EXPECT_EQ(shifted->Shift, platform::kShift) << what;
+}
+
+// A key as the game tells keys apart: its code, and whether it is right Alt (Alt to the game).
+using GameKey = std::pair<uint16_t, bool>;
+
+// Every key the game knows, the keys scripts name: what each backend's map must reach, so that a
+// player of any port has every key a player of another has.
+inline std::set<GameKey> GameKeys() {
+  std::set<GameKey> keys = {{18, true}};  // right Alt
+  for (const uint16_t code :
+       {8,  9,  13, 16, 17, 18, 19, 20,  21,  25,  27,  32,  33,  34,  35,  36,  37,  38,
+        39, 40, 45, 46, 91, 92, 93, 186, 187, 188, 189, 190, 191, 192, 219, 220, 221, 222})
+    keys.insert({code, false});
+  for (uint16_t code = 'A'; code <= 'Z'; ++code) keys.insert({code, false});
+  for (uint16_t code = '0'; code <= '9'; ++code) keys.insert({code, false});
+  for (uint16_t code = 112; code <= 123; ++code) keys.insert({code, false});  // F1..F12
+  return keys;
 }
 
 }  // namespace keymodel

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "KeyModel.h"
@@ -102,6 +103,15 @@ TEST(SdlKeys, AltAndCtrlReachTheStrokeWithShift) {
   ASSERT_TRUE(rightAlt);
   EXPECT_EQ(rightAlt->Shift, kAlt);
   EXPECT_TRUE(rightAlt->RightAlt);
+}
+
+TEST(SdlKeys, ReachEveryKeyOfTheGame) {
+  std::set<keymodel::GameKey> reached;
+  for (int scancode = 0; scancode < SDL_NUM_SCANCODES; ++scancode) {
+    if (const auto stroke = StrokeOfSdlKey(Keysym(static_cast<SDL_Scancode>(scancode))))
+      reached.insert({stroke->VirtualKey, stroke->RightAlt});
+  }
+  EXPECT_EQ(reached, keymodel::GameKeys());
 }
 
 }  // namespace

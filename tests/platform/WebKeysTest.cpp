@@ -2,6 +2,7 @@
 // KeyModel.h), the same keys the page has always known, and no other code is a key.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,6 +57,15 @@ TEST(WebKeys, ACodeTheGameDoesNotKnowIsNoKey) {
                            "IntlBackslash", "ArrowUp "}) {
     EXPECT_FALSE(KeyOfWebCode(code)) << code;
   }
+}
+
+TEST(WebKeys, ReachEveryKeyOfTheGame) {
+  std::set<keymodel::GameKey> reached;
+  for (const auto& row : kWebKeys) {
+    const KeyStroke stroke = StrokeOfKey(row.Game, 0);
+    reached.insert({stroke.VirtualKey, stroke.RightAlt});
+  }
+  EXPECT_EQ(reached, keymodel::GameKeys());
 }
 
 }  // namespace
