@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 
 // The file's bytes, or nothing when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);

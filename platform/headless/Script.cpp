@@ -1,6 +1,7 @@
 #include "platform/headless/Script.h"
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 #include <string_view>
 
@@ -159,10 +160,6 @@ const Verb kVerbs[] = {
     {"compose", ScriptEvent::Kind::Compose, Typed}, {"tick", ScriptEvent::Kind::Tick, Tick},
     {"paint", ScriptEvent::Kind::Paint, Bare},      {"close", ScriptEvent::Kind::Close, Bare},
 };
-
-}  // namespace
-
-namespace {
 
 // What stops a script, named by its line as a compiler names one: "LINE: what is wrong".
 Problem AtLine(int number, const std::string& problem) {
